@@ -1,0 +1,99 @@
+// The operating-system operations the program's logic may call. Everything the
+// windows do outside their own forms goes through this one interface, so the
+// same handlers run on the real desktop (win32) and in the unit tests (sim).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lumo {
+
+// An opaque native window handle (HWND on Windows); 0 means "no window".
+using WindowHandle = std::uintptr_t;
+// An opaque native icon handle (HICON on Windows).
+using IconHandle = std::uintptr_t;
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// Screen size in twips and the twips-per-pixel factors; pixels = twips / factor.
+struct ScreenMetrics {
+    double widthTwips = 1280 * 15.0;
+    double heightTwips = 800 * 15.0;
+    double twipsPerPixelX = 15.0;
+    double twipsPerPixelY = 15.0;
+};
+
+// Pictures and pointers bundled with the program.
+enum class Asset {
+    AppIcon,        // program icon: title bar, tray, window icon
+    HandCursor,     // 32 x 32 pointing hand, hot spot (5, 0)
+    MousePicture,   // 50 x 57 white mouse on the virtual mouse window's key colour
+    Schematic,      // settings window diagram: green left zone, blue right, yellow drag area
+    PencilMarker,   // 32 x 32 green pencil, tray menu hover marker
+    ChatIcon,       // 16 x 16 blue round face beside the chat box
+    SearchBanner,   // search banner of the promotion panel
+};
+
+// mouse_event flags used by the program.
+inline constexpr std::uint32_t kMouseLeftClick = 0x0002 | 0x0004;   // 6
+inline constexpr std::uint32_t kMouseRightClick = 0x0008 | 0x0010;  // 24
+
+// Shell_NotifyIcon messages and flags.
+enum class TrayAction { Add = 0, Modify = 1, Delete = 2 };
+inline constexpr std::uint32_t kNifMessage = 1, kNifIcon = 2, kNifTip = 4;
+
+// The notification-area icon record, filled once at start-up and handed to the
+// shell unchanged for every later call (the shell matches owner and id).
+struct TrayIconData {
+    WindowHandle owner = 0;
+    std::uintptr_t id = 0;
+    std::uint32_t flags = 0;
+    std::uint32_t callbackMessage = 0;
+    IconHandle icon = 0;
+    std::string tip;  // UTF-8
+};
+
+// Show state for startProgram (SW_SHOWMINIMIZED).
+inline constexpr int kShowMinimized = 2;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // GetAsyncKeyState: the 16-bit state; bit 15 set while the key is down now.
+    virtual std::int16_t asyncKeyState(std::int32_t virtualKey) = 0;
+    virtual Point cursorPos() = 0;
+    virtual void setCursorPos(std::int32_t x, std::int32_t y) = 0;
+    // mouse_event(flags, 0, 0, 0, 0): one synthetic press and release at the pointer.
+    virtual void mouseEvent(std::uint32_t flags) = 0;
+
+    // SetWindowPos z-order only (HWND_TOPMOST or HWND_NOTOPMOST). `activate`
+    // false adds SWP_NOACTIVATE so that the window never takes the focus.
+    virtual void setTopmost(WindowHandle window, bool topmost, bool activate) = 0;
+    // Adds WS_EX_LAYERED and makes pixels of exactly `colorKey` (0xBBGGRR)
+    // invisible and click-through.
+    virtual void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) = 0;
+    // ReleaseCapture + WM_NCLBUTTONDOWN/HTCAPTION: the system's own move loop.
+    virtual void startWindowDrag(WindowHandle window) = 0;
+    virtual WindowHandle foregroundWindow() = 0;
+
+    // Hands a web address to the shell ("open", show state SW_HIDE).
+    virtual void shellOpen(WindowHandle owner, const std::string& address) = 0;
+    // Starts a command line with the given show state, without waiting.
+    virtual void startProgram(const std::string& commandLine, int showState) = 0;
+
+    virtual bool notifyIcon(TrayAction action, const TrayIconData& data) = 0;
+    virtual IconHandle iconHandle(Asset icon) = 0;
+
+    virtual ScreenMetrics screen() = 0;
+    // A uniform pseudo-random value in [0, 1), never seeded by the program.
+    virtual double random() = 0;
+    // Ends the process at once; returns only on the simulated platform.
+    virtual void exitProcess() = 0;
+};
+
+}  // namespace lumo

@@ -1,0 +1,177 @@
+#include "platform/sim/sim_backend.h"
+
+#include <algorithm>
+
+#include "platform/utf.h"
+
+namespace lumo::sim {
+
+using forms::Control;
+using forms::ControlKind;
+using forms::Form;
+
+class SimPeer : public forms::FormPeer {
+public:
+    SimPeer(SimBackend& backend, Form& form, WindowHandle handle)
+        : backend_(backend), form_(form), handle_(handle) {
+        for (const auto& c : form.controls()) {
+            if (c->kind() == ControlKind::Timer) backend_.schedule(static_cast<forms::Timer&>(*c));
+        }
+    }
+    ~SimPeer() override { backend_.unscheduleForm(form_); }
+
+    WindowHandle handle() const override { return handle_; }
+    void formChanged(forms::FormProperty) override {}
+    void controlChanged(Control& c, forms::Property p) override {
+        if (c.kind() == ControlKind::Timer && (p == forms::Property::Timer || p == forms::Property::Enabled)) {
+            backend_.schedule(static_cast<forms::Timer&>(c));
+        }
+    }
+    void setFocus(Control&) override {}
+
+private:
+    SimBackend& backend_;
+    Form& form_;
+    WindowHandle handle_;
+};
+
+std::unique_ptr<forms::FormPeer> SimBackend::createPeer(Form& form) {
+    return std::make_unique<SimPeer>(*this, form, nextHandle_++);
+}
+
+forms::Size SimBackend::measureText(const forms::Font& font, const std::string& text) {
+    const double unit = font.points * 10.0;
+    double width = 0;
+    for (char16_t ch : utf8ToUtf16(text)) width += ch < 0x80 ? unit : 2 * unit;
+    return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(2 * unit)};
+}
+
+// ---------------------------------------------------------------- clock
+
+void SimBackend::schedule(forms::Timer& t) {
+    unschedule(t);
+    if (!t.running()) return;
+    timers_.push_back({&t, now_ + std::max(t.interval(), minimumPeriod_), order_++});
+}
+
+void SimBackend::unschedule(forms::Timer& t) {
+    std::erase_if(timers_, [&](const TimerEntry& e) { return e.timer == &t; });
+}
+
+void SimBackend::unscheduleForm(Form& f) {
+    std::erase_if(timers_, [&](const TimerEntry& e) { return &e.timer->form() == &f; });
+}
+
+void SimBackend::advance(std::int64_t ms) {
+    const std::int64_t end = now_ + ms;
+    while (!platform_.exited) {
+        auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+            return a.due != b.due ? a.due < b.due : a.order < b.order;
+        });
+        if (next == timers_.end() || next->due > end) break;
+        now_ = next->due;
+        forms::Timer* t = next->timer;
+        next->due = now_ + std::max(t->interval(), minimumPeriod_);
+        next->order = order_++;
+        forms::Runtime::EventScope scope(t->form().runtime());
+        if (t->Tick) t->Tick();
+    }
+    now_ = end;
+}
+
+// ---------------------------------------------------------------- input
+
+void SimBackend::mouseOn(Control& c, Form::MouseAction a, int button, double x, double y) {
+    if (platform_.exited || !c.shownOnForm()) return;
+    Control* surface = c.container();
+    c.form().mouseInput(a, surface, button, 0, c.left() + x, c.top() + y);
+}
+
+void SimBackend::click(Control& c) {
+    if (platform_.exited || !c.shownOnForm()) return;
+    if (!c.isGraphical()) {
+        c.form().nativeClick(c);
+        return;
+    }
+    const double x = c.width() / 2.0, y = c.height() / 2.0;
+    mouseOn(c, Form::MouseAction::Down, forms::kLeftButton, x, y);
+    mouseOn(c, Form::MouseAction::Up, forms::kLeftButton, x, y);
+}
+
+void SimBackend::doubleClick(Control& c) {
+    click(c);
+    if (!platform_.exited && c.shownOnForm()) c.form().nativeDoubleClick(c);
+}
+
+void SimBackend::press(Control& c, int button, double x, double y) {
+    mouseOn(c, Form::MouseAction::Down, button, x, y);
+}
+void SimBackend::move(Control& c, int mask, double x, double y) {
+    mouseOn(c, Form::MouseAction::Move, mask, x, y);
+}
+void SimBackend::release(Control& c, int button, double x, double y) {
+    mouseOn(c, Form::MouseAction::Up, button, x, y);
+}
+
+void SimBackend::pressForm(Form& f, int button, double x, double y) {
+    if (!platform_.exited) f.mouseInput(Form::MouseAction::Down, nullptr, button, 0, x, y);
+}
+void SimBackend::moveForm(Form& f, int mask, double x, double y) {
+    if (!platform_.exited) f.mouseInput(Form::MouseAction::Move, nullptr, mask, 0, x, y);
+}
+void SimBackend::releaseForm(Form& f, int button, double x, double y) {
+    if (!platform_.exited) f.mouseInput(Form::MouseAction::Up, nullptr, button, 0, x, y);
+}
+void SimBackend::clickForm(Form& f, double x, double y) {
+    pressForm(f, forms::kLeftButton, x, y);
+    releaseForm(f, forms::kLeftButton, x, y);
+}
+
+void SimBackend::insertTyped(forms::TextBox& box, const std::string& text) {
+    // A single-line box inserts no line breaks or escapes; Backspace deletes.
+    std::u16string current = utf8ToUtf16(box.text());
+    for (char16_t ch : utf8ToUtf16(text)) {
+        if (platform_.exited || !box.form().loaded()) return;
+        const int k = box.form().nativeKeyPress(box, ch);
+        if (!box.form().loaded()) return;
+        if (k == 0 || k == 13 || k == 27) continue;
+        if (k == 8) {
+            if (!current.empty()) current.pop_back();
+        } else {
+            current += static_cast<char16_t>(k);
+        }
+        box.form().nativeTextEdited(box, utf16ToUtf8(current));
+        current = utf8ToUtf16(box.text());
+    }
+}
+
+void SimBackend::type(forms::TextBox& box, const std::string& text) {
+    if (box.shownOnForm() && box.enabled()) insertTyped(box, text);
+}
+
+void SimBackend::paste(forms::TextBox& box, const std::string& text) {
+    if (box.shownOnForm() && box.enabled()) insertTyped(box, text);
+}
+
+void SimBackend::edit(forms::TextBox& box, const std::string& text) {
+    if (!platform_.exited) box.form().nativeTextEdited(box, text);
+}
+
+void SimBackend::selectRow(forms::ListBox& list, int row) {
+    if (!platform_.exited && list.shownOnForm()) list.form().nativeSelect(list, row);
+}
+
+void SimBackend::doubleClickRow(forms::ListBox& list, int row) {
+    selectRow(list, row);
+    if (!platform_.exited && list.shownOnForm()) list.form().nativeDoubleClick(list);
+}
+
+void SimBackend::trayMessage(Form& f, std::uint32_t message) {
+    if (!platform_.exited) f.trayNotify(message);
+}
+
+void SimBackend::closeWindow(Form& f) {
+    if (!platform_.exited) f.closeRequested();
+}
+
+}  // namespace lumo::sim

@@ -1,0 +1,77 @@
+// The headless forms backend: a virtual clock that fires timers in order,
+// window handles, text measurement by a fixed rule, and user input injected by
+// control (clicks, presses, moves, typing, pasting, list rows, tray messages).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/forms/forms.h"
+#include "platform/sim/sim_platform.h"
+
+namespace lumo::sim {
+
+class SimBackend : public forms::Backend {
+public:
+    explicit SimBackend(SimPlatform& platform) : platform_(platform) {}
+
+    std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
+    // 9-point text: 90 twips per ASCII character, 180 per other character, 180 high.
+    forms::Size measureText(const forms::Font& font, const std::string& text) override;
+
+    // ---- Virtual clock ----
+    // The platform's shortest timer period: shorter intervals tick at this pace.
+    void setMinimumTimerPeriod(int ms) { minimumPeriod_ = ms; }
+    std::int64_t now() const { return now_; }
+    // Runs every timer tick that falls due within the next `ms` milliseconds,
+    // in time order (ties in the order the timers were started).
+    void advance(std::int64_t ms);
+
+    // ---- Input by control (coordinates in twips relative to the control) ----
+    void click(forms::Control& c);
+    void doubleClick(forms::Control& c);
+    void press(forms::Control& c, int button, double x = 0, double y = 0);
+    void move(forms::Control& c, int buttonMask, double x = 0, double y = 0);
+    void release(forms::Control& c, int button, double x = 0, double y = 0);
+    // The same on a form's background (client coordinates in twips).
+    void pressForm(forms::Form& f, int button, double x, double y);
+    void moveForm(forms::Form& f, int buttonMask, double x, double y);
+    void releaseForm(forms::Form& f, int button, double x, double y);
+    void clickForm(forms::Form& f, double x, double y);
+    // Types text character by character through KeyPress, like the keyboard.
+    void type(forms::TextBox& box, const std::string& text);
+    // Pastes text at the end; every character passes KeyPress like typing.
+    void paste(forms::TextBox& box, const std::string& text);
+    // Replaces the whole text as a user edit (raises Change, bypasses KeyPress).
+    void edit(forms::TextBox& box, const std::string& text);
+    void selectRow(forms::ListBox& list, int row);
+    void doubleClickRow(forms::ListBox& list, int row);
+    void trayMessage(forms::Form& f, std::uint32_t message);
+    void closeWindow(forms::Form& f);
+
+    // Windows the backend created, newest last (handles are never reused).
+    WindowHandle lastHandle() const { return nextHandle_ - 1; }
+
+private:
+    friend class SimPeer;
+    struct TimerEntry {
+        forms::Timer* timer;
+        std::int64_t due;
+        std::uint64_t order;
+    };
+    void schedule(forms::Timer& t);
+    void unschedule(forms::Timer& t);
+    void unscheduleForm(forms::Form& f);
+    void mouseOn(forms::Control& c, forms::Form::MouseAction a, int button, double x, double y);
+    void insertTyped(forms::TextBox& box, const std::string& text);
+
+    SimPlatform& platform_;
+    std::int64_t now_ = 0;
+    int minimumPeriod_ = 10;
+    std::uint64_t order_ = 0;
+    std::vector<TimerEntry> timers_;
+    WindowHandle nextHandle_ = 0x10010;
+};
+
+}  // namespace lumo::sim

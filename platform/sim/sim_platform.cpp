@@ -1,0 +1,120 @@
+#include "platform/sim/sim_platform.h"
+
+#include <algorithm>
+
+#include "platform/units.h"
+
+namespace lumo::sim {
+
+std::int16_t SimPlatform::asyncKeyState(std::int32_t virtualKey) {
+    ++callCount;
+    keyProbes.push_back(virtualKey);
+    const bool down = virtualKey >= 0 && virtualKey < 256 && keys_[static_cast<std::size_t>(virtualKey)];
+    return down ? static_cast<std::int16_t>(0x8000) : 0;
+}
+
+Point SimPlatform::cursorPos() {
+    ++callCount;
+    return cursor_;
+}
+
+void SimPlatform::setCursorPos(std::int32_t x, std::int32_t y) {
+    ++callCount;
+    cursorMoves.push_back({x, y});
+    // Like the real desktop, the pointer stays on the screen.
+    const int w = twipsToPixels(screen_.widthTwips, screen_.twipsPerPixelX);
+    const int h = twipsToPixels(screen_.heightTwips, screen_.twipsPerPixelY);
+    cursor_ = {std::clamp(x, 0, std::max(0, w - 1)), std::clamp(y, 0, std::max(0, h - 1))};
+}
+
+void SimPlatform::mouseEvent(std::uint32_t flags) {
+    ++callCount;
+    clicks.push_back({flags, cursor_});
+}
+
+void SimPlatform::setTopmost(WindowHandle window, bool topmost, bool activate) {
+    ++callCount;
+    topmostCalls.push_back({window, topmost, activate});
+}
+
+void SimPlatform::makeColorKeyed(WindowHandle window, std::uint32_t) {
+    ++callCount;
+    colorKeyed.push_back(window);
+}
+
+void SimPlatform::startWindowDrag(WindowHandle window) {
+    ++callCount;
+    drags.push_back(window);
+}
+
+WindowHandle SimPlatform::foregroundWindow() {
+    ++callCount;
+    return foreground_;
+}
+
+void SimPlatform::shellOpen(WindowHandle owner, const std::string& address) {
+    ++callCount;
+    shellOpens.push_back({owner, address});
+}
+
+void SimPlatform::startProgram(const std::string& commandLine, int showState) {
+    ++callCount;
+    programStarts.push_back({commandLine, showState});
+}
+
+bool SimPlatform::notifyIcon(TrayAction action, const TrayIconData& data) {
+    ++callCount;
+    trayCalls.push_back({action, data});
+    return !(action == TrayAction::Add && trayRefusesAdd_);
+}
+
+IconHandle SimPlatform::iconHandle(Asset icon) {
+    return 0x7000 + static_cast<IconHandle>(icon);
+}
+
+ScreenMetrics SimPlatform::screen() { return screen_; }
+
+double SimPlatform::random() {
+    ++callCount;
+    if (!randomQueue_.empty()) {
+        const double v = randomQueue_.front();
+        randomQueue_.pop_front();
+        return v;
+    }
+    randomState_ ^= randomState_ >> 12;
+    randomState_ ^= randomState_ << 25;
+    randomState_ ^= randomState_ >> 27;
+    return static_cast<double>((randomState_ * 0x2545F4914F6CDD1DULL) >> 11) * 0x1.0p-53;
+}
+
+void SimPlatform::exitProcess() {
+    ++callCount;
+    exited = true;
+}
+
+void SimPlatform::setKeyDown(std::int32_t virtualKey, bool down) {
+    if (virtualKey >= 0 && virtualKey < 256) keys_[static_cast<std::size_t>(virtualKey)] = down;
+}
+
+void SimPlatform::setScreenPixels(int width, int height, double twipsPerPixel) {
+    screen_ = {width * twipsPerPixel, height * twipsPerPixel, twipsPerPixel, twipsPerPixel};
+}
+
+void SimPlatform::queueRandom(std::initializer_list<double> values) {
+    randomQueue_.insert(randomQueue_.end(), values.begin(), values.end());
+}
+
+void SimPlatform::clearLogs() {
+    cursorMoves.clear();
+    clicks.clear();
+    topmostCalls.clear();
+    colorKeyed.clear();
+    drags.clear();
+    shellOpens.clear();
+    programStarts.clear();
+    trayCalls.clear();
+    keyProbes.clear();
+    callCount = 0;
+}
+
+}  // namespace lumo::sim

@@ -1,0 +1,93 @@
+// A headless, deterministic platform for the unit tests: settable pointer,
+// keys, foreground window, screen metrics and random values, and a log of
+// every injected click, shell open, program start, tray call and z-order call.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace lumo::sim {
+
+class SimPlatform : public Platform {
+public:
+    struct Click {
+        std::uint32_t flags;
+        Point at;
+    };
+    struct TopmostCall {
+        WindowHandle window;
+        bool topmost;
+        bool activate;
+    };
+    struct ShellOpen {
+        WindowHandle owner;
+        std::string address;
+    };
+    struct ProgramStart {
+        std::string commandLine;
+        int showState;
+    };
+    struct TrayCall {
+        TrayAction action;
+        TrayIconData data;
+    };
+
+    // ---- Platform ----
+    std::int16_t asyncKeyState(std::int32_t virtualKey) override;
+    Point cursorPos() override;
+    void setCursorPos(std::int32_t x, std::int32_t y) override;
+    void mouseEvent(std::uint32_t flags) override;
+    void setTopmost(WindowHandle window, bool topmost, bool activate) override;
+    void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
+    void startWindowDrag(WindowHandle window) override;
+    WindowHandle foregroundWindow() override;
+    void shellOpen(WindowHandle owner, const std::string& address) override;
+    void startProgram(const std::string& commandLine, int showState) override;
+    bool notifyIcon(TrayAction action, const TrayIconData& data) override;
+    IconHandle iconHandle(Asset icon) override;
+    ScreenMetrics screen() override;
+    double random() override;
+    void exitProcess() override;
+
+    // ---- Test controls ----
+    void setKeyDown(std::int32_t virtualKey, bool down);
+    // Moves the pointer like the user would (not logged as a program move).
+    void movePointer(Point p) { cursor_ = p; }
+    void setForeground(WindowHandle w) { foreground_ = w; }
+    void setScreen(const ScreenMetrics& m) { screen_ = m; }
+    void setScreenPixels(int width, int height, double twipsPerPixel = 15.0);
+    // Values handed out by random(), in order; afterwards a fixed generator.
+    void queueRandom(std::initializer_list<double> values);
+    // When set, the shell refuses NIM_ADD (as if no notification area existed).
+    void setTrayRefusesAdd(bool refuse) { trayRefusesAdd_ = refuse; }
+
+    // ---- Logs ----
+    std::vector<Point> cursorMoves;  // targets asked of SetCursorPos, before clamping
+    std::vector<Click> clicks;
+    std::vector<TopmostCall> topmostCalls;
+    std::vector<WindowHandle> colorKeyed;
+    std::vector<WindowHandle> drags;
+    std::vector<ShellOpen> shellOpens;
+    std::vector<ProgramStart> programStarts;
+    std::vector<TrayCall> trayCalls;
+    std::vector<std::int32_t> keyProbes;
+    int callCount = 0;  // every Platform call
+    bool exited = false;
+
+    void clearLogs();
+
+private:
+    std::array<bool, 256> keys_{};
+    Point cursor_{640, 400};
+    WindowHandle foreground_ = 0;
+    ScreenMetrics screen_{};
+    std::deque<double> randomQueue_;
+    std::uint64_t randomState_ = 0x2545F4914F6CDD1DULL;
+    bool trayRefusesAdd_ = false;
+};
+
+}  // namespace lumo::sim

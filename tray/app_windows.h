@@ -1,0 +1,21 @@
+// How the four windows reach each other: generic form references (show, hide,
+// handle, icon) and the one exit operation. No window reads another window's
+// controls; settings travel only through SharedState.
+#pragma once
+
+#include <functional>
+
+#include "platform/forms/forms.h"
+
+namespace lumo {
+
+struct AppWindows {
+    forms::Form* virtualMouse = nullptr;  // Form1
+    forms::Form* settings = nullptr;      // Form2
+    forms::Form* trayMenu = nullptr;      // Form3
+    forms::Form* about = nullptr;         // GuanYu1
+    // Deletes the notification-area icon and ends the process at once.
+    std::function<void()> exitProgram;
+};
+
+}  // namespace lumo
