@@ -446,10 +446,7 @@ public:
     // As above but windowed children of the surface count too (they lie above).
     Control* hitTest(Control* surface, double x, double y) const;
 
-protected:
-    // Builds the design-time controls and wires their events; runs on every load.
-    virtual void design() = 0;
-
+    // Design-time construction, used by design() and by composite controls.
     template <class T, class... Args>
     T* add(Args&&... args) {
         auto c = std::make_unique<T>(*this, std::forward<Args>(args)...);
@@ -458,6 +455,10 @@ protected:
         return raw;
     }
     Timer* addTimer(std::string name, int intervalMs, bool enabled);
+
+protected:
+    // Builds the design-time controls and wires their events; runs on every load.
+    virtual void design() = 0;
     void setShowInTaskbar(bool on) { showInTaskbar_ = on; }
 
 private:
