@@ -396,6 +396,9 @@ public:
     std::optional<Asset> icon() const { return icon_; }
     void setIcon(std::optional<Asset> icon);
     bool showInTaskbar() const { return showInTaskbar_; }
+    // A window that never takes the foreground or the keyboard focus, even when
+    // shown or clicked (the virtual mouse must not steal the user's focus).
+    bool noActivate() const { return noActivate_; }
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // The control that has the keyboard focus, if the form knows of one.
@@ -460,6 +463,7 @@ protected:
     // Builds the design-time controls and wires their events; runs on every load.
     virtual void design() = 0;
     void setShowInTaskbar(bool on) { showInTaskbar_ = on; }
+    void setNoActivate(bool on) { noActivate_ = on; }
 
 private:
     friend class Control;
@@ -480,6 +484,7 @@ private:
     std::string caption_;
     std::optional<Asset> icon_;
     bool showInTaskbar_ = false;
+    bool noActivate_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<FormPeer> peer_;
     Control* activeControl_ = nullptr;
