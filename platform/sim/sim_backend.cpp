@@ -83,8 +83,12 @@ void SimBackend::advance(std::int64_t ms) {
 
 void SimBackend::mouseOn(Control& c, Form::MouseAction a, int button, double x, double y) {
     if (platform_.exited || !c.shownOnForm()) return;
-    Control* surface = c.container();
-    c.form().mouseInput(a, surface, button, 0, c.left() + x, c.top() + y);
+    // A frame or host is a surface of its own; anything else lies on its container's.
+    if (c.isContainer()) {
+        c.form().mouseInput(a, &c, button, 0, x, y);
+    } else {
+        c.form().mouseInput(a, c.container(), button, 0, c.left() + x, c.top() + y);
+    }
 }
 
 void SimBackend::click(Control& c) {
