@@ -1,0 +1,170 @@
+#include "tray_test_fixture.h"
+
+namespace lumo::tray_test {
+namespace {
+
+using forms::kLeftButton;
+using forms::kRightButton;
+
+TEST_F(TrayTest, WatchdogClosesTheMenuOnlyForAHeldLeftButtonElsewhere) {
+    startWithMenuUp();
+    const WindowHandle other = settings.handle();
+    platform.setForeground(other);
+    platform.setKeyDown(2, true);  // a right press elsewhere
+    backend.advance(300);
+    EXPECT_TRUE(tray.visible());
+    EXPECT_EQ(shared.foregroundWindow, static_cast<std::intptr_t>(other));
+
+    platform.setKeyDown(1, true);
+    platform.setForeground(tray.handle());  // a press inside the menu
+    backend.advance(300);
+    EXPECT_TRUE(tray.visible());
+
+    platform.setForeground(other);
+    backend.advance(99);
+    EXPECT_TRUE(tray.visible());
+    backend.advance(1);
+    EXPECT_FALSE(tray.visible());
+}
+
+TEST_F(TrayTest, WatchdogRunsWhileTheMenuIsHidden) {
+    tray.load();
+    platform.setForeground(0x4242);
+    backend.advance(100);
+    EXPECT_EQ(shared.foregroundWindow, 0x4242);
+    EXPECT_FALSE(tray.visible());
+}
+
+TEST_F(TrayTest, MarkerFollowsTheItemRowsAndHidesAtTheEdges) {
+    startWithMenuUp();
+    const std::pair<forms::Label*, std::int32_t> rows[] = {
+        {tray.Label5, 0}, {tray.Label4, 360}, {tray.Label3, 720}, {tray.Label2, 1080}};
+    for (const auto& [label, top] : rows) {
+        tray.Image1->setVisible(false);
+        backend.move(*label, 0, 100, 90);
+        EXPECT_TRUE(tray.Image1->visible());
+        EXPECT_EQ(tray.Image1->top(), top);
+        EXPECT_EQ(tray.Image1->left(), 1080);
+    }
+
+    // The background between the items leaves it alone.
+    backend.moveForm(tray, 0, 1200, 540);
+    EXPECT_TRUE(tray.Image1->visible());
+    EXPECT_EQ(tray.Image1->top(), 1080);
+
+    // From an item to the right onto the pencil itself.
+    backend.move(*tray.Image1, 0, 100, 300);
+    EXPECT_FALSE(tray.Image1->visible());
+
+    const std::pair<forms::Image*, Point> strips[] = {
+        {tray.Image2, {100, 800}},
+        {tray.Image3, {600, 30}},
+        {tray.Image4, {100, 800}},
+        {tray.Image5, {600, 100}},
+    };
+    for (const auto& [strip, at] : strips) {
+        backend.move(*tray.Label3, 0, 100, 90);
+        ASSERT_TRUE(tray.Image1->visible());
+        backend.move(*strip, 0, at.x, at.y);
+        EXPECT_FALSE(tray.Image1->visible()) << strip->name();
+    }
+}
+
+TEST_F(TrayTest, MarkerKeepsItsRowAcrossAnItemAndReopening) {
+    startWithMenuUp();
+    backend.move(*tray.Label4, 0, 100, 90);
+    backend.click(*tray.Label4);
+    ASSERT_FALSE(tray.visible());
+    backend.trayMessage(tray, 517);
+    EXPECT_TRUE(tray.Image1->visible());
+    EXPECT_EQ(tray.Image1->top(), 360);
+}
+
+TEST_F(TrayTest, LeftDragOnBackgroundOrTopStripMovesTheMenu) {
+    startWithMenuUp();
+    const std::int32_t left0 = tray.left(), top0 = tray.top();
+
+    backend.pressForm(tray, kLeftButton, 1200.5, 401.5);  // halves go to even
+    EXPECT_EQ(tray.dragStartX, 1200);
+    EXPECT_EQ(tray.dragStartY, 402);
+    backend.moveForm(tray, kLeftButton, 1300, 452);
+    EXPECT_EQ(tray.left(), left0 + 100);
+    EXPECT_EQ(tray.top(), top0 + 50);
+    EXPECT_EQ(tray.width(), 1575);
+    backend.releaseForm(tray, kLeftButton, 1300, 452);
+
+    backend.press(*tray.Image5, kLeftButton, 600, 100);
+    EXPECT_EQ(tray.dragStartX, 600);
+    backend.move(*tray.Image5, kLeftButton | kRightButton, 700, 130);
+    EXPECT_EQ(tray.left(), left0 + 200);
+    EXPECT_EQ(tray.top(), top0 + 80);
+    backend.release(*tray.Image5, kLeftButton, 700, 130);
+}
+
+TEST_F(TrayTest, RightDragAndPlainMovesLeaveTheMenuInPlace) {
+    startWithMenuUp();
+    const std::int32_t left0 = tray.left(), top0 = tray.top();
+    backend.pressForm(tray, kRightButton, 1200, 400);
+    EXPECT_EQ(tray.dragStartX, 0);
+    backend.moveForm(tray, kRightButton, 1400, 600);
+    backend.releaseForm(tray, kRightButton, 1400, 600);
+    backend.move(*tray.Image5, 0, 900, 200);
+    EXPECT_EQ(tray.left(), left0);
+    EXPECT_EQ(tray.top(), top0);
+
+    // A pointer move over the window at the x of a left release (514 px) is
+    // not a tray message.
+    settings.hide();
+    backend.moveForm(tray, 0, 514 * 15, 100);
+    EXPECT_FALSE(settings.visible());
+}
+
+TEST_F(TrayTest, SettingsItemsShowOrHideAndCloseTheMenu) {
+    startWithMenuUp();
+    settings.hide();
+    backend.click(*tray.Label5);
+    EXPECT_TRUE(settings.visible());
+    EXPECT_FALSE(tray.visible());
+
+    backend.trayMessage(tray, 517);
+    backend.click(*tray.Label4);
+    EXPECT_FALSE(settings.visible());
+    EXPECT_TRUE(settings.loaded());
+    EXPECT_FALSE(tray.visible());
+
+    // Already hidden: only the menu goes.
+    backend.trayMessage(tray, 517);
+    backend.click(*tray.Label4);
+    EXPECT_FALSE(settings.visible());
+    EXPECT_EQ(settings.loads, 1);
+    EXPECT_FALSE(tray.visible());
+}
+
+TEST_F(TrayTest, SettingsItemsLoadAnUnloadedSettingsWindow) {
+    startWithMenuUp();
+    settings.unload();
+    backend.click(*tray.Label4);
+    EXPECT_EQ(settings.loads, 2);
+    EXPECT_TRUE(settings.loaded());
+    EXPECT_FALSE(settings.visible());
+
+    settings.unload();
+    backend.trayMessage(tray, 517);
+    backend.click(*tray.Label5);
+    EXPECT_EQ(settings.loads, 3);
+    EXPECT_TRUE(settings.visible());
+}
+
+TEST_F(TrayTest, AboutItemShowsTheAboutWindowWithoutOwner) {
+    startWithMenuUp();
+    about.show(&settings);
+    backend.click(*tray.Label3);
+    EXPECT_TRUE(about.visible());
+    EXPECT_EQ(about.owner(), nullptr);
+    EXPECT_EQ(about.loads, 1);
+    EXPECT_FALSE(tray.visible());
+    EXPECT_FALSE(platform.exited);
+}
+
+}  // namespace
+}  // namespace lumo::tray_test

@@ -1,0 +1,81 @@
+// The tray window on the simulated desktop, with stand-in settings, About and
+// virtual mouse windows that only count their loads.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/forms/forms.h"
+#include "platform/sim/sim_backend.h"
+#include "pointer_core/shared_state.h"
+#include "tray/app_windows.h"
+#include "tray/tray_window.h"
+
+namespace lumo::tray_test {
+
+// Sees the order of the tray's calls around the end of the process and the z-order call.
+class WatchedPlatform : public sim::SimPlatform {
+public:
+    std::function<void()> onExit;
+    std::function<void()> onTopmost;
+    void exitProcess() override {
+        if (onExit) onExit();
+        SimPlatform::exitProcess();
+    }
+    void setTopmost(WindowHandle window, bool topmost, bool activate) override {
+        if (onTopmost) onTopmost();
+        SimPlatform::setTopmost(window, topmost, activate);
+    }
+};
+
+class StubWindow : public forms::Form {
+public:
+    using Form::Form;
+    int loads = 0;
+    std::function<void()> onLoad;
+
+protected:
+    void design() override {
+        move(3000, 2000, 5535, 6015);
+        setIcon(Asset::AppIcon);
+        Load = [this] {
+            ++loads;
+            if (onLoad) onLoad();
+        };
+    }
+};
+
+class TrayTest : public ::testing::Test {
+protected:
+    TrayTest() {
+        platform.setScreenPixels(1920, 1080);
+        windows.virtualMouse = &virtualMouse;
+        windows.settings = &settings;
+        windows.trayMenu = &tray;
+        windows.about = &about;
+        windows.exitProgram = [this] { tray.exitProgram(); };
+    }
+
+    // Program start, then the pointer in the lower-right quarter and a right
+    // release on the icon: the menu is up.
+    void startWithMenuUp() {
+        tray.load();
+        platform.movePointer({1800, 1000});
+        backend.trayMessage(tray, 517);
+        ASSERT_TRUE(tray.visible());
+    }
+
+    WatchedPlatform platform;
+    sim::SimBackend backend{platform};
+    forms::Runtime runtime{platform, backend};
+    SharedState shared;
+    AppWindows windows;
+    StubWindow virtualMouse{runtime, "Form1"};
+    StubWindow settings{runtime, "Form2"};
+    StubWindow about{runtime, "GuanYu1"};
+    TrayWindow tray{runtime, shared, windows};
+};
+
+}  // namespace lumo::tray_test

@@ -1,0 +1,25 @@
+#include "tray/tray_icon.h"
+
+namespace lumo {
+
+std::string trayTip(const std::string& title, AppVersion version) {
+    return title + "(版本 " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision) + ")";
+}
+
+TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon) {
+    TrayIconData data;
+    data.owner = owner;
+    data.id = icon;
+    data.flags = kNifMessage | kNifIcon | kNifTip;
+    data.callbackMessage = kTrayCallbackMessage;
+    data.icon = icon;
+    data.tip = trayTip(kAppTitle, kAppVersion);
+    return data;
+}
+
+void restoreTrayIcon(Platform& platform, const TrayIconData& data) {
+    if (!platform.notifyIcon(TrayAction::Add, data)) platform.notifyIcon(TrayAction::Modify, data);
+}
+
+}  // namespace lumo

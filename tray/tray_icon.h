@@ -1,0 +1,39 @@
+// The notification-area icon: its record, its tip text and the shell messages
+// it reports back to its owner window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace lumo {
+
+inline constexpr const char* kAppTitle = "Lumo桌面小鼠标";
+struct AppVersion {
+    int major;
+    int minor;
+    int revision;
+};
+inline constexpr AppVersion kAppVersion{1, 1, 0};
+
+// The message the shell sends to the owner window for events over the icon
+// (WM_APP + 1, clear of every system mouse message).
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
+
+// Mouse message codes the shell reports for the icon.
+inline constexpr std::uint32_t kTrayLeftButtonUp = 0x0202;   // WM_LBUTTONUP, 514
+inline constexpr std::uint32_t kTrayRightButtonUp = 0x0205;  // WM_RBUTTONUP, 517
+
+// "Lumo桌面小鼠标(版本 1.1.0)".
+std::string trayTip(const std::string& title, AppVersion version);
+
+// The record for an icon owned by `owner`. The icon handle doubles as the
+// icon's id, so owner and id together name this icon for the shell.
+TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon);
+
+// Puts the icon back after the shell lost it (a restarted taskbar). If the
+// shell still knows the icon it refuses the add; updating it then is enough.
+void restoreTrayIcon(Platform& platform, const TrayIconData& data);
+
+}  // namespace lumo

@@ -1,0 +1,111 @@
+// The popup menu: placement at the pointer, the four items, the hover marker,
+// dragging by hand and the watchdog that closes the menu on outside presses.
+#include "platform/units.h"
+#include "tray/menu_placement.h"
+#include "tray/tray_window.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr int kLeftButtonKey = 1;  // VK_LBUTTON
+
+// Marker tops for the four item rows.
+constexpr std::int32_t kShowSettingsRow = 0;
+constexpr std::int32_t kHideSettingsRow = 360;
+constexpr std::int32_t kAboutRow = 720;
+constexpr std::int32_t kExitRow = 1080;
+
+// Physically held now: the high bit of the asynchronous key state.
+bool leftButtonDown(Platform& platform) { return (platform.asyncKeyState(kLeftButtonKey) & 0x8000) != 0; }
+
+}  // namespace
+
+void TrayWindow::wireMenu() {
+    Label5->Click = [this] {
+        showSettings();
+        hide();
+    };
+    Label4->Click = [this] {
+        hideSettings();
+        hide();
+    };
+    Label3->Click = [this] {
+        showAbout();
+        hide();
+    };
+    Label2->Click = [this] { exitProgram(); };
+
+    Label5->MouseMove = [this](const forms::MouseEvent&) { markRow(kShowSettingsRow); };
+    Label4->MouseMove = [this](const forms::MouseEvent&) { markRow(kHideSettingsRow); };
+    Label3->MouseMove = [this](const forms::MouseEvent&) { markRow(kAboutRow); };
+    Label2->MouseMove = [this](const forms::MouseEvent&) { markRow(kExitRow); };
+    // The pencil itself and the edge strips: the pointer is leaving the items.
+    for (forms::Image* edge : {Image1, Image2, Image3, Image4}) {
+        edge->MouseMove = [this](const forms::MouseEvent&) { hideMarker(); };
+    }
+
+    MouseDown = [this](const forms::MouseEvent& e) { beginDrag(e); };
+    MouseMove = [this](const forms::MouseEvent& e) { dragTo(e); };
+    Image5->MouseDown = [this](const forms::MouseEvent& e) { beginDrag(e); };
+    Image5->MouseMove = [this](const forms::MouseEvent& e) {
+        hideMarker();
+        dragTo(e);
+    };
+
+    Timer1->Tick = [this] { watchdogTick(); };
+}
+
+void TrayWindow::popupAtPointer() {
+    const auto position = menuPositionAt(platform().cursorPos(), platform().screen());
+    if (!position) return;
+    show();
+    // Activating brings the menu to the front, so the watchdog sees it as the
+    // foreground window and presses inside it keep it open.
+    platform().setTopmost(handle(), true, /*activate=*/true);
+    setLeft(position->left);
+    setTop(position->top);
+}
+
+void TrayWindow::showSettings() {
+    if (windows_.settings) windows_.settings->show();
+}
+
+void TrayWindow::hideSettings() {
+    if (windows_.settings) windows_.settings->hide();
+}
+
+void TrayWindow::showAbout() {
+    if (windows_.about) windows_.about->show(nullptr);
+}
+
+void TrayWindow::markRow(std::int32_t markerTop) {
+    Image1->setVisible(true);
+    Image1->setTop(markerTop);
+}
+
+void TrayWindow::hideMarker() { Image1->setVisible(false); }
+
+void TrayWindow::beginDrag(const forms::MouseEvent& e) {
+    if (e.button != forms::kLeftButton) return;
+    dragStartX = roundHalfEven(e.x);
+    dragStartY = roundHalfEven(e.y);
+}
+
+void TrayWindow::dragTo(const forms::MouseEvent& e) {
+    if ((e.button & forms::kLeftButton) == 0) return;
+    // In double: a far-off window and press never overflow the sums.
+    const double newLeft = static_cast<double>(left()) - dragStartX + e.x;
+    const double newTop = static_cast<double>(top()) - dragStartY + e.y;
+    move(roundHalfEven(newLeft), roundHalfEven(newTop), width(), height());
+}
+
+void TrayWindow::watchdogTick() {
+    shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
+    // A press elsewhere closes the menu; presses inside it make it the
+    // foreground window and leave it open.
+    const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
+    if (leftButtonDown(platform()) && !menuInFront) hide();
+}
+
+}  // namespace lumo

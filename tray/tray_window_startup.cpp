@@ -1,0 +1,48 @@
+// Start-up, the notification-area icon and the ways the program ends.
+#include "tray/tray_icon.h"
+#include "tray/tray_window.h"
+
+namespace lumo {
+
+void TrayWindow::wireStartup() {
+    Load = [this] { startUp(); };
+    TrayNotify = [this](std::uint32_t message) { onTrayMessage(message); };
+    ShellRestarted = [this] { restoreTrayIcon(platform(), trayIconData_); };
+    // The tray window lives for the whole run, so the system closing it (log-off,
+    // shut-down, a close command) is the end of the program: going on without
+    // an icon would leave a process that nothing can reach or end.
+    QueryUnload = [this](bool&) { exitProgram(); };
+}
+
+void TrayWindow::startUp() {
+    Image1->setVisible(false);
+    setHeight(Shape2->height());
+    setWidth(Shape2->width());
+    // The settings window is on screen before the icon exists: if the shell
+    // refuses the icon, the program is still usable.
+    if (windows_.settings) {
+        windows_.settings->show();
+        setIcon(windows_.settings->icon());
+    }
+    hide();
+    // The icon handle is the icon's id as well; a window without an icon of
+    // its own still gets the program icon in the notification area.
+    const IconHandle iconHandle = platform().iconHandle(icon().value_or(Asset::AppIcon));
+    trayIconData_ = makeTrayIconData(handle(), iconHandle);
+    platform().notifyIcon(TrayAction::Add, trayIconData_);
+}
+
+void TrayWindow::onTrayMessage(std::uint32_t message) {
+    if (message == kTrayLeftButtonUp) {
+        showSettings();
+    } else if (message == kTrayRightButtonUp) {
+        popupAtPointer();
+    }
+}
+
+void TrayWindow::exitProgram() {
+    platform().notifyIcon(TrayAction::Delete, trayIconData_);
+    platform().exitProcess();
+}
+
+}  // namespace lumo
