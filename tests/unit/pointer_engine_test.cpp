@@ -57,20 +57,6 @@ TEST_F(PointerEngine, ProbesAllSixKeysInOrderEvenWhenNoneIsDown) {
     EXPECT_TRUE(platform.cursorMoves.empty());
 }
 
-TEST_F(PointerEngine, EachDirectionMovesByTheStep) {
-    const struct {
-        std::int32_t key;
-        Point target;
-    } cases[] = {{kUp, {500, 293}}, {kDown, {500, 307}}, {kLeft, {493, 300}}, {kRight, {507, 300}}};
-    for (const auto& c : cases) {
-        SimPlatform fresh;
-        fresh.movePointer(start);
-        fresh.setKeyDown(c.key, true);
-        lumo::runPointerEngineTick(fresh, state);
-        EXPECT_EQ(fresh.cursorMoves, std::vector<Point>{c.target}) << "key " << c.key;
-    }
-}
-
 TEST_F(PointerEngine, MovesStartFromThePositionReadAtTheStartOfTheTick) {
     hold({kUp, kLeft});
     tick();

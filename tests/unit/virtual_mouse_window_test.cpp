@@ -188,17 +188,6 @@ TEST_F(Dragging, AllSurfacesShareOneDragStart) {
     EXPECT_EQ(window.top(), 2030);
 }
 
-TEST_F(Dragging, AReloadStartsFromAFreshDragStart) {
-    backend.press(*window.Image4, kLeftButton, 300, 300);
-    backend.release(*window.Image4, kLeftButton, 300, 300);
-    window.unload();
-    window.show();
-    window.move(3000, 2000, window.width(), window.height());
-    backend.move(*window.Image4, kLeftButton, 10, 20);
-    EXPECT_EQ(window.left(), 3010);
-    EXPECT_EQ(window.top(), 2020);
-}
-
 TEST_F(VirtualMouseWindowTest, Timer3RunsTheEngineAlsoWhileHidden) {
     state.hotkeysEnabled = 1;
     state.stepPixels = 2;
