@@ -1,0 +1,57 @@
+// Cost of one keyboard pointer engine tick (the engine polls at the shortest
+// timer period the platform grants, so a tick must stay cheap).
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+
+#include "platform/sim/sim_platform.h"
+#include "pointer_core/pointer_engine.h"
+
+namespace {
+
+using lumo::SharedState;
+using lumo::sim::SimPlatform;
+
+SharedState boundState() {
+    SharedState state;
+    state.hotkeysEnabled = 1;
+    state.stepPixels = 3;
+    state.keyUp = 38;
+    state.keyDown = 40;
+    state.keyLeft = 37;
+    state.keyRight = 39;
+    state.keyLeftClick = 96;
+    state.keyRightClick = 110;
+    return state;
+}
+
+// The simulated platform logs every call; clearing the logs now and then (with
+// the clock stopped) keeps their memory bounded without reallocating.
+void runTicks(benchmark::State& bench, std::initializer_list<int> heldKeys) {
+    SimPlatform platform;
+    const SharedState state = boundState();
+    for (int key : heldKeys) platform.setKeyDown(key, true);
+    std::size_t sinceClear = 0;
+    for (auto _ : bench) {
+        lumo::runPointerEngineTick(platform, state);
+        if (++sinceClear == 4096) {
+            bench.PauseTiming();
+            platform.clearLogs();
+            platform.movePointer({640, 400});
+            sinceClear = 0;
+            bench.ResumeTiming();
+        }
+    }
+}
+
+void allKeysUp(benchmark::State& bench) { runTicks(bench, {}); }
+void oneDirectionKeyDown(benchmark::State& bench) { runTicks(bench, {38}); }
+void allSixKeysDown(benchmark::State& bench) { runTicks(bench, {38, 40, 37, 39, 96, 110}); }
+
+BENCHMARK(allKeysUp);
+BENCHMARK(oneDirectionKeyDown);
+BENCHMARK(allSixKeysDown);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,48 @@
+// A loaded virtual mouse window on the simulated platform, for the virtual
+// mouse tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/sim/sim_backend.h"
+#include "platform/sim/sim_platform.h"
+#include "virtual_mouse/virtual_mouse_window.h"
+
+namespace lumo::testing {
+
+// Remembers the colour keys asked for, which the simulated platform does not log.
+class ColorKeyRecordingPlatform : public sim::SimPlatform {
+public:
+    void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override {
+        SimPlatform::makeColorKeyed(window, colorKey);
+        colorKeys.push_back(colorKey);
+    }
+    std::vector<std::uint32_t> colorKeys;
+};
+
+class VirtualMouseTest : public ::testing::Test {
+protected:
+    void showWindow() {
+        window.show();
+        platform.clearLogs();
+    }
+    // Counts the follow ticks and the clock time of each.
+    void recordFollowTicks() {
+        auto follow = window.Timer1->Tick;
+        window.Timer1->Tick = [this, follow] {
+            followTimes.push_back(backend.now());
+            follow();
+        };
+    }
+
+    ColorKeyRecordingPlatform platform;
+    sim::SimBackend backend{platform};
+    forms::Runtime runtime{platform, backend};
+    SharedState state;
+    VirtualMouseWindow window{runtime, state};
+    std::vector<std::int64_t> followTimes;
+};
+
+}  // namespace lumo::testing

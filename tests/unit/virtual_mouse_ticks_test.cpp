@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "virtual_mouse_fixture.h"
+
+namespace {
+
+using namespace lumo;
+using lumo::testing::VirtualMouseTest;
+
+using UpkeepTick = VirtualMouseTest;
+using FollowTick = VirtualMouseTest;
+
+TEST_F(UpkeepTick, ReappliesTheZOrderEveryOneAndAHalfSecondsWithoutActivating) {
+    showWindow();
+    state.stayOnTop = 2;  // anything but 1 is "not topmost"
+    backend.advance(1500);
+    state.stayOnTop = 1;
+    backend.advance(3000);
+    ASSERT_EQ(platform.topmostCalls.size(), 3u);
+    EXPECT_FALSE(platform.topmostCalls[0].topmost);
+    EXPECT_TRUE(platform.topmostCalls[1].topmost);
+    for (const auto& call : platform.topmostCalls) {
+        EXPECT_EQ(call.window, window.handle());
+        EXPECT_FALSE(call.activate);
+    }
+}
+
+TEST_F(UpkeepTick, ShowsAndFillsBothLabelsThenHidesThemKeepingTheirText) {
+    platform.setScreenPixels(1600, 900, 12.0);
+    state.showCoordinates = 1;
+    state.followMode = 3;
+    showWindow();
+    backend.advance(1000);               // the first follow tick comes anyway
+    window.move(1206, 1218, window.width(), window.height());  // 100.5, 101.5 px
+    platform.movePointer({-5, 3});
+    backend.advance(500);
+    EXPECT_TRUE(window.Label1->visible());
+    EXPECT_TRUE(window.Label2->visible());
+    EXPECT_EQ(window.Label2->text(), "100,102");
+    EXPECT_EQ(window.Label1->text(), "-5,3");
+    EXPECT_EQ(window.Label1->width(), 4 * 90);  // sized to its text
+
+    state.showCoordinates = 0;
+    backend.advance(1500);
+    EXPECT_FALSE(window.Label1->visible());
+    EXPECT_FALSE(window.Label2->visible());
+    EXPECT_EQ(window.Label2->text(), "100,102");
+}
+
+TEST_F(UpkeepTick, LabelsShowTheTipAndThePointerApartByTheFollowOffset) {
+    state.showCoordinates = 1;
+    showWindow();
+    platform.movePointer({-5, 3});
+    backend.advance(1500);  // follow at 1000, upkeep at 1500
+    EXPECT_EQ(window.Label1->text(), "-5,3");
+    EXPECT_EQ(window.Label2->text(), "-4,4");  // -65 and 55 twips, rounded
+}
+
+TEST_F(UpkeepTick, RandomColourChannelsRoundHalfToEven) {
+    state.colorPointer = 1;
+    showWindow();
+    platform.queueRandom({0.5 / 255, std::nextafter(0.5 / 255, 1.0), std::nextafter(0.5 / 255, 0.0)});
+    backend.advance(1500);
+    EXPECT_EQ(window.Line1->color(), 0x000100u);  // red 0, green 1, blue 0
+
+    platform.queueRandom({254.5 / 255, std::nextafter(254.5 / 255, 1.0), std::nextafter(1.0, 0.0)});
+    backend.advance(1500);
+    for (auto* line : {window.Line1, window.Line2, window.Line3}) EXPECT_EQ(line->color(), 0xFFFFFEu);
+
+    state.colorPointer = 0;  // the last colour stays
+    backend.advance(1500);
+    EXPECT_EQ(window.Line3->color(), 0xFFFFFEu);
+}
+
+TEST_F(UpkeepTick, HidesTheWindowWhichKeepsFollowing) {
+    state.hideVirtualMouse = 1;
+    state.followMode = 2;
+    showWindow();
+    backend.advance(1500);
+    EXPECT_FALSE(window.visible());
+    EXPECT_TRUE(window.loaded());
+    platform.movePointer({200, 100});
+    backend.advance(50);
+    EXPECT_EQ(window.left(), 200 * 15 + 10);
+    EXPECT_FALSE(window.visible());
+}
+
+TEST_F(UpkeepTick, FastFollowTicksEveryFiftyMillisecondsFromTheFirstUpkeep) {
+    state.followMode = 2;
+    showWindow();
+    recordFollowTicks();
+    backend.advance(1700);
+    EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 1550, 1600, 1650, 1700}));
+    EXPECT_EQ(window.Timer1->interval(), 50);
+}
+
+TEST_F(UpkeepTick, SlowFollowKeepsItsSecondAcrossUpkeepTicks) {
+    state.followMode = 1;
+    showWindow();
+    recordFollowTicks();
+    backend.advance(6000);
+    EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 2000, 3000, 4000, 5000, 6000}));
+}
+
+TEST_F(UpkeepTick, ManualDragStopsFollowingAfterTheFirstJump) {
+    state.followMode = 3;
+    showWindow();
+    recordFollowTicks();
+    backend.advance(5000);
+    EXPECT_EQ(followTimes, std::vector<std::int64_t>{1000});
+    EXPECT_FALSE(window.Timer1->running());
+
+    state.followMode = 1;  // back to slow follow at the next upkeep (6000)
+    backend.advance(2000);
+    EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 7000}));
+}
+
+TEST_F(UpkeepTick, AnUnknownFollowModeLeavesThePaceAlone) {
+    state.followMode = 2;
+    showWindow();
+    backend.advance(1500);
+    state.followMode = 0;
+    backend.advance(1500);
+    EXPECT_EQ(window.Timer1->interval(), 50);
+    EXPECT_TRUE(window.Timer1->running());
+}
+
+TEST_F(FollowTick, PutsTheTipTenTwipsPastThePointerAndUpdatesTheHiddenLabel) {
+    showWindow();
+    platform.movePointer({100, 200});
+    backend.advance(1000);
+    EXPECT_EQ(window.left(), 1510);
+    EXPECT_EQ(window.top(), 3010);
+    EXPECT_EQ(window.Label1->text(), "100,200");
+    EXPECT_FALSE(window.Label1->visible());
+    EXPECT_EQ(window.Label2->text(), "00000");  // only the upkeep tick writes it
+}
+
+TEST_F(FollowTick, NegativePositionsLeftOfThePrimaryScreen) {
+    showWindow();
+    platform.movePointer({-1920, -5});
+    backend.advance(1000);
+    EXPECT_EQ(window.Label1->text(), "-1920,-5");
+    EXPECT_EQ(window.left(), -1920 * 15 + 10);
+    EXPECT_EQ(window.top(), -5 * 15 + 10);
+}
+
+}  // namespace

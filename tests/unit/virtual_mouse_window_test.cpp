@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "virtual_mouse_fixture.h"
+
+namespace {
+
+using namespace lumo;
+using lumo::testing::VirtualMouseTest;
+using forms::kLeftButton;
+using forms::kRightButton;
+
+using VirtualMouseWindowTest = VirtualMouseTest;
+
+TEST_F(VirtualMouseWindowTest, DesignIsAKeyedFramelessWindowThatNeverTakesTheFocus) {
+    window.show();
+    EXPECT_EQ(window.caption(), "Lumo虚拟鼠标");
+    EXPECT_FALSE(window.showInTaskbar());
+    EXPECT_TRUE(window.noActivate());
+    EXPECT_EQ(window.backColor(), kVirtualMouseColorKey);
+    EXPECT_EQ(window.width(), 2655);
+    EXPECT_EQ(window.height(), 2700);
+    EXPECT_EQ(window.Image1->picture(), Asset::MousePicture);
+    for (auto* zone : {window.Image2, window.Image3}) {
+        EXPECT_EQ(zone->cursor(), Asset::HandCursor);
+        EXPECT_FALSE(zone->picture().has_value());
+    }
+    EXPECT_EQ(window.Image2->toolTip(), "模拟左击事件");
+    EXPECT_EQ(window.Image3->toolTip(), "模拟右击事件");
+    EXPECT_EQ(window.Image4->toolTip(), "拖拽区");
+    for (auto* line : {window.Line1, window.Line2, window.Line3}) EXPECT_EQ(line->color(), 0xFFFFFFu);
+    for (auto* label : {window.Label1, window.Label2}) {
+        EXPECT_FALSE(label->visible());
+        EXPECT_EQ(label->text(), "00000");
+        EXPECT_TRUE(label->autoSize());
+        EXPECT_TRUE(label->opaque());
+        EXPECT_EQ(label->backColor(), 0xFFFFFFu);
+    }
+    EXPECT_EQ(window.Timer3->interval(), 1);
+    EXPECT_EQ(window.Timer2->interval(), 1500);
+    EXPECT_EQ(window.Timer1->interval(), 1000);
+    for (auto* timer : {window.Timer1, window.Timer2, window.Timer3}) EXPECT_TRUE(timer->running());
+}
+
+TEST_F(VirtualMouseWindowTest, LoadKeysTheColourAndSetsTheZOrderWithoutActivating) {
+    window.show();
+    EXPECT_EQ(platform.colorKeyed, std::vector<WindowHandle>{window.handle()});
+    EXPECT_EQ(platform.colorKeys, std::vector<std::uint32_t>{0xDC00D5});
+    ASSERT_EQ(platform.topmostCalls.size(), 1u);
+    EXPECT_EQ(platform.topmostCalls[0].window, window.handle());
+    EXPECT_FALSE(platform.topmostCalls[0].topmost);
+    EXPECT_FALSE(platform.topmostCalls[0].activate);
+}
+
+TEST_F(VirtualMouseWindowTest, LoadUsesTheStayOnTopValueInForceThenAndUpkeepTheNewOne) {
+    state.stayOnTop = 1;
+    window.show();
+    ASSERT_EQ(platform.topmostCalls.size(), 1u);
+    EXPECT_TRUE(platform.topmostCalls[0].topmost);
+
+    state.stayOnTop = 0;
+    backend.advance(1499);
+    EXPECT_EQ(platform.topmostCalls.size(), 1u);
+    backend.advance(1);
+    ASSERT_EQ(platform.topmostCalls.size(), 2u);
+    EXPECT_FALSE(platform.topmostCalls[1].topmost);
+    EXPECT_FALSE(platform.topmostCalls[1].activate);
+}
+
+// At 120 dpi (12 twips per pixel) a left edge of 1206 twips is 100.5 pixels.
+class ClickZones : public VirtualMouseTest {
+protected:
+    void SetUp() override {
+        platform.setScreenPixels(1600, 900, 12.0);
+        showWindow();
+    }
+    void placeWindow(std::int32_t left, std::int32_t top) { window.move(left, top, window.width(), window.height()); }
+};
+
+TEST_F(ClickZones, LeftZoneClicksFivePixelsLeftOfTheTip) {
+    placeWindow(1206, 1218);  // 100.5 and 101.5 pixels: halves go to even
+    backend.click(*window.Image2);
+    EXPECT_EQ(state.tipX, 100);
+    EXPECT_EQ(state.tipY, 102);
+    EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{95, 102}}));
+    ASSERT_EQ(platform.clicks.size(), 1u);
+    EXPECT_EQ(platform.clicks[0].flags, 6u);
+    EXPECT_EQ(platform.clicks[0].at, (Point{95, 102}));
+    EXPECT_EQ(platform.cursorPos(), (Point{95, 102}));  // the pointer stays there
+    EXPECT_EQ(window.left(), 1206);
+}
+
+TEST_F(ClickZones, RightZoneMakesARightClick) {
+    placeWindow(2400, 1200);
+    backend.click(*window.Image3);
+    EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{195, 100}}));
+    ASSERT_EQ(platform.clicks.size(), 1u);
+    EXPECT_EQ(platform.clicks[0].flags, 24u);
+}
+
+TEST_F(ClickZones, NearTheLeftScreenEdgeThePointerIsAskedForANegativeX) {
+    placeWindow(24, 0);
+    backend.click(*window.Image2);
+    EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{-3, 0}}));
+    ASSERT_EQ(platform.clicks.size(), 1u);
+    EXPECT_EQ(platform.clicks[0].at, (Point{0, 0}));  // the platform kept it on screen
+}
+
+TEST_F(ClickZones, APressOnAZoneNeverDragsAndReleasingThereClicks) {
+    placeWindow(1200, 1200);
+    backend.press(*window.Image2, kLeftButton, 100, 100);
+    backend.move(*window.Image2, kLeftButton, 400, 300);
+    EXPECT_EQ(window.left(), 1200);
+    EXPECT_EQ(window.top(), 1200);
+    EXPECT_TRUE(platform.clicks.empty());
+    backend.release(*window.Image2, kLeftButton, 120, 110);
+    EXPECT_EQ(platform.clicks.size(), 1u);
+}
+
+TEST_F(ClickZones, ThePictureAndTheLabelsOutsideTheZonesDoNothing) {
+    placeWindow(1200, 1200);
+    backend.press(*window.Image1, kLeftButton, 700, 100);  // right of both zones
+    backend.release(*window.Image1, kLeftButton, 700, 100);
+    EXPECT_TRUE(platform.clicks.empty());
+    EXPECT_EQ(window.left(), 1200);
+    state.showCoordinates = 1;
+    backend.advance(1500);
+    platform.clearLogs();
+    backend.click(*window.Label1);
+    backend.click(*window.Label2);
+    EXPECT_TRUE(platform.clicks.empty());
+    EXPECT_TRUE(platform.cursorMoves.empty());
+}
+
+class Dragging : public VirtualMouseTest {
+protected:
+    void SetUp() override {
+        showWindow();
+        window.move(3000, 2000, window.width(), window.height());
+    }
+};
+
+TEST_F(Dragging, TheGrabbedPointStaysUnderThePointer) {
+    backend.press(*window.Image4, kLeftButton, 100.5, 201.5);  // stored as 100 and 202
+    backend.move(*window.Image4, kLeftButton, 150, 262);
+    EXPECT_EQ(window.left(), 3050);
+    EXPECT_EQ(window.top(), 2060);
+    EXPECT_EQ(window.width(), 2655);
+    EXPECT_EQ(window.height(), 2700);
+    backend.release(*window.Image4, kLeftButton, 150, 262);
+    EXPECT_TRUE(platform.clicks.empty());
+}
+
+TEST_F(Dragging, TheBackgroundAndThePictureDragToo) {
+    backend.pressForm(window, kLeftButton, 1000, 1500);
+    backend.moveForm(window, kLeftButton, 1100, 1450);
+    EXPECT_EQ(window.left(), 3100);
+    EXPECT_EQ(window.top(), 1950);
+    backend.releaseForm(window, kLeftButton, 1100, 1450);
+
+    backend.press(*window.Image1, kLeftButton, 700, 50);
+    backend.move(*window.Image1, kLeftButton, 680, 80);
+    EXPECT_EQ(window.left(), 3080);
+    EXPECT_EQ(window.top(), 1980);
+}
+
+TEST_F(Dragging, OnlyTheLeftButtonDrags) {
+    backend.press(*window.Image4, kRightButton, 100, 100);
+    backend.move(*window.Image4, kRightButton, 400, 400);
+    backend.release(*window.Image4, kRightButton, 400, 400);
+    backend.pressForm(window, kRightButton, 1000, 1000);
+    backend.moveForm(window, kRightButton, 1300, 1300);
+    backend.releaseForm(window, kRightButton, 1300, 1300);
+    // A move with no button held after a left press does nothing either.
+    backend.press(*window.Image4, kLeftButton, 100, 100);
+    backend.release(*window.Image4, kLeftButton, 100, 100);
+    backend.move(*window.Image4, 0, 300, 300);
+    EXPECT_EQ(window.left(), 3000);
+    EXPECT_EQ(window.top(), 2000);
+}
+
+TEST_F(Dragging, AllSurfacesShareOneDragStart) {
+    // Pressed on the picture, then a move reported by the drag area (after
+    // the capture was lost) uses the same start point.
+    backend.press(*window.Image1, kLeftButton, 700, 100);
+    window.captureLost();
+    backend.move(*window.Image4, kLeftButton, 600, 130);
+    EXPECT_EQ(window.left(), 2900);
+    EXPECT_EQ(window.top(), 2030);
+}
+
+TEST_F(VirtualMouseWindowTest, Timer3RunsTheEngineAlsoWhileHidden) {
+    state.hotkeysEnabled = 1;
+    state.stepPixels = 2;
+    state.keyRight = 39;
+    state.hideVirtualMouse = 1;
+    platform.movePointer({100, 100});
+    platform.setKeyDown(39, true);
+    window.show();
+    backend.advance(2000);  // 10 ms platform period: 200 ticks
+    EXPECT_FALSE(window.visible());
+    EXPECT_EQ(platform.cursorPos().x, 500);
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+// Dragging the virtual mouse by hand and its two click zones.
+#include "platform/units.h"
+#include "pointer_core/saturating.h"
+#include "virtual_mouse/virtual_mouse_window.h"
+
+namespace lumo {
+
+void VirtualMouseWindow::wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
+                                         std::function<void(const forms::MouseEvent&)>& move) {
+    down = [this](const forms::MouseEvent& e) { dragPress(e); };
+    move = [this](const forms::MouseEvent& e) { dragMove(e); };
+}
+
+void VirtualMouseWindow::dragPress(const forms::MouseEvent& e) {
+    if ((e.button & forms::kLeftButton) == 0) return;
+    dragStartX_ = roundHalfEven(e.x);
+    dragStartY_ = roundHalfEven(e.y);
+}
+
+void VirtualMouseWindow::dragMove(const forms::MouseEvent& e) {
+    if ((e.button & forms::kLeftButton) == 0) return;
+    // Keeps the grabbed point under the pointer.
+    const double newLeft = static_cast<double>(left()) - dragStartX_ + e.x;
+    const double newTop = static_cast<double>(top()) - dragStartY_ + e.y;
+    move(roundHalfEven(newLeft), roundHalfEven(newTop), width(), height());
+}
+
+void VirtualMouseWindow::clickBesideTip(std::uint32_t mouseEventFlags) {
+    const ScreenMetrics screen = platform().screen();
+    state_.tipX = twipsToPixels(left(), screen.twipsPerPixelX);
+    state_.tipY = twipsToPixels(top(), screen.twipsPerPixelY);
+    // Outside the window, so the click reaches whatever lies under the tip.
+    platform().setCursorPos(saturatingSub(state_.tipX, 5), state_.tipY);
+    platform().mouseEvent(mouseEventFlags);
+}
+
+}  // namespace lumo

@@ -1,0 +1,84 @@
+// The upkeep tick (options applied from SharedState every 1.5 s) and the
+// follow tick (the tip jumps to the real pointer).
+#include <algorithm>
+
+#include "platform/units.h"
+#include "virtual_mouse/virtual_mouse_window.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr int kSlowFollowMs = 1000;
+constexpr int kFastFollowMs = 50;
+// Puts the tip just right of and below the pointer's hot spot.
+constexpr double kFollowOffsetTwips = 10;
+
+std::uint32_t randomChannel(Platform& platform) {
+    return static_cast<std::uint32_t>(std::clamp(roundHalfEven(platform.random() * 255.0), 0, 255));
+}
+
+}  // namespace
+
+void VirtualMouseWindow::upkeepTick() {
+    applyZOrder();
+    if (state_.showCoordinates == 1) {
+        showCoordinates();
+    } else {
+        Label1->setVisible(false);
+        Label2->setVisible(false);
+    }
+    if (state_.colorPointer == 1) recolourArrowhead();
+    if (state_.hideVirtualMouse == 1) hide();
+    setFollowPace();
+}
+
+void VirtualMouseWindow::showCoordinates() {
+    Label1->setVisible(true);
+    Label2->setVisible(true);
+    const ScreenMetrics screen = platform().screen();
+    Label2->setText(coordinateText(twipsToPixels(left(), screen.twipsPerPixelX),
+                                   twipsToPixels(top(), screen.twipsPerPixelY)));
+    const Point pointer = platform().cursorPos();
+    Label1->setText(coordinateText(pointer.x, pointer.y));
+}
+
+void VirtualMouseWindow::recolourArrowhead() {
+    const std::uint32_t red = randomChannel(platform());
+    const std::uint32_t green = randomChannel(platform());
+    const std::uint32_t blue = randomChannel(platform());
+    const forms::Color colour = red | green << 8 | blue << 16;
+    Line1->setColor(colour);
+    Line2->setColor(colour);
+    Line3->setColor(colour);
+}
+
+void VirtualMouseWindow::setFollowPace() {
+    // Written on every tick; the runtime leaves a running countdown alone when
+    // the value does not change.
+    switch (state_.followMode) {
+        case 1:
+            Timer1->setInterval(kSlowFollowMs);
+            Timer1->setEnabled(true);
+            break;
+        case 2:
+            Timer1->setInterval(kFastFollowMs);
+            Timer1->setEnabled(true);
+            break;
+        case 3:
+            Timer1->setEnabled(false);
+            break;
+        default:
+            break;
+    }
+}
+
+void VirtualMouseWindow::followTick() {
+    const Point pointer = platform().cursorPos();
+    Label1->setText(coordinateText(pointer.x, pointer.y));
+    const ScreenMetrics screen = platform().screen();
+    setLeft(roundHalfEven(pointer.x * screen.twipsPerPixelX + kFollowOffsetTwips));
+    setTop(roundHalfEven(pointer.y * screen.twipsPerPixelY + kFollowOffsetTwips));
+}
+
+}  // namespace lumo
