@@ -81,8 +81,8 @@ void AboutWindow::design() {
     Line2 = addLine("Line2", 4200, 4440, kWhite);
 
     Load = [this] { onLoad(); };
-    MouseDown = [this](const forms::MouseEvent& e) { onBodyMouseDown(e); };
-    MouseMove = [this](const forms::MouseEvent& e) { onBodyMouseMove(e); };
+    MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
+    MouseMove = [this](const forms::MouseEvent& e) { drag.moveWindow(*this, e); };
 }
 
 void AboutWindow::designTexts() {
@@ -169,17 +169,6 @@ void AboutWindow::onLoad() {
     setHeight(Shape2->height() + Shape1->height());
     setWidth(Shape1->width());
     for (forms::Label* link : {Label5, Label6, Label7, Label8}) link->setCursor(Label4->cursor());
-}
-
-void AboutWindow::onBodyMouseDown(const forms::MouseEvent& e) {
-    if (e.button != forms::kLeftButton) return;
-    dragStartX = roundHalfEven(e.x);
-    dragStartY = roundHalfEven(e.y);
-}
-
-void AboutWindow::onBodyMouseMove(const forms::MouseEvent& e) {
-    if ((e.button & forms::kLeftButton) == 0) return;
-    move(roundHalfEven(left() - dragStartX + e.x), roundHalfEven(top() - dragStartY + e.y), width(), height());
 }
 
 }  // namespace lumo

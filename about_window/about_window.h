@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/forms/forms.h"
+#include "platform/forms/hand_drag.h"
 
 namespace lumo {
 
@@ -35,9 +36,8 @@ public:
     forms::Label* Label3 = nullptr;  // "确定"
     forms::Line* Line2 = nullptr;
 
-    // Pointer position within the window at the last left press on the body, twips.
-    std::int32_t dragStartX = 0;
-    std::int32_t dragStartY = 0;
+    // The window is dragged by its body.
+    forms::HandDrag drag;
 
 protected:
     void design() override;
@@ -51,8 +51,6 @@ private:
                                  std::string_view text);
     forms::Line* addLine(const char* name, std::int32_t y, std::int32_t x2, forms::Color color);
     void onLoad();
-    void onBodyMouseDown(const forms::MouseEvent& e);
-    void onBodyMouseMove(const forms::MouseEvent& e);
 };
 
 }  // namespace lumo

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/forms/forms.h"
+#include "platform/forms/hand_drag.h"
 #include "pointer_core/shared_state.h"
 #include "tray/app_windows.h"
 
@@ -23,9 +24,8 @@ public:
     // The icon record, filled once at start-up and reused unchanged.
     const TrayIconData& trayIconData() const { return trayIconData_; }
 
-    // Pointer position within the window at the last left press that may start a drag.
-    std::int32_t dragStartX = 0;
-    std::int32_t dragStartY = 0;
+    // The window is dragged by its background and its top strip.
+    forms::HandDrag drag;
 
     forms::Shape* Shape1 = nullptr;  // left band
     forms::Shape* Shape2 = nullptr;  // frame; gives the window its size
@@ -60,8 +60,6 @@ private:
     void showAbout();
     void markRow(std::int32_t markerTop);
     void hideMarker();
-    void beginDrag(const forms::MouseEvent& e);
-    void dragTo(const forms::MouseEvent& e);
     void watchdogTick();
 
     SharedState& shared_;

@@ -1,6 +1,7 @@
 // The popup menu: placement at the pointer, the four items, the hover marker,
 // dragging by hand and the watchdog that closes the menu on outside presses.
 #include "platform/units.h"
+#include "pointer_core/key_state.h"
 #include "tray/menu_placement.h"
 #include "tray/tray_window.h"
 
@@ -15,9 +16,6 @@ constexpr std::int32_t kShowSettingsRow = 0;
 constexpr std::int32_t kHideSettingsRow = 360;
 constexpr std::int32_t kAboutRow = 720;
 constexpr std::int32_t kExitRow = 1080;
-
-// Physically held now: the high bit of the asynchronous key state.
-bool leftButtonDown(Platform& platform) { return (platform.asyncKeyState(kLeftButtonKey) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -45,12 +43,12 @@ void TrayWindow::wireMenu() {
         edge->MouseMove = [this](const forms::MouseEvent&) { hideMarker(); };
     }
 
-    MouseDown = [this](const forms::MouseEvent& e) { beginDrag(e); };
-    MouseMove = [this](const forms::MouseEvent& e) { dragTo(e); };
-    Image5->MouseDown = [this](const forms::MouseEvent& e) { beginDrag(e); };
+    MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
+    MouseMove = [this](const forms::MouseEvent& e) { drag.moveWindow(*this, e); };
+    Image5->MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
     Image5->MouseMove = [this](const forms::MouseEvent& e) {
         hideMarker();
-        dragTo(e);
+        drag.moveWindow(*this, e);
     };
 
     Timer1->Tick = [this] { watchdogTick(); };
@@ -86,26 +84,12 @@ void TrayWindow::markRow(std::int32_t markerTop) {
 
 void TrayWindow::hideMarker() { Image1->setVisible(false); }
 
-void TrayWindow::beginDrag(const forms::MouseEvent& e) {
-    if (e.button != forms::kLeftButton) return;
-    dragStartX = roundHalfEven(e.x);
-    dragStartY = roundHalfEven(e.y);
-}
-
-void TrayWindow::dragTo(const forms::MouseEvent& e) {
-    if ((e.button & forms::kLeftButton) == 0) return;
-    // In double: a far-off window and press never overflow the sums.
-    const double newLeft = static_cast<double>(left()) - dragStartX + e.x;
-    const double newTop = static_cast<double>(top()) - dragStartY + e.y;
-    move(roundHalfEven(newLeft), roundHalfEven(newTop), width(), height());
-}
-
 void TrayWindow::watchdogTick() {
     shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
     // A press elsewhere closes the menu; presses inside it make it the
     // foreground window and leave it open.
     const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
-    if (leftButtonDown(platform()) && !menuInFront) hide();
+    if (isKeyDown(platform(), kLeftButtonKey) && !menuInFront) hide();
 }
 
 }  // namespace lumo

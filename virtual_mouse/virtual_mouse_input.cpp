@@ -7,22 +7,8 @@ namespace lumo {
 
 void VirtualMouseWindow::wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                                          std::function<void(const forms::MouseEvent&)>& move) {
-    down = [this](const forms::MouseEvent& e) { dragPress(e); };
-    move = [this](const forms::MouseEvent& e) { dragMove(e); };
-}
-
-void VirtualMouseWindow::dragPress(const forms::MouseEvent& e) {
-    if ((e.button & forms::kLeftButton) == 0) return;
-    dragStartX_ = roundHalfEven(e.x);
-    dragStartY_ = roundHalfEven(e.y);
-}
-
-void VirtualMouseWindow::dragMove(const forms::MouseEvent& e) {
-    if ((e.button & forms::kLeftButton) == 0) return;
-    // Keeps the grabbed point under the pointer.
-    const double newLeft = static_cast<double>(left()) - dragStartX_ + e.x;
-    const double newTop = static_cast<double>(top()) - dragStartY_ + e.y;
-    move(roundHalfEven(newLeft), roundHalfEven(newTop), width(), height());
+    down = [this](const forms::MouseEvent& e) { drag_.press(e); };
+    move = [this](const forms::MouseEvent& e) { drag_.moveWindow(*this, e); };
 }
 
 void VirtualMouseWindow::clickBesideTip(std::uint32_t mouseEventFlags) {

@@ -26,8 +26,7 @@ void VirtualMouseWindow::design() {
     const ScreenMetrics screen = platform().screen();
     move(roundHalfEven((screen.widthTwips - kClientWidth) / 2), roundHalfEven((screen.heightTwips - kClientHeight) / 2),
          kClientWidth, kClientHeight);
-    dragStartX_ = 0;
-    dragStartY_ = 0;
+    drag_ = {};
 
     addPictureAndZones();
     addArrowhead();

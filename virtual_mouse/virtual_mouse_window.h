@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/forms/forms.h"
+#include "platform/forms/hand_drag.h"
 #include "pointer_core/shared_state.h"
 
 namespace lumo {
@@ -47,8 +48,6 @@ private:
     // Dragging by hand; the form background, Image1 and Image4 share one pair.
     void wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                          std::function<void(const forms::MouseEvent&)>& move);
-    void dragPress(const forms::MouseEvent& e);
-    void dragMove(const forms::MouseEvent& e);
     // A real click 5 pixels left of the tip, level with it.
     void clickBesideTip(std::uint32_t mouseEventFlags);
 
@@ -59,8 +58,7 @@ private:
     void followTick();
 
     SharedState& state_;
-    std::int32_t dragStartX_ = 0;
-    std::int32_t dragStartY_ = 0;
+    forms::HandDrag drag_;
 };
 
 }  // namespace lumo

@@ -82,8 +82,8 @@ TEST_F(AboutWindowTest, DragsByTheBodyWithTheLeftButtonOnly) {
     about.show();
     // Press positions round halves to even: 100.5 -> 100, 201.5 -> 202.
     backend.pressForm(about, forms::kLeftButton, 100.5, 201.5);
-    EXPECT_EQ(about.dragStartX, 100);
-    EXPECT_EQ(about.dragStartY, 202);
+    EXPECT_EQ(about.drag.dragStartX, 100);
+    EXPECT_EQ(about.drag.dragStartY, 202);
     // A right press meanwhile stores nothing.
     backend.pressForm(about, forms::kRightButton, 4450, 2000);
     backend.moveForm(about, forms::kLeftButton | forms::kRightButton, 400, 102);

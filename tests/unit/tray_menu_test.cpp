@@ -85,8 +85,8 @@ TEST_F(TrayTest, LeftDragOnBackgroundOrTopStripMovesTheMenu) {
     const std::int32_t left0 = tray.left(), top0 = tray.top();
 
     backend.pressForm(tray, kLeftButton, 1200.5, 401.5);  // halves go to even
-    EXPECT_EQ(tray.dragStartX, 1200);
-    EXPECT_EQ(tray.dragStartY, 402);
+    EXPECT_EQ(tray.drag.dragStartX, 1200);
+    EXPECT_EQ(tray.drag.dragStartY, 402);
     backend.moveForm(tray, kLeftButton, 1300, 452);
     EXPECT_EQ(tray.left(), left0 + 100);
     EXPECT_EQ(tray.top(), top0 + 50);
@@ -94,7 +94,7 @@ TEST_F(TrayTest, LeftDragOnBackgroundOrTopStripMovesTheMenu) {
     backend.releaseForm(tray, kLeftButton, 1300, 452);
 
     backend.press(*tray.Image5, kLeftButton, 600, 100);
-    EXPECT_EQ(tray.dragStartX, 600);
+    EXPECT_EQ(tray.drag.dragStartX, 600);
     backend.move(*tray.Image5, kLeftButton | kRightButton, 700, 130);
     EXPECT_EQ(tray.left(), left0 + 200);
     EXPECT_EQ(tray.top(), top0 + 80);
@@ -105,7 +105,7 @@ TEST_F(TrayTest, RightDragAndPlainMovesLeaveTheMenuInPlace) {
     startWithMenuUp();
     const std::int32_t left0 = tray.left(), top0 = tray.top();
     backend.pressForm(tray, kRightButton, 1200, 400);
-    EXPECT_EQ(tray.dragStartX, 0);
+    EXPECT_EQ(tray.drag.dragStartX, 0);
     backend.moveForm(tray, kRightButton, 1400, 600);
     backend.releaseForm(tray, kRightButton, 1400, 600);
     backend.move(*tray.Image5, 0, 900, 200);
