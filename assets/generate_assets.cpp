@@ -67,7 +67,9 @@ Picture render(int width, int height, int samplesPerAxis, const Shader& shade) {
                 }
             }
             if (painted == 0) continue;
-            const auto average = [painted](double sum) { return static_cast<std::uint8_t>(std::lround(sum / painted)); };
+            const auto average = [painted](double sum) {
+                return static_cast<std::uint8_t>(std::lround(sum / painted));
+            };
             picture.pixels[static_cast<std::size_t>(y * width + x)] = {{average(r), average(g), average(b)},
                                                                        static_cast<double>(painted) / samples};
         }
@@ -321,7 +323,9 @@ void infoHeader(Bytes& out, int width, int height, unsigned bitsPerPixel, std::u
     out.u32(0);
 }
 
-std::size_t rowBytes(int width, unsigned bitsPerPixel) { return (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4; }
+std::size_t rowBytes(int width, unsigned bitsPerPixel) {
+    return (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+}
 
 // 1 bit per pixel, rows bottom-up, each padded to 32 bits.
 Bytes bitRows(int width, int height, const std::function<bool(int x, int y)>& bit) {
