@@ -81,7 +81,7 @@ public:
     virtual void startWindowDrag(WindowHandle window) = 0;
     virtual WindowHandle foregroundWindow() = 0;
 
-    // Hands a web address to the shell ("open", show state SW_HIDE).
+    // Hands a web address to the shell ("open"; the browser is shown normally).
     virtual void shellOpen(WindowHandle owner, const std::string& address) = 0;
     // Starts a command line with the given show state, without waiting.
     virtual void startProgram(const std::string& commandLine, int showState) = 0;

@@ -1,0 +1,144 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstddef>
+#include <string_view>
+
+#include "assets/resource_ids.h"
+#include "platform/utf.h"
+
+namespace lumo::win32 {
+namespace {
+
+HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+std::wstring toWide(std::string_view utf8) {
+    const std::u16string units = utf8ToUtf16(utf8);
+    return std::wstring(units.begin(), units.end());
+}
+
+// Copies as much of `text` as fits into a fixed, NUL-terminated field without
+// splitting a surrogate pair, so a long tip never ends in half a character.
+template <std::size_t N>
+void copyTruncated(wchar_t (&field)[N], const std::wstring& text) {
+    std::size_t count = text.size() < N - 1 ? text.size() : N - 1;
+    if (count < text.size() && count > 0 && text[count - 1] >= 0xD800 && text[count - 1] <= 0xDBFF) {
+        --count;
+    }
+    text.copy(field, count);
+    field[count] = L'\0';
+}
+
+DWORD toNotifyMessage(TrayAction action) {
+    switch (action) {
+    case TrayAction::Add: return NIM_ADD;
+    case TrayAction::Modify: return NIM_MODIFY;
+    case TrayAction::Delete: return NIM_DELETE;
+    }
+    return NIM_MODIFY;
+}
+
+}  // namespace
+
+std::int16_t Win32Platform::asyncKeyState(std::int32_t virtualKey) {
+    return GetAsyncKeyState(virtualKey);
+}
+
+Point Win32Platform::cursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) { SetCursorPos(x, y); }
+
+void Win32Platform::mouseEvent(std::uint32_t flags) { mouse_event(flags, 0, 0, 0, 0); }
+
+void Win32Platform::setTopmost(WindowHandle window, bool topmost, bool activate) {
+    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | (activate ? 0 : SWP_NOACTIVATE);
+    SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+}
+
+void Win32Platform::makeColorKeyed(WindowHandle window, std::uint32_t colorKey) {
+    const HWND hwnd = toHwnd(window);
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd, colorKey, 0, LWA_COLORKEY);
+}
+
+void Win32Platform::startWindowDrag(WindowHandle window) {
+    ReleaseCapture();
+    SendMessageW(toHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+WindowHandle Win32Platform::foregroundWindow() {
+    return reinterpret_cast<WindowHandle>(GetForegroundWindow());
+}
+
+// SW_SHOWNORMAL rather than SW_HIDE: a browser that is started by this call
+// may take the show command for its first window and would stay invisible.
+void Win32Platform::shellOpen(WindowHandle owner, const std::string& address) {
+    const std::wstring wideAddress = toWide(address);
+    ShellExecuteW(toHwnd(owner), L"open", wideAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32Platform::startProgram(const std::string& commandLine, int showState) {
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring writable = toWide(commandLine);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION started{};
+    if (CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &started)) {
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
+}
+
+bool Win32Platform::notifyIcon(TrayAction action, const TrayIconData& data) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof record;
+    record.hWnd = toHwnd(data.owner);
+    // The shell keeps the id as a 32-bit value; it matches on exactly that.
+    record.uID = static_cast<UINT>(data.id);
+    record.uFlags = data.flags;
+    record.uCallbackMessage = data.callbackMessage;
+    record.hIcon = reinterpret_cast<HICON>(data.icon);
+    copyTruncated(record.szTip, toWide(data.tip));
+    return Shell_NotifyIconW(toNotifyMessage(action), &record) != FALSE;
+}
+
+// The one bundled icon, loaded shared at the small (tray) size: the system
+// owns it, so every call hands out the same handle and nothing is freed.
+IconHandle Win32Platform::iconHandle(Asset icon) {
+    if (icon != Asset::AppIcon) return 0;
+    const HANDLE image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    return reinterpret_cast<IconHandle>(image);
+}
+
+ScreenMetrics Win32Platform::screen() {
+    int dpiX = 96;
+    int dpiY = 96;
+    if (const HDC screenDc = GetDC(nullptr)) {
+        dpiX = GetDeviceCaps(screenDc, LOGPIXELSX);
+        dpiY = GetDeviceCaps(screenDc, LOGPIXELSY);
+        ReleaseDC(nullptr, screenDc);
+    }
+    ScreenMetrics metrics;
+    metrics.twipsPerPixelX = 1440.0 / (dpiX > 0 ? dpiX : 96);
+    metrics.twipsPerPixelY = 1440.0 / (dpiY > 0 ? dpiY : 96);
+    metrics.widthTwips = GetSystemMetrics(SM_CXSCREEN) * metrics.twipsPerPixelX;
+    metrics.heightTwips = GetSystemMetrics(SM_CYSCREEN) * metrics.twipsPerPixelY;
+    return metrics;
+}
+
+double Win32Platform::random() { return unitInterval_(generator_); }
+
+void Win32Platform::exitProcess() { ExitProcess(0); }
+
+}  // namespace lumo::win32

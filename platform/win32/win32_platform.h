@@ -1,0 +1,35 @@
+// The platform operations on the real Windows API. Each call is a thin wrapper:
+// every decision about when and with what to call them lives in portable code.
+#pragma once
+
+#include <random>
+
+#include "platform/platform.h"
+
+namespace lumo::win32 {
+
+class Win32Platform : public Platform {
+public:
+    std::int16_t asyncKeyState(std::int32_t virtualKey) override;
+    Point cursorPos() override;
+    void setCursorPos(std::int32_t x, std::int32_t y) override;
+    void mouseEvent(std::uint32_t flags) override;
+    void setTopmost(WindowHandle window, bool topmost, bool activate) override;
+    void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
+    void startWindowDrag(WindowHandle window) override;
+    WindowHandle foregroundWindow() override;
+    void shellOpen(WindowHandle owner, const std::string& address) override;
+    void startProgram(const std::string& commandLine, int showState) override;
+    bool notifyIcon(TrayAction action, const TrayIconData& data) override;
+    IconHandle iconHandle(Asset icon) override;
+    ScreenMetrics screen() override;
+    double random() override;
+    [[noreturn]] void exitProcess() override;
+
+private:
+    // Default-constructed, i.e. never seeded: every run draws the same sequence.
+    std::mt19937 generator_;
+    std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};
+};
+
+}  // namespace lumo::win32
