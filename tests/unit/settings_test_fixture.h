@@ -53,6 +53,16 @@ protected:
         backend.pressForm(form2, button, x, y);
         backend.releaseForm(form2, button, x, y);
     }
+    // A press and release of one button on a control (a click when it is the
+    // left one). A press that hid the control still ends with the release.
+    void tap(forms::Control& c, int button) {
+        backend.press(c, button);
+        if (c.shownOnForm()) {
+            backend.release(c, button);
+        } else {
+            backend.releaseForm(c.form(), button, -1, -1);
+        }
+    }
     bool dragged() const { return !platform.drags.empty(); }
 
     sim::SimPlatform platform;
