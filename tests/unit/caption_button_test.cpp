@@ -11,7 +11,6 @@
 namespace {
 
 using namespace lumo;
-using Action = forms::Form::MouseAction;
 
 class ButtonForm : public forms::Form {
 public:
@@ -40,8 +39,8 @@ protected:
     }
     // A completed left click at a point of the button's surface (twips).
     void clickSurfaceAt(double x, double y) {
-        form->mouseInput(Action::Down, form->button->host(), forms::kLeftButton, 0, x, y);
-        form->mouseInput(Action::Up, form->button->host(), forms::kLeftButton, 0, x, y);
+        backend.press(*form->button->host(), forms::kLeftButton, x, y);
+        backend.release(*form->button->host(), forms::kLeftButton, x, y);
     }
 
     sim::SimPlatform platform;
@@ -60,10 +59,10 @@ TEST_F(CaptionButtonTest, EachClickOnCaptionOrRectangleRaisesClickOnce) {
     EXPECT_EQ(form->clicks, 3);
 
     // A right click or a press released elsewhere is no click.
-    form->mouseInput(Action::Down, form->button->host(), forms::kRightButton, 0, 100, 100);
-    form->mouseInput(Action::Up, form->button->host(), forms::kRightButton, 0, 100, 100);
-    form->mouseInput(Action::Down, form->button->host(), forms::kLeftButton, 0, 100, 100);
-    form->mouseInput(Action::Up, form->button->host(), forms::kLeftButton, 0, 5000, 100);
+    backend.press(*form->button->host(), forms::kRightButton, 100, 100);
+    backend.release(*form->button->host(), forms::kRightButton, 100, 100);
+    backend.press(*form->button->host(), forms::kLeftButton, 100, 100);
+    backend.release(*form->button->host(), forms::kLeftButton, 5000, 100);
     EXPECT_EQ(form->clicks, 3);
 }
 

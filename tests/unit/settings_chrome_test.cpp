@@ -5,7 +5,6 @@
 namespace lumo::testing {
 namespace {
 
-using Action = forms::Form::MouseAction;
 constexpr int kBothButtons = forms::kLeftButton | forms::kRightButton;
 
 class ChromeTest : public SettingsWindowTest {
@@ -49,12 +48,9 @@ TEST_F(ChromeTest, BodyPressClosesMenusEndsMoveModeAndDragsOnlyWithTheLeftButton
 }
 
 TEST_F(ChromeTest, KeyPickerFrameAndBannerEndMoveModeAndDrag) {
-    const std::function<void(int)> pressFrame4 = [this](int b) {
-        onSurface(Action::Down, *form2.Frame4, b, 4500, 3000);
-        onSurface(Action::Up, *form2.Frame4, b, 4500, 3000);
-    };
-    const std::function<void(int)> pressBanner = [this](int b) { tap(*form2.Image5, b); };
-    for (const auto& press : {pressFrame4, pressBanner}) {
+    backend.click(*form2.Text1);  // the key picker is open
+    for (forms::Control* surface : std::initializer_list<forms::Control*>{form2.Frame4, form2.Image5}) {
+        const auto press = [&](int button) { tap(*surface, button); };
         startMoveMode();
         openMenu();
         press(kBothButtons);
@@ -113,7 +109,7 @@ TEST_F(ChromeTest, MenuItemsStayHighlightedUntilTheMenuBackgroundOrTheWatchClear
     EXPECT_EQ(form2.Label16->backColor(), 0xFF8080u);
     EXPECT_EQ(form2.Label17->backColor(), 0xFFC0C0u);
 
-    onSurface(Action::Move, *form2.Frame3, 0, 500, 540);  // the gap between Move and Minimize
+    backend.move(*form2.Frame3, 0, 500, 540);  // the gap between Move and Minimize
     for (auto* item : {form2.Label16, form2.Label17, form2.Label19}) EXPECT_EQ(item->backColor(), 0xFFC0C0u);
 
     backend.move(*form2.Label17, 0);

@@ -93,8 +93,9 @@ TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
 
     // The banner restores it too; the key picker frame does not.
     backend.click(*form2.Text10);
-    form2.mouseInput(forms::Form::MouseAction::Down, form2.Frame4, forms::kRightButton, 0, 10, 10);
-    form2.mouseInput(forms::Form::MouseAction::Up, form2.Frame4, forms::kRightButton, 0, 10, 10);
+    backend.click(*form2.Text1);
+    tap(*form2.Frame4, forms::kLeftButton);
+    EXPECT_TRUE(dragged());
     EXPECT_EQ(form2.Text10->text(), "");
     tap(*form2.Image5, forms::kRightButton);
     EXPECT_EQ(form2.Text10->text(), chatPlaceholder());

@@ -44,11 +44,6 @@ protected:
         platform.setForeground(form2.handle());
     }
 
-    // Mouse input on a container's own surface (a frame or the caption
-    // button's host), at a point in twips relative to it.
-    void onSurface(forms::Form::MouseAction action, forms::Control& surface, int button, double x, double y) {
-        surface.form().mouseInput(action, &surface, button, 0, x, y);
-    }
     void pressBody(int button, double x = 2000, double y = 4300) {
         backend.pressForm(form2, button, x, y);
         backend.releaseForm(form2, button, x, y);
