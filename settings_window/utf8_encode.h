@@ -11,4 +11,7 @@ namespace lumo {
 // a lone surrogate counts as U+FFFD. Takes UTF-16 code units.
 std::string UTF8Encode(std::u16string_view text);
 
+// Appends "%" and the byte as two uppercase hexadecimal digits.
+void appendPercentEscape(std::string& out, unsigned char byte);
+
 }  // namespace lumo

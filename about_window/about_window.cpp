@@ -1,0 +1,185 @@
+#include "about_window/about_window.h"
+
+#include <string>
+
+#include "about_window/about_config.h"
+#include "platform/units.h"
+
+namespace lumo {
+
+namespace {
+
+using forms::Color;
+
+constexpr Color kBackground = 0xFFC0C0;    // RGB(192,192,255)
+constexpr Color kTitleBand = 0xFF8080;     // RGB(128,128,255)
+constexpr Color kTitleYellow = 0x80FFFF;   // RGB(255,255,128)
+constexpr Color kBlack = 0x000000;
+constexpr Color kWhite = 0xFFFFFF;
+constexpr Color kBlue = 0xFF0000;          // RGB(0,0,255)
+constexpr Color kYellow = 0x00FFFF;        // RGB(255,255,0)
+constexpr Color kProductRed = 0x0000C0;    // RGB(192,0,0)
+constexpr Color kVersionPurple = 0xC000C0; // RGB(192,0,192)
+constexpr Color kLinkBlue = 0xC00000;      // RGB(0,0,192)
+constexpr Color kRed = 0x0000FF;           // RGB(255,0,0)
+
+constexpr std::int32_t kWidth = 4575;        // Shape1's width
+constexpr std::int32_t kTitleHeight = 255;   // Shape1's height
+constexpr std::int32_t kBodyHeight = 4200;   // Shape2's height
+constexpr std::int32_t kPanelLeft = 120;
+constexpr std::int32_t kPanelWidth = 4215;
+constexpr std::int32_t kRuleLeft = 120;
+
+constexpr const char* kDescription =
+    "功能简介：\r\n"
+    "适合触屏PC计算机使用的鼠标，或者没有鼠标硬件的\r\n"
+    "PC计算机！使用的一个虚拟鼠标！可以用键盘控制鼠\r\n"
+    "标的移动！\r\n";
+
+const forms::Font kTitleFont{.face = "宋体", .points = 12.0, .bold = true};
+const forms::Font kLinkFont{.face = "宋体", .points = 9.0, .underline = true};
+
+}  // namespace
+
+AboutWindow::AboutWindow(forms::Runtime& runtime) : forms::Form(runtime, "GuanYu1") {}
+
+void AboutWindow::design() {
+    setCaption("关于");
+    setBackColor(kBackground);
+    setIcon(Asset::AppIcon);
+    setShowInTaskbar(false);
+    // Each fresh load starts in the middle of the screen; the size is set at load.
+    const ScreenMetrics screen = platform().screen();
+    move(roundHalfEven((screen.widthTwips - kWidth) / 2),
+         roundHalfEven((screen.heightTwips - (kTitleHeight + kBodyHeight)) / 2), width(), height());
+
+    Shape1 = add<forms::Shape>("Shape1", nullptr);
+    Shape1->move(0, 0, kWidth, kTitleHeight);
+    Shape1->setFill(true, kTitleBand);
+    Shape2 = add<forms::Shape>("Shape2", nullptr);
+    Shape2->move(0, 240, kWidth, kBodyHeight);
+
+    designTexts();
+    designLinks();
+
+    Line1 = addLine("Line1", 3720, 3960, forms::kWindowTextColor);
+    Label9 = add<forms::Label>("Label9", nullptr);
+    Label9->move(240, 3840, 3480, 240);
+    Label9->setText(std::string{about::kNoticeLine});
+    Label9->setBackColor(kTitleBand);
+    Label9->setOpaque(true);
+    Label9->setToolTip(std::string{about::kNoticeToolTip});
+
+    Label3 = add<forms::Label>("Label3", nullptr);
+    Label3->move(3840, 3840, 495, 255);
+    Label3->setText("确定");
+    Label3->setForeColor(kRed);
+    Label3->setCursor(Asset::HandCursor);
+    Label3->setToolTip("点击关闭当前窗口");
+    Label3->Click = [this] { unload(); };
+
+    Line2 = addLine("Line2", 4200, 4440, kWhite);
+
+    Load = [this] { onLoad(); };
+    MouseDown = [this](const forms::MouseEvent& e) { onBodyMouseDown(e); };
+    MouseMove = [this](const forms::MouseEvent& e) { onBodyMouseMove(e); };
+}
+
+void AboutWindow::designTexts() {
+    // The shadow goes first so that the yellow title is drawn over it.
+    Label11 = add<forms::Label>("Label11", nullptr);
+    Label11->move(135, 390, 1530, 240);
+    Label11->setText("Lumo系列软件");
+    Label11->setForeColor(kBlack);
+    Label11->setFont(kTitleFont);
+    Label1 = add<forms::Label>("Label1", nullptr);
+    Label1->move(120, 360, 1530, 240);
+    Label1->setText("Lumo系列软件");
+    Label1->setForeColor(kTitleYellow);
+    Label1->setFont(kTitleFont);
+
+    Label12 = add<forms::Label>("Label12", nullptr);
+    Label12->move(2280, 480, 2160, 180);
+    Label12->setText(std::string{about::kVerseLine});
+    Label12->setForeColor(kBlue);
+    Label12->setBackColor(kYellow);
+    Label12->setOpaque(true);
+
+    Line3 = addLine("Line3", 690, 4440, kWhite);
+
+    Label2 = add<forms::Label>("Label2", nullptr);
+    Label2->move(120, 720, 1260, 180);
+    Label2->setText("Lumo桌面小鼠标");
+    Label2->setForeColor(kProductRed);
+    Label10 = add<forms::Label>("Label10", nullptr);
+    Label10->move(1680, 720, 810, 180);
+    Label10->setText("版本(1.1)");
+    Label10->setForeColor(kVersionPurple);
+
+    Text3 = addTextPanel("Text3", 1000, 615, kDescription);
+    Text1 = addTextPanel("Text1", 1650, 615, about::kContactDetails);
+    Text2 = addTextPanel("Text2", 2280, 855, about::kDistributionNotice);
+}
+
+void AboutWindow::designLinks() {
+    Label4 = addLinkLabel("Label4", 120, 3240, 1170, std::string{about::kStudioName} + "主页", about::kStudioPage);
+    Label4->setCursor(Asset::HandCursor);
+    Label8 = addLinkLabel("Label8", 1440, 3240, 1080, "Lumo百度博客", about::kBaiduBlogPage);
+    Label8->setCursor(Asset::HandCursor);
+    Label7 = addLinkLabel("Label7", 2760, 3240, 1080, "Lumo新浪微博", about::kSinaWeiboPage);
+    Label6 = addLinkLabel("Label6", 120, 3480, 1080, "Lumo网易微博", about::kNeteaseWeiboPage);
+    Label5 = addLinkLabel("Label5", 1440, 3480, 1080, "Lumo腾讯微博", about::kTencentWeiboPage);
+}
+
+forms::Label* AboutWindow::addLinkLabel(const char* name, std::int32_t left, std::int32_t top,
+                                        std::int32_t width, std::string_view text, std::string_view page) {
+    auto* label = add<forms::Label>(name, nullptr);
+    label->move(left, top, width, 180);
+    label->setText(std::string{text});
+    label->setForeColor(kLinkBlue);
+    label->setFont(kLinkFont);
+    label->setToolTip("点击打开网页");
+    // The browser's start is not waited for; if it fails, nothing opens.
+    label->Click = [this, command = "explorer.exe " + std::string{page}] {
+        platform().startProgram(command, kShowMinimized);
+    };
+    return label;
+}
+
+forms::TextBox* AboutWindow::addTextPanel(const char* name, std::int32_t top, std::int32_t height,
+                                          std::string_view text) {
+    auto* box = add<forms::TextBox>(name, nullptr);
+    box->move(kPanelLeft, top, kPanelWidth, height);
+    // Read-only: the panels can be scrolled and copied from, never changed.
+    box->setMultiLine(true);
+    box->setReadOnly(true);
+    box->setBackColor(kBackground);
+    box->setText(std::string{text});
+    return box;
+}
+
+forms::Line* AboutWindow::addLine(const char* name, std::int32_t y, std::int32_t x2, forms::Color color) {
+    auto* line = add<forms::Line>(name, nullptr);
+    line->setPoints(kRuleLeft, y, x2, y);
+    line->setColor(color);
+    return line;
+}
+
+void AboutWindow::onLoad() {
+    setHeight(Shape2->height() + Shape1->height());
+    setWidth(Shape1->width());
+    for (forms::Label* link : {Label5, Label6, Label7, Label8}) link->setCursor(Label4->cursor());
+}
+
+void AboutWindow::onBodyMouseDown(const forms::MouseEvent& e) {
+    if (e.button != forms::kLeftButton) return;
+    dragStartX = roundHalfEven(e.x);
+    dragStartY = roundHalfEven(e.y);
+}
+
+void AboutWindow::onBodyMouseMove(const forms::MouseEvent& e) {
+    if ((e.button & forms::kLeftButton) == 0) return;
+    move(roundHalfEven(left() - dragStartX + e.x), roundHalfEven(top() - dragStartY + e.y), width(), height());
+}
+
+}  // namespace lumo
