@@ -1,5 +1,6 @@
 // The shopping links panel at the bottom of the window, with its fold tab.
 #include "settings_window/design_helpers.h"
+#include "settings_window/promo_config.h"
 #include "settings_window/settings_looks.h"
 #include "settings_window/settings_window.h"
 #include "settings_window/shop_links.h"
@@ -7,13 +8,6 @@
 namespace lumo {
 
 using namespace settings_looks;
-
-namespace {
-
-// The banner's tooltip names the shopping site itself, not a promoter value.
-constexpr char kBannerToolTip[] = "淘宝网 www.taobao.com";
-
-}  // namespace
 
 void SettingsWindow::designPanel() {
     Shape7 = design::rectangle(*this, "Shape7", {0, 4560, 5535, 1455}, forms::kWindowColor);
@@ -52,7 +46,8 @@ void SettingsWindow::designPanel() {
     Label23->setFont(songti(14.25, true));
     Label23->setToolTip("Lumo的淘宝店铺");
 
-    Image5 = design::image(*this, "Image5", {120, 5000, 4875, 735}, Asset::SearchBanner, kBannerToolTip);
+    Image5 = design::image(*this, "Image5", {120, 5000, 4875, 735}, Asset::SearchBanner,
+                           "淘宝网 " + std::string(promo::kChannelHost));
     Shape8 = design::rectangle(*this, "Shape8", {120, 4995, 4875, 735});
     Text9 = design::textBox(*this, "Text9", nullptr, {1260, 5280, 2655, 270}, "");
     Text9->setForeColor(kLinkColor);
