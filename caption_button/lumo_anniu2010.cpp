@@ -1,5 +1,7 @@
 #include "caption_button/lumo_anniu2010.h"
 
+#include <memory>
+
 namespace lumo {
 
 namespace {
@@ -23,11 +25,24 @@ forms::Font captionFont() {
 
 }  // namespace
 
-LumoAnniu2010::LumoAnniu2010(forms::Form& form, const std::string& name, forms::Control* container,
-                             const PropertyBag* stored)
-    : host_(form.add<forms::Host>(name, container)),
-      shape_(form.add<forms::Shape>(name + ".Shape1", host_)),
-      label_(form.add<forms::Label>(name + ".Label1", host_)) {
+class LumoAnniu2010::Surface : public forms::Host {
+public:
+    Surface(forms::Form& form, std::string name, forms::Control* container)
+        : forms::Host(form, std::move(name), container) {}
+    std::unique_ptr<LumoAnniu2010> button;
+};
+
+LumoAnniu2010* LumoAnniu2010::add(forms::Form& form, const std::string& name, forms::Control* container,
+                                  const PropertyBag* stored) {
+    auto* surface = form.add<Surface>(name, container);
+    surface->button.reset(new LumoAnniu2010(form, *surface, stored));
+    return surface->button.get();
+}
+
+LumoAnniu2010::LumoAnniu2010(forms::Form& form, Surface& surface, const PropertyBag* stored)
+    : host_(&surface),
+      shape_(form.add<forms::Shape>(surface.name() + ".Shape1", host_)),
+      label_(form.add<forms::Label>(surface.name() + ".Label1", host_)) {
     host_->move(0, 0, 2520, 1230);
     host_->setCursor(Asset::HandCursor);
     host_->Click = [this] { raiseClick(); };

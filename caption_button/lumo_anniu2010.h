@@ -2,7 +2,8 @@
 // with a blue caption that raises Click when it is clicked. It is a composite:
 // it adds to its form a Host (the control's surface, which keeps the tooltip,
 // position and size like for any other control) holding the rectangle and the
-// caption label.
+// caption label. The surface owns the button, so the button lives exactly as
+// long as its controls and is freed with them when the form unloads.
 #pragma once
 
 #include <functional>
@@ -21,8 +22,8 @@ public:
     // Adds the control to `form` inside `container` (null: the form itself).
     // `stored` holds the properties the container saved for this instance; a
     // control created without any shows the design-time caption "LumoAnniu".
-    LumoAnniu2010(forms::Form& form, const std::string& name, forms::Control* container,
-                  const PropertyBag* stored = nullptr);
+    static LumoAnniu2010* add(forms::Form& form, const std::string& name, forms::Control* container,
+                              const PropertyBag* stored = nullptr);
     LumoAnniu2010(const LumoAnniu2010&) = delete;
     LumoAnniu2010& operator=(const LumoAnniu2010&) = delete;
 
@@ -47,6 +48,8 @@ public:
     std::function<void(const std::string& property)> PropertyChanged;
 
 private:
+    class Surface;
+    LumoAnniu2010(forms::Form& form, Surface& surface, const PropertyBag* stored);
     void resize();
     void raiseClick();
 

@@ -9,7 +9,6 @@ SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state, AppW
     : forms::Form(runtime, "Form2"), state_(state), windows_(windows) {}
 
 void SettingsWindow::design() {
-    captionButtons_.clear();
     setCaption("Lumo桌面小鼠标");
     setIcon(Asset::AppIcon);
     setShowInTaskbar(true);
@@ -43,8 +42,7 @@ void SettingsWindow::design() {
 LumoAnniu2010* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,
                                                 const std::string& caption) {
     const PropertyBag stored{{"Caption", caption}};
-    captionButtons_.push_back(std::make_unique<LumoAnniu2010>(*this, name, container, &stored));
-    return captionButtons_.back().get();
+    return LumoAnniu2010::add(*this, name, container, &stored);
 }
 
 }  // namespace lumo

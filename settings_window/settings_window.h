@@ -3,9 +3,7 @@
 // named as in the window's design so that tests can drive them.
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "caption_button/lumo_anniu2010.h"
 #include "platform/forms/forms.h"
@@ -165,9 +163,6 @@ private:
 
     SharedState& state_;
     AppWindows& windows_;
-    // The caption buttons of the current load; replaced on the next load, never
-    // while one of them is raising its Click.
-    std::vector<std::unique_ptr<LumoAnniu2010>> captionButtons_;
 };
 
 }  // namespace lumo

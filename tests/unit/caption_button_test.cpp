@@ -16,13 +16,13 @@ class ButtonForm : public forms::Form {
 public:
     ButtonForm(forms::Runtime& runtime, std::optional<PropertyBag> stored)
         : forms::Form(runtime, "ButtonForm"), stored_(std::move(stored)) {}
-    std::unique_ptr<LumoAnniu2010> button;
+    LumoAnniu2010* button = nullptr;
     int clicks = 0;
 
 protected:
     void design() override {
         move(0, 0, 6000, 4000);
-        button = std::make_unique<LumoAnniu2010>(*this, "LumoAnniu1", nullptr, stored_ ? &*stored_ : nullptr);
+        button = LumoAnniu2010::add(*this, "LumoAnniu1", nullptr, stored_ ? &*stored_ : nullptr);
         button->move(600, 600, 1455, 300);
         button->Click = [this] { ++clicks; };
     }
@@ -64,6 +64,19 @@ TEST_F(CaptionButtonTest, EachClickOnCaptionOrRectangleRaisesClickOnce) {
     backend.press(*form->button->host(), forms::kLeftButton, 100, 100);
     backend.release(*form->button->host(), forms::kLeftButton, 5000, 100);
     EXPECT_EQ(form->clicks, 3);
+}
+
+TEST_F(CaptionButtonTest, AClickHandlerMayReloadTheFormThatHoldsTheButton) {
+    open(PropertyBag{{"Caption", "x"}});
+    form->button->Click = [this] {
+        form->unload();
+        form->show();
+    };
+    backend.click(*form->button->Label1());
+    ASSERT_TRUE(form->loaded());
+    form->button->Click = [this] { ++form->clicks; };
+    backend.click(*form->button->host());
+    EXPECT_EQ(form->clicks, 1);
 }
 
 TEST_F(CaptionButtonTest, RectangleAlwaysCoversTheWholeControlWhileTheCaptionStaysPut) {
