@@ -2,24 +2,30 @@
 // wired to each other. start() loads the tray window, which brings the program up.
 #pragma once
 
-#include <memory>
-
+#include "about_window/about_window.h"
 #include "platform/forms/forms.h"
+#include "pointer_core/shared_state.h"
+#include "settings_window/settings_window.h"
+#include "tray/app_windows.h"
+#include "tray/tray_window.h"
+#include "virtual_mouse/virtual_mouse_window.h"
 
 namespace lumo {
 
 class LumoApp {
 public:
     explicit LumoApp(forms::Runtime& runtime);
-    ~LumoApp();
     LumoApp(const LumoApp&) = delete;
     LumoApp& operator=(const LumoApp&) = delete;
 
     void start();
 
-private:
-    struct Parts;
-    std::unique_ptr<Parts> parts_;
+    SharedState state;
+    AppWindows windows;
+    VirtualMouseWindow virtualMouse;  // Form1
+    SettingsWindow settings;          // Form2
+    TrayWindow trayMenu;              // Form3
+    AboutWindow about;                // GuanYu1
 };
 
 }  // namespace lumo
