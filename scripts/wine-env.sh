@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A private Wine desktop for running and testing the program: its own X
 # display (Xvfb + openbox + trayer as the notification area), its own Wine
 # prefix and its own wineserver. Meant to be sourced:
@@ -204,6 +205,8 @@ lumo_env_start() {
     esac
     shift
   done
+  # Read by callers: 1 when the display is ours (and worth a screenshot).
+  # shellcheck disable=SC2034
   LUMO_PRIVATE_DISPLAY=0
   if ((keep_display)) && [[ -n ${DISPLAY:-} ]]; then
     lumo_build_x_tools || return 1
@@ -215,7 +218,6 @@ lumo_env_start() {
   lumo_wine_exports "$prefix"
   # A persistent wineserver: each program then starts in ~0.25 s, not ~0.7 s.
   wineserver -p
-  LUMO_ENV_STARTED=1
 }
 
 # Ends the prefix's Wine processes and the private display. Safe to call
@@ -228,6 +230,5 @@ lumo_env_stop() {
   lumo_stop_pid "${LUMO_TRAYER_PID:-}"
   lumo_stop_pid "${LUMO_OPENBOX_PID:-}"
   lumo_stop_pid "${LUMO_XVFB_PID:-}"
-  LUMO_TRAYER_PID= LUMO_OPENBOX_PID= LUMO_XVFB_PID=
-  LUMO_ENV_STARTED=0
+  LUMO_TRAYER_PID='' LUMO_OPENBOX_PID='' LUMO_XVFB_PID=''
 }

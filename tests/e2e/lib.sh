@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # results are left in variables for the tests
 # Helpers for the end-to-end tests: the program runs under Wine on a private
 # X display; the tests drive it with real X input (xdotool, XTest) and read
 # its windows back through small Win32 helpers running in the same prefix.
@@ -12,7 +13,7 @@
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 LUMO_ROOT=${LUMO_ROOT:-$(cd "$E2E_DIR/../.." && pwd)}
-# shellcheck source=../../scripts/wine-env.sh
+# shellcheck source=scripts/wine-env.sh
 source "$LUMO_ROOT/scripts/wine-env.sh"
 
 E2E_EXE=${LUMO_EXE:-$LUMO_ROOT/build/win64/LumoMouse.exe}
@@ -55,9 +56,13 @@ e2e_build_tools() {
 
 # ---------------------------------------------------------------- assertions
 
+# Ends the test as failed, keeping a screenshot and the window list.
 e2e_fail() {
   echo "  FAIL [$E2E_TEST]: $*" >&2
-  e2e_screenshot failure >/dev/null 2>&1 || true
+  if [[ -n ${E2E_TEST_DIR:-} && -n ${DISPLAY:-} ]]; then
+    e2e_screenshot failure >/dev/null 2>&1 || true
+    e2e_windows >"$E2E_TEST_DIR/logs/windows-at-failure.txt" 2>&1 || true
+  fi
   exit 1
 }
 
@@ -191,6 +196,7 @@ e2e_wait_window() {
       return 0
     fi
     ((SECONDS >= deadline)) && break
+    [[ -n ${E2E_APP_PID:-} ]] && ! e2e_program_running && e2e_fail "the program ended while waiting for '$title'"
     sleep 0.2
   done
   if [[ -z $line ]]; then

@@ -3,6 +3,7 @@
 #
 #   tests/e2e/run-all.sh              every test of tests/e2e/test_*.sh
 #   tests/e2e/run-all.sh tray exit    only tests whose name contains one of the words
+#   tests/e2e/run-all.sh --list       the names of all tests
 #
 # Each test runs in its own bash process, with its own X display, Wine prefix
 # copy and program start, under a time limit. Needs the cross-built program
@@ -17,7 +18,7 @@ E2E_TEST_TIMEOUT=${E2E_TEST_TIMEOUT:-180}
 # Child mode: run one test function of one file.
 if [[ ${1:-} == --one ]]; then
   E2E_TEST=$3
-  # shellcheck source=lib.sh
+  # shellcheck source=tests/e2e/lib.sh
   source "$E2E_DIR/lib.sh"
   # shellcheck disable=SC1090
   source "$2"
@@ -28,7 +29,7 @@ if [[ ${1:-} == --one ]]; then
   exit 0
 fi
 
-# shellcheck source=lib.sh
+# shellcheck source=tests/e2e/lib.sh
 source "$E2E_DIR/lib.sh"
 
 # Test names in file order, as "file<TAB>name".
@@ -52,6 +53,11 @@ selected() {
   done
   return 1
 }
+
+if [[ ${1:-} == --list ]]; then
+  list_tests | cut -f 2
+  exit 0
+fi
 
 cleanup_leftovers() {
   local state
