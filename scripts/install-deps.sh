@@ -8,7 +8,7 @@ packages=(
   cmake g++ make clang valgrind
   googletest libgtest-dev libbenchmark-dev
   mingw-w64 wine wine64
-  xvfb xdotool openbox trayer x11-xserver-utils numlockx libxtst-dev libx11-dev
+  xvfb x11-utils xdotool openbox trayer x11-xserver-utils numlockx libxtst-dev libx11-dev
   imagemagick fonts-wqy-microhei
 )
 

@@ -217,6 +217,53 @@ e2e_wait_window_hidden() {
   done
 }
 
+# Waits until the visible window titled $1 has the rectangle "$2 $3 $4 $5"
+# (left top width height; "*" matches anything). Wine may report a passing
+# position while the window manager re-frames a window that was just shown,
+# so geometry is checked until it settles rather than once.
+e2e_wait_rect() {
+  local title=$1 want="$2 $3 $4 $5" timeout=${6:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) line actual
+  while :; do
+    line=$(e2e_find_window "$title")
+    if [[ -n $line ]]; then
+      actual=$(e2e_geometry "$line")
+      if [[ $(e2e_field "$line" visible) == 1 && $(e2e_rect_matches "$want" "$actual") == yes ]]; then
+        E2E_WINDOW=$line
+        read -r E2E_LEFT E2E_TOP E2E_WIDTH E2E_HEIGHT <<<"$actual"
+        return 0
+      fi
+    fi
+    ((SECONDS >= deadline)) && e2e_fail "window '$title': wanted rectangle '$want', got '${actual:-no window}' (left top width height)"
+    sleep 0.2
+  done
+}
+
+e2e_rect_matches() {
+  local -a want actual
+  read -ra want <<<"$1"
+  read -ra actual <<<"$2"
+  local i
+  for i in 0 1 2 3; do
+    [[ ${want[i]} == '*' || ${want[i]} == "${actual[i]}" ]] || { echo no; return; }
+  done
+  echo yes
+}
+
+# Waits until the visible window titled $1 reports the same rectangle twice
+# in a row, half a second apart; sets E2E_WINDOW and E2E_LEFT... as above.
+e2e_wait_settled() {
+  local title=$1 timeout=${2:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) previous=""
+  while :; do
+    e2e_wait_window "$title" 1 "$timeout"
+    [[ "$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT" == "$previous" ]] && return 0
+    previous="$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT"
+    ((SECONDS >= deadline)) && e2e_fail "window '$title' keeps moving (last at $previous)"
+    sleep 0.5
+  done
+}
+
 # "left top width height" of a winlist line.
 e2e_geometry() {
   local line=$1
