@@ -1,0 +1,234 @@
+# shellcheck shell=bash
+# A private Wine desktop for running and testing the program: its own X
+# display (Xvfb + openbox + trayer as the notification area), its own Wine
+# prefix and its own wineserver. Meant to be sourced:
+#
+#   source scripts/wine-env.sh
+#   lumo_env_start            # display, prefix (fresh copy of the template), wineserver
+#   wine build/win64/LumoMouse.exe &
+#   ...
+#   lumo_env_stop             # everything above, by PID
+#
+# Several of these may run side by side on one machine (other checkouts,
+# other users): nothing here looks up or kills a process by name, and the
+# display number is one that no other X server holds.
+
+LUMO_ROOT=${LUMO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+LUMO_WINE_DIR=${LUMO_WINE_DIR:-$LUMO_ROOT/build/wine}
+LUMO_LOG_DIR=${LUMO_LOG_DIR:-$LUMO_ROOT/build/logs}
+LUMO_TOOLS_DIR=${LUMO_TOOLS_DIR:-$LUMO_ROOT/build/e2e}
+LUMO_SCREEN=${LUMO_SCREEN:-1280x800x24}
+# Bump when the template's settings change, so old templates are rebuilt.
+LUMO_TEMPLATE_VERSION=1
+
+lumo_log() { echo "[wine-env] $*" >&2; }
+
+# Runs a command every 0.1 s until it succeeds; false once `seconds` have
+# passed (wall clock: the command itself may take a while).
+lumo_wait_until() {
+  local seconds=$1
+  shift
+  local deadline=$((${EPOCHREALTIME/./} + seconds * 1000000))
+  while :; do
+    "$@" >/dev/null 2>&1 && return 0
+    ((${EPOCHREALTIME/./} >= deadline)) && return 1
+    sleep 0.1
+  done
+}
+
+lumo_pid_alive() { [[ -n "${1:-}" ]] && kill -0 "$1" 2>/dev/null; }
+
+# Stops one process we started: TERM, up to 3 s of grace, then KILL.
+lumo_stop_pid() {
+  local pid=${1:-}
+  lumo_pid_alive "$pid" || return 0
+  kill -TERM "$pid" 2>/dev/null || true
+  local tries=30
+  while ((tries-- > 0)) && lumo_pid_alive "$pid"; do sleep 0.1; done
+  lumo_pid_alive "$pid" && kill -KILL "$pid" 2>/dev/null
+  return 0
+}
+
+# Runs a command in the background with its output in a log file; the PID
+# lands in the variable named by $1. Disowned, so that stopping it later
+# prints no job notice.
+lumo_spawn() {
+  local -n pid_var=$1
+  local log=$2
+  shift 2
+  "$@" >"$log" 2>&1 &
+  pid_var=$!
+  disown "$pid_var" 2>/dev/null || true
+}
+
+# The two small X tools (XTest keys, tray probing); native, built on demand.
+lumo_build_x_tools() {
+  mkdir -p "$LUMO_TOOLS_DIR"
+  local tool
+  for tool in xkey xprobe; do
+    local source=$LUMO_ROOT/tests/e2e/tools/$tool.c
+    if [[ ! -x $LUMO_TOOLS_DIR/$tool || $source -nt $LUMO_TOOLS_DIR/$tool ]]; then
+      gcc -O2 -Wall -Wextra -o "$LUMO_TOOLS_DIR/$tool" "$source" -lXtst -lX11 || return 1
+    fi
+  done
+}
+
+lumo_display_free() {
+  [[ ! -e /tmp/.X11-unix/X$1 && ! -e /tmp/.X$1-lock ]]
+}
+
+# Xvfb on the first free display number from 40 on, then openbox (a window
+# manager: focus, topmost and minimize behave as on a desktop) and trayer
+# docked at the bottom-right corner, so the tray icon is a real X window in
+# the lower-right quarter of the screen. Exports DISPLAY.
+lumo_display_start() {
+  lumo_build_x_tools || return 1
+  mkdir -p "$LUMO_LOG_DIR"
+  local number
+  LUMO_XVFB_PID=
+  for number in $(seq 40 199); do
+    lumo_display_free "$number" || continue
+    lumo_spawn LUMO_XVFB_PID "$LUMO_LOG_DIR/xvfb.log" \
+      Xvfb ":$number" -screen 0 "$LUMO_SCREEN" -nolisten tcp -noreset
+    # Another starter may have taken the number in the meantime: then this
+    # Xvfb exits and we move on.
+    if lumo_wait_until 10 lumo_x_ready ":$number" "$LUMO_XVFB_PID"; then
+      break
+    fi
+    lumo_stop_pid "$LUMO_XVFB_PID"
+    LUMO_XVFB_PID=
+  done
+  if [[ -z $LUMO_XVFB_PID ]]; then
+    lumo_log "could not start Xvfb (see $LUMO_LOG_DIR/xvfb.log)"
+    return 1
+  fi
+  export DISPLAY=:$number
+  LUMO_PRIVATE_DISPLAY=1
+
+  lumo_spawn LUMO_OPENBOX_PID "$LUMO_LOG_DIR/openbox.log" openbox --sm-disable
+  if ! lumo_wait_until 10 "$LUMO_TOOLS_DIR/xprobe" wm; then
+    lumo_log "openbox did not come up (see $LUMO_LOG_DIR/openbox.log)"
+    return 1
+  fi
+  lumo_spawn LUMO_TRAYER_PID "$LUMO_LOG_DIR/trayer.log" \
+    trayer --edge bottom --align right --widthtype pixel --width 200 --height 24
+  if ! lumo_wait_until 10 "$LUMO_TOOLS_DIR/xprobe" tray; then
+    lumo_log "trayer did not come up (see $LUMO_LOG_DIR/trayer.log)"
+    return 1
+  fi
+  # Keypad keys are digits only with NumLock on (keycode 90 = VK_NUMPAD0).
+  numlockx on || true
+}
+
+lumo_x_ready() {
+  lumo_pid_alive "$2" && xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
+# Everything Wine needs, for the prefix in $1.
+lumo_wine_exports() {
+  export WINEPREFIX=$1
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  # No Mono/Gecko install prompts, no desktop menu entries in $HOME.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export LANG=C.UTF-8
+  unset LC_ALL
+}
+
+# Wine's fonts know no Chinese face names: map the usual ones to WenQuanYi
+# Micro Hei, and ask for smoothed text. `wine reg import` wants UTF-16LE.
+lumo_write_font_settings() {
+  local names=("SimSun" "NSimSun" "宋体" "新宋体" "SimHei" "黑体" "Microsoft YaHei" "微软雅黑"
+               "Microsoft YaHei UI")
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    local name
+    for name in "${names[@]}"; do
+      printf '"%s"="WenQuanYi Micro Hei"\r\n' "$name"
+    done
+    printf '\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n'
+    printf '"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000001\r\n'
+  } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$1"
+}
+
+# Windows form of an absolute Unix path (Wine maps Z: to /).
+lumo_winpath() {
+  local path=$1
+  echo "Z:${path//\//\\}"
+}
+
+# The template prefix: made once (wineboot takes 10-20 s and ~700 MB), then
+# copied for every round. A marker with the template version says it is
+# complete; a lock keeps two starters from building it at once.
+lumo_prefix_template() {
+  local template=$LUMO_WINE_DIR/template
+  local marker=$template/.lumo-template
+  mkdir -p "$LUMO_WINE_DIR" "$LUMO_LOG_DIR"
+  (
+    flock 9
+    if [[ -f $marker && $(cat "$marker") == "$LUMO_TEMPLATE_VERSION" ]]; then
+      exit 0
+    fi
+    lumo_log "creating the Wine prefix template (once, about 20 s)"
+    rm -rf "$template"
+    lumo_wine_exports "$template"
+    wineboot -i >"$LUMO_LOG_DIR/wineboot.log" 2>&1 || exit 1
+    wineserver -w
+    local reg=$LUMO_WINE_DIR/fonts.reg
+    lumo_write_font_settings "$reg"
+    wine reg import "$(lumo_winpath "$reg")" >>"$LUMO_LOG_DIR/wineboot.log" 2>&1 || exit 1
+    wineserver -w
+    echo "$LUMO_TEMPLATE_VERSION" >"$marker"
+  ) 9>"$LUMO_WINE_DIR/template.lock"
+}
+
+# A fresh copy of the template at $1.
+lumo_prefix_copy() {
+  local target=$1
+  rm -rf "$target"
+  mkdir -p "$(dirname "$target")"
+  cp -a "$LUMO_WINE_DIR/template" "$target"
+}
+
+# Starts everything. Options:
+#   --keep-display   use $DISPLAY when it is set instead of a private display
+#   --prefix DIR     the prefix to use (default build/wine/run), copied fresh
+#                    from the template
+lumo_env_start() {
+  local keep_display=0 prefix=$LUMO_WINE_DIR/run
+  while (($#)); do
+    case $1 in
+      --keep-display) keep_display=1 ;;
+      --prefix) prefix=$2; shift ;;
+      *) lumo_log "unknown option $1"; return 2 ;;
+    esac
+    shift
+  done
+  # Read by callers: 1 when the display is ours (and worth a screenshot).
+  # shellcheck disable=SC2034
+  LUMO_PRIVATE_DISPLAY=0
+  if ((keep_display)) && [[ -n ${DISPLAY:-} ]]; then
+    lumo_build_x_tools || return 1
+  else
+    lumo_display_start || { lumo_env_stop; return 1; }
+  fi
+  lumo_prefix_template || { lumo_log "prefix template failed (see $LUMO_LOG_DIR/wineboot.log)"; lumo_env_stop; return 1; }
+  lumo_prefix_copy "$prefix"
+  lumo_wine_exports "$prefix"
+  # A persistent wineserver: each program then starts in ~0.25 s, not ~0.7 s.
+  wineserver -p
+}
+
+# Ends the prefix's Wine processes and the private display. Safe to call
+# more than once and after a failed start.
+lumo_env_stop() {
+  if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
+    wineserver -k >/dev/null 2>&1 || true
+    timeout 10 wineserver -w >/dev/null 2>&1 || true
+  fi
+  lumo_stop_pid "${LUMO_TRAYER_PID:-}"
+  lumo_stop_pid "${LUMO_OPENBOX_PID:-}"
+  lumo_stop_pid "${LUMO_XVFB_PID:-}"
+  LUMO_TRAYER_PID='' LUMO_OPENBOX_PID='' LUMO_XVFB_PID=''
+}

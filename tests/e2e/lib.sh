@@ -1,0 +1,412 @@
+# shellcheck shell=bash disable=SC2034  # results are left in variables for the tests
+# Helpers for the end-to-end tests: the program runs under Wine on a private
+# X display; the tests drive it with real X input (xdotool, XTest) and read
+# its windows back through small Win32 helpers running in the same prefix.
+#
+# Sourced by run-all.sh. A test is a shell function named test_<something>
+# in a tests/e2e/test_*.sh file; it runs in its own bash process with a
+# fresh display, a fresh copy of the Wine prefix and a fresh program start.
+# Every wait is bounded; every assertion that fails ends the test.
+#
+# Helpers that can fail leave their result in E2E_* variables rather than
+# printing it: a failure inside $(...) would end only the subshell.
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+LUMO_ROOT=${LUMO_ROOT:-$(cd "$E2E_DIR/../.." && pwd)}
+# shellcheck source=scripts/wine-env.sh
+source "$LUMO_ROOT/scripts/wine-env.sh"
+
+E2E_EXE=${LUMO_EXE:-$LUMO_ROOT/build/win64/LumoMouse.exe}
+E2E_TOOLS=$LUMO_TOOLS_DIR
+E2E_ARTIFACTS=${E2E_ARTIFACTS:-$LUMO_ROOT/artifacts}
+E2E_WORK=$LUMO_ROOT/build/e2e/work
+# Seconds for the program's first window: a fresh prefix copy makes Wine's
+# first start slow (explorer, registry), several seconds on a busy machine.
+E2E_START_TIMEOUT=${E2E_START_TIMEOUT:-30}
+E2E_TIMEOUT=${E2E_TIMEOUT:-10}
+
+# Window titles and geometry of the program, in pixels at 96 dpi (15 twips
+# per pixel).
+readonly TITLE_SETTINGS="Lumo桌面小鼠标"
+readonly TITLE_VIRTUAL_MOUSE="Lumo虚拟鼠标"
+readonly TITLE_TRAY_MENU="Lumo托盘菜单"
+readonly TITLE_ABOUT="关于"
+readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0)"
+readonly TWIPS_PER_PIXEL=15
+
+E2E_TEST=${E2E_TEST:-adhoc}
+
+e2e_log() { echo "  [$E2E_TEST] $*" >&2; }
+
+# ---------------------------------------------------------------- tools
+
+# Native X tools and the Win32 console helpers, rebuilt when their source
+# is newer than the binary.
+e2e_build_tools() {
+  lumo_build_x_tools || return 1
+  local tool
+  for tool in winlist clicktarget taskbarcreated gdicount; do
+    local source=$E2E_DIR/tools/$tool.c binary=$E2E_TOOLS/$tool.exe
+    if [[ ! -f $binary || $source -nt $binary || $E2E_DIR/tools/console_out.h -nt $binary ]]; then
+      x86_64-w64-mingw32-gcc -O2 -Wall -Wextra -municode -DUNICODE -D_UNICODE -D_WIN32_WINNT=0x0A00 \
+        -o "$binary" "$source" -luser32 -lgdi32 -s || return 1
+    fi
+  done
+}
+
+# ---------------------------------------------------------------- assertions
+
+# Ends the test as failed, keeping a screenshot and the window list.
+e2e_fail() {
+  echo "  FAIL [$E2E_TEST]: $*" >&2
+  if [[ -n ${E2E_TEST_DIR:-} && -n ${DISPLAY:-} ]]; then
+    e2e_screenshot failure >/dev/null 2>&1 || true
+    e2e_windows >"$E2E_TEST_DIR/logs/windows-at-failure.txt" 2>&1 || true
+  fi
+  exit 1
+}
+
+e2e_assert_eq() {
+  local expected=$1 actual=$2 what=$3
+  [[ "$actual" == "$expected" ]] || e2e_fail "$what: expected '$expected', got '$actual'"
+}
+
+# |actual - expected| <= tolerance, all integers.
+e2e_assert_near() {
+  local expected=$1 actual=$2 tolerance=$3 what=$4
+  [[ $actual =~ ^-?[0-9]+$ ]] || e2e_fail "$what: '$actual' is not a number"
+  local diff=$((actual - expected))
+  ((diff < 0)) && diff=$((-diff))
+  ((diff <= tolerance)) || e2e_fail "$what: expected $expected (±$tolerance), got $actual"
+}
+
+e2e_assert_true() {
+  local what=$1
+  shift
+  "$@" || e2e_fail "$what"
+}
+
+# ---------------------------------------------------------------- lifecycle
+
+# Fresh display, fresh prefix copy, persistent wineserver; the state file
+# lets run-all.sh clean up after a test that was killed on timeout.
+e2e_setup() {
+  mkdir -p "$E2E_WORK" "$E2E_ARTIFACTS/screenshots"
+  E2E_TEST_DIR=$E2E_WORK/$E2E_TEST
+  rm -rf "$E2E_TEST_DIR"
+  mkdir -p "$E2E_TEST_DIR"
+  LUMO_LOG_DIR=$E2E_TEST_DIR/logs
+  lumo_env_start --prefix "$E2E_TEST_DIR/prefix" || e2e_fail "could not start the Wine desktop"
+  echo "$WINEPREFIX $LUMO_XVFB_PID $LUMO_OPENBOX_PID $LUMO_TRAYER_PID" >"$E2E_TEST_DIR/env-state"
+  trap e2e_teardown EXIT
+}
+
+e2e_teardown() {
+  local status=$?
+  trap - EXIT
+  e2e_screenshot >/dev/null 2>&1 || true
+  lumo_env_stop
+  rm -f "$E2E_TEST_DIR/env-state"
+  # The prefix copy is ~700 MB; keep only the logs.
+  rm -rf "$E2E_TEST_DIR/prefix"
+  exit "$status"
+}
+
+# Cleans up after a test process that died without its own teardown.
+e2e_cleanup_leftover() {
+  local state=$1 prefix xvfb openbox trayer
+  read -r prefix xvfb openbox trayer <"$state" || return 0
+  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  lumo_stop_pid "$trayer"
+  lumo_stop_pid "$openbox"
+  lumo_stop_pid "$xvfb"
+  rm -rf "$prefix" "$state"
+}
+
+# ---------------------------------------------------------------- the program
+
+# Starts the program under test; E2E_APP_PID is the Unix PID of its Wine
+# process (the wine loader becomes the program).
+e2e_start_program() {
+  [[ -f $E2E_EXE ]] || e2e_fail "program not built: $E2E_EXE"
+  wine "$E2E_EXE" >"$E2E_TEST_DIR/logs/program.log" 2>&1 &
+  E2E_APP_PID=$!
+}
+
+e2e_program_running() { lumo_pid_alive "${E2E_APP_PID:-}"; }
+
+# Waits until the program's process has ended.
+e2e_wait_program_exit() {
+  local timeout=${1:-$E2E_TIMEOUT}
+  lumo_wait_until "$timeout" e2e_program_gone || e2e_fail "the program still runs after ${timeout}s"
+}
+e2e_program_gone() { ! e2e_program_running; }
+
+# Starts the program and waits for its settings window: the usual first step.
+e2e_start_and_wait_settings() {
+  e2e_start_program
+  e2e_wait_window "$TITLE_SETTINGS" 1 "$E2E_START_TIMEOUT"
+}
+
+# Runs one of the Win32 helpers of build/e2e in the test's prefix.
+e2e_helper() {
+  local tool=$1
+  shift
+  wine "$E2E_TOOLS/$tool.exe" "$@" 2>/dev/null
+}
+
+# Windows form of a Unix path, for arguments of Win32 helpers.
+e2e_winpath() { lumo_winpath "$1"; }
+
+# ---------------------------------------------------------------- windows
+
+# Columns of winlist.exe (see tools/winlist.c).
+declare -A E2E_COL=(
+  [level]=1 [hwnd]=2 [parent]=3 [owner]=4 [pid]=5 [class]=6 [title]=7 [left]=8 [top]=9
+  [width]=10 [height]=11 [client_width]=12 [client_height]=13 [visible]=14 [iconic]=15
+  [exstyle]=16 [topmost]=17
+)
+
+# Every window of the desktop, one line each (no header).
+e2e_windows() { e2e_helper winlist | grep -v '^#'; }
+
+# The value of a named column in one winlist line.
+e2e_field() {
+  local line=$1 name=$2
+  cut -f "${E2E_COL[$name]}" <<<"$line"
+}
+
+# The winlist line of the first top-level window titled exactly $1 (empty
+# when there is none).
+e2e_find_window() {
+  e2e_windows | awk -F'\t' -v title="$1" '$1 == "top" && $7 == title { print; exit }'
+}
+
+# Waits for a top-level window titled $1 whose visibility is $2 (1 or 0, or
+# "any"); its winlist line goes to E2E_WINDOW and its rectangle to
+# E2E_LEFT, E2E_TOP, E2E_WIDTH, E2E_HEIGHT.
+e2e_wait_window() {
+  local title=$1 visible=${2:-1} timeout=${3:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) line
+  while :; do
+    line=$(e2e_find_window "$title")
+    if [[ -n $line && ($visible == any || $(e2e_field "$line" visible) == "$visible") ]]; then
+      E2E_WINDOW=$line
+      read -r E2E_LEFT E2E_TOP E2E_WIDTH E2E_HEIGHT <<<"$(e2e_geometry "$line")"
+      return 0
+    fi
+    ((SECONDS >= deadline)) && break
+    [[ -n ${E2E_APP_PID:-} ]] && ! e2e_program_running && e2e_fail "the program ended while waiting for '$title'"
+    sleep 0.2
+  done
+  if [[ -z $line ]]; then
+    e2e_fail "no window '$title' within ${timeout}s"
+  fi
+  e2e_fail "window '$title' has visible=$(e2e_field "$line" visible), wanted $visible, within ${timeout}s"
+}
+
+# Waits until no top-level window titled $1 is visible (hidden or gone).
+e2e_wait_window_hidden() {
+  local title=$1 timeout=${2:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) line
+  while :; do
+    line=$(e2e_find_window "$title")
+    [[ -z $line || $(e2e_field "$line" visible) == 0 ]] && return 0
+    ((SECONDS >= deadline)) && e2e_fail "window '$title' still visible after ${timeout}s"
+    sleep 0.2
+  done
+}
+
+# Waits until the visible window titled $1 has the rectangle "$2 $3 $4 $5"
+# (left top width height; "*" matches anything). Wine may report a passing
+# position while the window manager re-frames a window that was just shown,
+# so geometry is checked until it settles rather than once.
+e2e_wait_rect() {
+  local title=$1 want="$2 $3 $4 $5" timeout=${6:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) line actual
+  while :; do
+    line=$(e2e_find_window "$title")
+    if [[ -n $line ]]; then
+      actual=$(e2e_geometry "$line")
+      if [[ $(e2e_field "$line" visible) == 1 && $(e2e_rect_matches "$want" "$actual") == yes ]]; then
+        E2E_WINDOW=$line
+        read -r E2E_LEFT E2E_TOP E2E_WIDTH E2E_HEIGHT <<<"$actual"
+        return 0
+      fi
+    fi
+    ((SECONDS >= deadline)) && e2e_fail "window '$title': wanted rectangle '$want', got '${actual:-no window}' (left top width height)"
+    sleep 0.2
+  done
+}
+
+e2e_rect_matches() {
+  local -a want actual
+  read -ra want <<<"$1"
+  read -ra actual <<<"$2"
+  local i
+  for i in 0 1 2 3; do
+    [[ ${want[i]} == '*' || ${want[i]} == "${actual[i]}" ]] || { echo no; return; }
+  done
+  echo yes
+}
+
+# Waits until the visible window titled $1 reports the same rectangle twice
+# in a row, half a second apart; sets E2E_WINDOW and E2E_LEFT... as above.
+e2e_wait_settled() {
+  local title=$1 timeout=${2:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) previous=""
+  while :; do
+    e2e_wait_window "$title" 1 "$timeout"
+    [[ "$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT" == "$previous" ]] && return 0
+    previous="$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT"
+    ((SECONDS >= deadline)) && e2e_fail "window '$title' keeps moving (last at $previous)"
+    sleep 0.5
+  done
+}
+
+# "left top width height" of a winlist line.
+e2e_geometry() {
+  local line=$1
+  echo "$(e2e_field "$line" left) $(e2e_field "$line" top) $(e2e_field "$line" width) $(e2e_field "$line" height)"
+}
+
+# Clicks at the centre of a rectangle given in twips relative to the
+# top-left corner of the window of a winlist line.
+e2e_click_in_window_twips() {
+  local line=$1 left=$2 top=$3 width=$4 height=$5 button=${6:-1}
+  local x=$(($(e2e_field "$line" left) + (left + width / 2) / TWIPS_PER_PIXEL))
+  local y=$(($(e2e_field "$line" top) + (top + height / 2) / TWIPS_PER_PIXEL))
+  e2e_click "$x" "$y" "$button"
+}
+
+# ---------------------------------------------------------------- input
+
+e2e_move() { xdotool mousemove --sync "$1" "$2"; }
+
+e2e_click() {
+  local x=$1 y=$2 button=${3:-1}
+  xdotool mousemove --sync "$x" "$y"
+  # A short pause lets Wine see the pointer arrive before the press.
+  sleep 0.1
+  xdotool click "$button"
+}
+
+# The X pointer position into E2E_POINTER_X, E2E_POINTER_Y.
+e2e_pointer() {
+  local location
+  location=$(xdotool getmouselocation --shell) || e2e_fail "cannot read the pointer position"
+  E2E_POINTER_X=$(sed -n 's/^X=//p' <<<"$location")
+  E2E_POINTER_Y=$(sed -n 's/^Y=//p' <<<"$location")
+}
+
+e2e_key_down() { "$E2E_TOOLS/xkey" down "$1"; }
+e2e_key_up() { "$E2E_TOOLS/xkey" up "$1"; }
+
+# ---------------------------------------------------------------- tray icon
+
+# Lines "x y width height window" of the icons docked in trayer.
+e2e_tray_icons() { "$E2E_TOOLS/xprobe" icons; }
+
+# Waits for exactly one docked icon; sets E2E_ICON_X/Y/W/H and its centre
+# E2E_ICON_CX/CY.
+e2e_wait_tray_icon() {
+  local timeout=${1:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout)) icons
+  while :; do
+    icons=$(e2e_tray_icons)
+    if [[ $(grep -c . <<<"$icons") == 1 ]]; then
+      read -r E2E_ICON_X E2E_ICON_Y E2E_ICON_W E2E_ICON_H _ <<<"$icons"
+      E2E_ICON_CX=$((E2E_ICON_X + E2E_ICON_W / 2))
+      E2E_ICON_CY=$((E2E_ICON_Y + E2E_ICON_H / 2))
+      return 0
+    fi
+    ((SECONDS >= deadline)) && e2e_fail "expected one tray icon within ${timeout}s, found: '${icons}'"
+    sleep 0.2
+  done
+}
+
+e2e_wait_no_tray_icon() {
+  local timeout=${1:-$E2E_TIMEOUT}
+  lumo_wait_until "$timeout" e2e_tray_empty || e2e_fail "tray icon still there after ${timeout}s: $(e2e_tray_icons)"
+}
+e2e_tray_empty() { [[ -z $(e2e_tray_icons) ]]; }
+
+e2e_tray_click() { e2e_click "$E2E_ICON_CX" "$E2E_ICON_CY" "${1:-1}"; }
+
+# Hovers over the icon until the shell shows its tooltip; the text goes to
+# E2E_TIP.
+e2e_tray_tip() {
+  local timeout=${1:-$E2E_TIMEOUT}
+  e2e_move "$E2E_ICON_CX" "$E2E_ICON_CY"
+  # Tooltips start their timer on a move inside the tool.
+  e2e_move $((E2E_ICON_CX + 1)) "$E2E_ICON_CY"
+  local deadline=$((SECONDS + timeout)) tip
+  while :; do
+    tip=$(e2e_visible_tooltip)
+    [[ -n $tip ]] && { E2E_TIP=$tip; return 0; }
+    ((SECONDS >= deadline)) && e2e_fail "no tooltip shown over the tray icon within ${timeout}s"
+    sleep 0.3
+  done
+}
+
+e2e_visible_tooltip() {
+  e2e_windows | awk -F'\t' '$6 == "tooltips_class32" && $14 == 1 { print $7; exit }'
+}
+
+# Waits until no tooltip is on screen.
+e2e_wait_no_tooltip() {
+  local timeout=${1:-$E2E_TIMEOUT}
+  lumo_wait_until "$timeout" e2e_no_tooltip_visible || e2e_fail "a tooltip stays on screen: $(e2e_visible_tooltip)"
+}
+e2e_no_tooltip_visible() { [[ -z $(e2e_visible_tooltip) ]]; }
+
+# ---------------------------------------------------------------- evidence
+
+# Screenshot of the whole screen to artifacts/screenshots/<test>[-suffix].png
+# (the teardown takes <test>.png); prints the path.
+e2e_screenshot() {
+  local suffix=${1:+-$1}
+  local path=$E2E_ARTIFACTS/screenshots/$E2E_TEST$suffix.png
+  mkdir -p "$(dirname "$path")"
+  import -display "$DISPLAY" -window root "$path" && echo "$path"
+}
+
+# Colour of one screen pixel as "srgb(r,g,b)".
+e2e_pixel() {
+  local shot=$E2E_TEST_DIR/pixel.png
+  import -display "$DISPLAY" -window root "$shot" &&
+    convert "$shot" -format "%[pixel:p{$1,$2}]" info:
+}
+
+# ---------------------------------------------------------------- helpers for later tests
+
+# A window that logs the clicks it receives; E2E_CLICK_LOG is its log file.
+e2e_start_click_target() {
+  local left=$1 top=$2 width=$3 height=$4
+  E2E_CLICK_LOG=$E2E_TEST_DIR/clicks.log
+  rm -f "$E2E_CLICK_LOG"
+  wine "$E2E_TOOLS/clicktarget.exe" "$(e2e_winpath "$E2E_CLICK_LOG")" "$left" "$top" "$width" "$height" \
+    >"$E2E_TEST_DIR/logs/clicktarget.log" 2>&1 &
+  E2E_CLICK_TARGET_PID=$!
+  lumo_wait_until "$E2E_TIMEOUT" grep -q '^ready' "$E2E_CLICK_LOG" || e2e_fail "click target did not start"
+}
+
+# The button messages logged so far (lines "WM_LBUTTONDOWN x y").
+e2e_clicks() { grep -v '^ready' "$E2E_CLICK_LOG" 2>/dev/null || true; }
+
+# Every web address the program hands to the shell is appended to
+# E2E_URL_LOG instead of opening a browser.
+e2e_capture_browser() {
+  E2E_URL_LOG=$E2E_TEST_DIR/urls.log
+  : >"$E2E_URL_LOG"
+  local capture=$E2E_TEST_DIR/capture-url.sh
+  printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$E2E_URL_LOG" >"$capture"
+  chmod +x "$capture"
+  wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d "$capture" /f >/dev/null 2>&1 ||
+    e2e_fail "could not register the browser capture"
+}
+
+# "gdi <n> windows <m> types ..." for the Windows process id $1.
+e2e_gdi_count() { e2e_helper gdicount "$1"; }
+
+e2e_broadcast_taskbar_created() { e2e_helper taskbarcreated >/dev/null; }
