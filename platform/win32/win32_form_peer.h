@@ -1,0 +1,81 @@
+// The native side of one loaded form: its top-level window, the child windows
+// of its Frames, Hosts and windowed controls, its tooltips and its timers.
+// Destroying the peer first cuts every window off from the model, then
+// destroys the windows, children before parents.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/forms/forms.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_resources.h"
+#include "platform/win32/win32_surface.h"
+#include "platform/win32/win32_timers.h"
+#include "platform/win32/win32_tooltips.h"
+
+namespace lumo::win32 {
+
+// The message the notification-area icon sends to the form that owns it.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
+// What every form peer shares, owned by the backend.
+struct BackendContext {
+    const SurfaceClass& surfaceClass;
+    Resources& resources;
+    UINT taskbarCreatedMessage;  // broadcast when the shell (taskbar) restarts
+};
+
+class Win32FormPeer final : public forms::FormPeer, private SurfaceOwner {
+public:
+    Win32FormPeer(forms::Form& form, const BackendContext& context);
+    ~Win32FormPeer() override;
+
+    WindowHandle handle() const override;
+    void formChanged(forms::FormProperty property) override;
+    void controlChanged(forms::Control& control, forms::Property property) override;
+    void setFocus(forms::Control& control) override;
+
+private:
+    // SurfaceOwner
+    forms::Form& form() const override { return form_; }
+    Resources& resources() const override { return context_.resources; }
+    NativeControl* native(HWND window) const override;
+    std::optional<LRESULT> formMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    SurfaceOwner& asOwner() { return *this; }
+    HWND hwnd() const;
+    const PixelScale& scale() const { return context_.resources.scale(); }
+    void createFormWindow();
+    void createChild(forms::Control& control, int id);
+    void stackChildren();
+    Surface& surfaceOf(const forms::Control* container) const;
+    HWND windowOf(const forms::Control& control) const;
+    void childChanged(HWND window, forms::Control& control, forms::Property property);
+    void graphicalChanged(forms::Control& control, forms::Property property);
+    void syncAreaTips(const Surface& surface);
+
+    // The form's own window (win32_form_window.cpp).
+    void applyShowState();
+    void applyGeometry();
+    void applyOwner();
+    void applyIcon();
+    void reportMove();
+    void reportSize(WPARAM kind);
+    void tick(UINT_PTR id);
+
+    forms::Form& form_;
+    const BackendContext& context_;
+    std::vector<std::unique_ptr<Surface>> surfaces_;  // the form's own first, then containers in order
+    std::vector<std::unique_ptr<NativeControl>> natives_;
+    std::unique_ptr<ToolTips> tips_;
+    std::unique_ptr<FormTimers> timers_;
+    bool applyingGeometry_ = false;
+    bool geometryPending_ = false;  // moved while minimized: placed on restore
+    bool iconic_ = false;
+};
+
+}  // namespace lumo::win32

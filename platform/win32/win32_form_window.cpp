@@ -1,0 +1,122 @@
+// The form's own top-level window: showing, minimizing, placing, owner and
+// icon from the model; moves, minimizing, timers, tray and shell messages and
+// close requests back to it.
+#include "platform/win32/win32_form_peer.h"
+#include "platform/win32/win32_text.h"
+
+namespace lumo::win32 {
+
+void Win32FormPeer::formChanged(forms::FormProperty property) {
+    switch (property) {
+        case forms::FormProperty::Geometry: applyGeometry(); break;
+        case forms::FormProperty::Visible:
+        case forms::FormProperty::WindowState: applyShowState(); break;
+        case forms::FormProperty::BackColor: surfaces_.front()->invalidate(); break;
+        case forms::FormProperty::Caption: SetWindowTextW(hwnd(), wide(form_.caption()).c_str()); break;
+        case forms::FormProperty::Icon: applyIcon(); break;
+        case forms::FormProperty::Owner: applyOwner(); break;
+    }
+}
+
+void Win32FormPeer::applyShowState() {
+    const HWND window = hwnd();
+    const bool quiet = form_.noActivate();
+    if (!form_.visible()) {
+        if (IsWindowVisible(window)) ShowWindow(window, SW_HIDE);
+        return;
+    }
+    if (form_.windowState() == forms::WindowState::Minimized) {
+        if (!IsIconic(window) || !IsWindowVisible(window)) ShowWindow(window, quiet ? SW_SHOWMINNOACTIVE : SW_MINIMIZE);
+        return;
+    }
+    if (IsIconic(window)) {
+        ShowWindow(window, quiet ? SW_SHOWNOACTIVATE : SW_RESTORE);
+    } else if (!IsWindowVisible(window)) {
+        ShowWindow(window, quiet ? SW_SHOWNOACTIVATE : SW_SHOW);
+    }
+}
+
+void Win32FormPeer::applyGeometry() {
+    const HWND window = hwnd();
+    // A minimized window keeps its place until it is restored; moving it now
+    // would pull the minimized window itself onto the screen.
+    if (IsIconic(window)) {
+        geometryPending_ = true;
+        return;
+    }
+    geometryPending_ = false;
+    applyingGeometry_ = true;
+    SetWindowPos(window, nullptr, scale().x(form_.left()), scale().y(form_.top()), scale().x(form_.width()),
+                 scale().y(form_.height()), SWP_NOZORDER | SWP_NOACTIVATE);
+    applyingGeometry_ = false;
+}
+
+void Win32FormPeer::applyOwner() {
+    const forms::Form* owner = form_.owner();
+    SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, owner ? static_cast<LONG_PTR>(owner->handle()) : 0);
+}
+
+void Win32FormPeer::applyIcon() {
+    HICON big = nullptr, small = nullptr;
+    if (form_.icon() == Asset::AppIcon) {
+        big = resources().appIcon(GetSystemMetrics(SM_CXICON));
+        small = resources().appIcon(GetSystemMetrics(SM_CXSMICON));
+    }
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+// ---------------------------------------------------------------- messages
+
+std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER: tick(wParam); return 0;
+        case kTrayCallbackMessage: form_.trayNotify(LOWORD(lParam)); return 0;
+        case WM_CLOSE: form_.closeRequested(); return 0;
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) form_.closeRequested();
+            return 0;
+        case WM_MOUSEACTIVATE:
+            if (form_.noActivate()) return MA_NOACTIVATE;
+            break;
+        case WM_WINDOWPOSCHANGED: reportMove(); break;  // the default handling then sends WM_SIZE
+        case WM_SIZE: reportSize(wParam); break;
+        default:
+            if (message == context_.taskbarCreatedMessage && message != 0) {
+                form_.shellRestarted();
+                return 0;
+            }
+            break;
+    }
+    return std::nullopt;
+}
+
+void Win32FormPeer::tick(UINT_PTR id) {
+    forms::Timer* timer = timers_ ? timers_->runningTimer(id) : nullptr;
+    if (timer && form_.loaded() && timer->Tick) timer->Tick();
+}
+
+// Moves the model did not ask for (the user dragging the window) go back to it.
+// Positions equal to the model's in pixels are not reported, so the model keeps
+// its exact twips.
+void Win32FormPeer::reportMove() {
+    const HWND window = hwnd();
+    RECT placed{};
+    if (applyingGeometry_ || IsIconic(window) || !GetWindowRect(window, &placed)) return;
+    if (placed.left == scale().x(form_.left()) && placed.top == scale().y(form_.top())) return;
+    form_.nativeMoved(roundHalfEven(scale().twipsX(placed.left)), roundHalfEven(scale().twipsY(placed.top)));
+}
+
+void Win32FormPeer::reportSize(WPARAM kind) {
+    if (kind == SIZE_MINIMIZED) {
+        iconic_ = true;
+        form_.nativeWindowState(forms::WindowState::Minimized);
+    } else if (iconic_ && (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED)) {
+        iconic_ = false;
+        form_.nativeWindowState(forms::WindowState::Normal);
+        if (geometryPending_) applyGeometry();
+    }
+}
+
+}  // namespace lumo::win32
