@@ -16,18 +16,16 @@ PixelScale screenScale() {
     return PixelScale::ofDpi(GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY));
 }
 
-HINSTANCE withCommonControls(HINSTANCE instance) {
-    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
-    return instance;
-}
-
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance)
-    : resources_(withCommonControls(instance), screenScale()),
+    : resources_(instance, screenScale()),
       surfaceClass_(instance),
-      context_{surfaceClass_, resources_, RegisterWindowMessageW(L"TaskbarCreated")} {}
+      context_{surfaceClass_, resources_, RegisterWindowMessageW(L"TaskbarCreated")} {
+    // The tooltip class; asking again when the entry point already did is harmless.
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+}
 
 std::unique_ptr<forms::FormPeer> Win32Backend::createPeer(forms::Form& form) {
     return std::make_unique<Win32FormPeer>(form, context_);

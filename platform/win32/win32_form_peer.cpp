@@ -11,7 +11,10 @@ Win32FormPeer::Win32FormPeer(forms::Form& form, const BackendContext& context) :
     createFormWindow();
     tips_ = std::make_unique<ToolTips>(hwnd(), context_.surfaceClass.instance(), scale());
     int id = 1;
-    for (const auto& c : form.controls()) createChild(*c, id++);
+    for (const auto& c : form.controls()) {
+        createChild(*c, id++);
+        if (c->isGraphical()) paintedBounds_[c.get()] = graphicalBounds(*c);
+    }
     stackChildren();
     for (const auto& surface : surfaces_) syncAreaTips(*surface);
     timers_ = std::make_unique<FormTimers>(hwnd(), form);
@@ -105,10 +108,15 @@ NativeControl* Win32FormPeer::native(HWND window) const {
     return nullptr;
 }
 
-HWND Win32FormPeer::windowOf(const forms::Control& control) const {
+NativeControl* Win32FormPeer::nativeOf(const forms::Control& control) const {
     for (const auto& n : natives_) {
-        if (&n->control() == &control) return n->hwnd();
+        if (&n->control() == &control) return n.get();
     }
+    return nullptr;
+}
+
+HWND Win32FormPeer::windowOf(const forms::Control& control) const {
+    if (const NativeControl* n = nativeOf(control)) return n->hwnd();
     for (const auto& surface : surfaces_) {
         if (surface->control() == &control) return surface->hwnd();
     }
@@ -132,12 +140,31 @@ void Win32FormPeer::controlChanged(forms::Control& control, forms::Property prop
 }
 
 void Win32FormPeer::graphicalChanged(forms::Control& control, forms::Property property) {
-    const Surface& surface = surfaceOf(control.container());
-    surface.invalidate();
+    invalidateGraphical(control);
     if (property == forms::Property::Geometry || property == forms::Property::Visible ||
         property == forms::Property::ToolTip) {
-        syncAreaTips(surface);
+        syncAreaTips(surfaceOf(control.container()));
     }
+}
+
+// The pixels a graphical control can paint on its surface.
+RECT Win32FormPeer::graphicalBounds(const forms::Control& control) const {
+    if (control.kind() != forms::ControlKind::Line) {
+        return scale().box(control.left(), control.top(), control.width(), control.height());
+    }
+    const auto& line = static_cast<const forms::Line&>(control);
+    const int x1 = scale().x(line.x1()), x2 = scale().x(line.x2());
+    const int y1 = scale().y(line.y1()), y2 = scale().y(line.y2());
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+}
+
+void Win32FormPeer::invalidateGraphical(const forms::Control& control) {
+    const HWND surface = surfaceOf(control.container()).hwnd();
+    const RECT now = graphicalBounds(control);
+    RECT& before = paintedBounds_[&control];
+    InvalidateRect(surface, &before, FALSE);
+    InvalidateRect(surface, &now, FALSE);
+    before = now;
 }
 
 void Win32FormPeer::childChanged(HWND window, forms::Control& control, forms::Property property) {
@@ -173,9 +200,7 @@ void Win32FormPeer::syncAreaTips(const Surface& surface) {
 }
 
 void Win32FormPeer::setFocus(forms::Control& control) {
-    for (const auto& n : natives_) {
-        if (&n->control() == &control) SetFocus(n->hwnd());
-    }
+    if (const NativeControl* n = nativeOf(control)) SetFocus(n->hwnd());
 }
 
 }  // namespace lumo::win32

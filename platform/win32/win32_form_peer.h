@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/forms/forms.h"
@@ -53,9 +54,12 @@ private:
     void createChild(forms::Control& control, int id);
     void stackChildren();
     Surface& surfaceOf(const forms::Control* container) const;
+    NativeControl* nativeOf(const forms::Control& control) const;
     HWND windowOf(const forms::Control& control) const;
     void childChanged(HWND window, forms::Control& control, forms::Property property);
     void graphicalChanged(forms::Control& control, forms::Property property);
+    RECT graphicalBounds(const forms::Control& control) const;
+    void invalidateGraphical(const forms::Control& control);
     void syncAreaTips(const Surface& surface);
 
     // The form's own window (win32_form_window.cpp).
@@ -65,6 +69,7 @@ private:
     void applyIcon();
     void reportMove();
     void reportSize(WPARAM kind);
+    void restoreFocus();
     void tick(UINT_PTR id);
 
     forms::Form& form_;
@@ -73,6 +78,8 @@ private:
     std::vector<std::unique_ptr<NativeControl>> natives_;
     std::unique_ptr<ToolTips> tips_;
     std::unique_ptr<FormTimers> timers_;
+    // Where each graphical control was last painted: a move repaints both places.
+    std::unordered_map<const forms::Control*, RECT> paintedBounds_;
     bool applyingGeometry_ = false;
     bool geometryPending_ = false;  // moved while minimized: placed on restore
     bool iconic_ = false;

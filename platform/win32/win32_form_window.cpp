@@ -80,6 +80,11 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
         case WM_MOUSEACTIVATE:
             if (form_.noActivate()) return MA_NOACTIVATE;
             break;
+        case WM_SETFOCUS: restoreFocus(); return 0;
+        case WM_SYSCOMMAND:
+            // The forms show no system menu: Alt alone must not enter an invisible one.
+            if ((wParam & 0xFFF0) == SC_KEYMENU) return 0;
+            break;
         case WM_WINDOWPOSCHANGED: reportMove(); break;  // the default handling then sends WM_SIZE
         case WM_SIZE: reportSize(wParam); break;
         default:
@@ -92,6 +97,13 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
     return std::nullopt;
 }
 
+// Coming back to the window gives the keyboard back to the control that had it.
+void Win32FormPeer::restoreFocus() {
+    const forms::Control* active = form_.activeControl();
+    const NativeControl* n = active ? nativeOf(*active) : nullptr;
+    if (n && IsWindowVisible(n->hwnd()) && IsWindowEnabled(n->hwnd())) SetFocus(n->hwnd());
+}
+
 void Win32FormPeer::tick(UINT_PTR id) {
     forms::Timer* timer = timers_ ? timers_->runningTimer(id) : nullptr;
     if (timer && form_.loaded() && timer->Tick) timer->Tick();
@@ -99,11 +111,12 @@ void Win32FormPeer::tick(UINT_PTR id) {
 
 // Moves the model did not ask for (the user dragging the window) go back to it.
 // Positions equal to the model's in pixels are not reported, so the model keeps
-// its exact twips.
+// its exact twips; nor is the old place a restored window comes back to when
+// the model moved it while it was minimized.
 void Win32FormPeer::reportMove() {
     const HWND window = hwnd();
     RECT placed{};
-    if (applyingGeometry_ || IsIconic(window) || !GetWindowRect(window, &placed)) return;
+    if (applyingGeometry_ || geometryPending_ || IsIconic(window) || !GetWindowRect(window, &placed)) return;
     if (placed.left == scale().x(form_.left()) && placed.top == scale().y(form_.top())) return;
     form_.nativeMoved(roundHalfEven(scale().twipsX(placed.left)), roundHalfEven(scale().twipsY(placed.top)));
 }
