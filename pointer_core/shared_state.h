@@ -27,4 +27,15 @@ struct SharedState {
     std::int32_t stepPixels = 0;        // pixels per engine tick while a direction key is held
 };
 
+// The bindings every load of the settings window starts from: the four arrow
+// keys, keypad 0 (left click) and the keypad decimal point (right click).
+inline void bindDefaultKeys(SharedState& state) {
+    state.keyUp = 38;
+    state.keyDown = 40;
+    state.keyLeft = 37;
+    state.keyRight = 39;
+    state.keyLeftClick = 96;
+    state.keyRightClick = 110;
+}
+
 }  // namespace lumo

@@ -12,12 +12,7 @@ void SettingsWindow::wireStartup() {
 
 void SettingsWindow::onLoad() {
     // The hotkey boxes' design texts name these keys.
-    state_.keyUp = 38;
-    state_.keyDown = 40;
-    state_.keyLeft = 37;
-    state_.keyRight = 39;
-    state_.keyLeftClick = 96;
-    state_.keyRightClick = 110;
+    bindDefaultKeys(state_);
 
     Shape4->setLeft(0);
     Shape4->setTop(Shape1->height());

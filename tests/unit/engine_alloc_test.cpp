@@ -50,12 +50,7 @@ TEST(EngineAllocation, NoTickAllocates) {
     SharedState state;
     state.hotkeysEnabled = 1;
     state.stepPixels = 2;
-    state.keyUp = 38;
-    state.keyDown = 40;
-    state.keyLeft = 37;
-    state.keyRight = 39;
-    state.keyLeftClick = 96;
-    state.keyRightClick = 110;
+    bindDefaultKeys(state);
 
     SimPlatform keysUp;
     EXPECT_EQ(allocationsDuringTicks(keysUp, state), 0u);
