@@ -10,6 +10,8 @@
 
 # Controls of the settings window, twips from its top-left corner (left top
 # width height); controls inside a frame are offset by the frame's corner.
+# click_setting takes them by name.
+# shellcheck disable=SC2034
 readonly SETTINGS_CHECK2=(3000 2640 1620 180)    # "使用键盘快捷键", on Frame2's caption
 readonly SETTINGS_CHECK3=(2880 840 1260 180)     # "幻彩指针"
 readonly SETTINGS_CHECK5=(3000 2280 1815 180)    # "不显示虚拟鼠标"
@@ -72,9 +74,8 @@ sleep_until_after_apply() {
 # The click target, started and given the X focus, so that Wine sees keys.
 focus_click_target() {
   e2e_start_click_target "$@"
-  local window
-  window=$(xdotool search --sync --limit 1 --name '^e2e click target$') || e2e_fail "no X window for the click target"
-  xdotool windowactivate --sync "$window" || e2e_fail "cannot activate the click target"
+  e2e_find_xwindow '^e2e click target$'
+  xdotool windowactivate --sync "$E2E_XWINDOW" || e2e_fail "cannot activate the click target"
 }
 
 # Holds an X key for about $2 seconds. The key was down for at least
@@ -146,8 +147,8 @@ virtual_mouse_at_rest() {
 # milliseconds where a Wine helper takes up to a second on a busy machine,
 # so timings are taken from X.
 find_virtual_mouse_xwindow() {
-  VM_XWINDOW=$(timeout "$E2E_TIMEOUT" xdotool search --sync --limit 1 --name "^$TITLE_VIRTUAL_MOUSE\$") ||
-    e2e_fail "no X window for the virtual mouse"
+  e2e_find_xwindow "^$TITLE_VIRTUAL_MOUSE\$"
+  VM_XWINDOW=$E2E_XWINDOW
 }
 
 # "IsViewable", "IsUnMapped" or "IsUnviewable" for the virtual mouse's X window.
