@@ -315,7 +315,10 @@ test_hidden_option_hides_virtual_mouse_after_apply() {
       e2e_fail "virtual mouse map state '$state' 5 s after apply (shown at '${shown_at:-never}' ms)"
   done
   e2e_log "measured: virtual mouse shown by ${shown_at} ms, hidden at ${hidden_at} ms after apply"
-  e2e_assert_true "hidden only ${hidden_at} ms after apply" test "$hidden_at" -le 2000
+  # Loading the window after the click takes a few hundred milliseconds on
+  # a loaded machine; the hiding tick is timed from the load.
+  e2e_assert_true "hidden $((hidden_at - shown_at)) ms after it was shown" test $((hidden_at - shown_at)) -le 1800
+  e2e_assert_true "hidden only ${hidden_at} ms after apply" test "$hidden_at" -le 2500
   # Hidden, not unloaded: the window is still there and the engine runs.
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 0
   focus_click_target 100 100 300 200
