@@ -410,3 +410,18 @@ e2e_capture_browser() {
 e2e_gdi_count() { e2e_helper gdicount "$1"; }
 
 e2e_broadcast_taskbar_created() { e2e_helper taskbarcreated >/dev/null; }
+
+# ---------------------------------------------------------------- X windows (main-job tests)
+
+# The first X window whose name matches $1, into E2E_XWINDOW. xdotool
+# walks the whole window tree and gives up when a window vanishes under it
+# (as the settings window's do right after apply), so it is asked again.
+e2e_find_xwindow() {
+  local deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
+  while :; do
+    E2E_XWINDOW=$(xdotool search --limit 1 --name "$1" 2>/dev/null)
+    [[ -n $E2E_XWINDOW ]] && return 0
+    ((${EPOCHREALTIME/./} > deadline)) && e2e_fail "no X window named '$1'"
+    sleep 0.05
+  done
+}

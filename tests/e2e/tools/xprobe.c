@@ -4,11 +4,22 @@
  *   xprobe tray     exit 0 when a system tray owns the tray selection
  *   xprobe icons    one line per icon docked in the tray: "x y width height window"
  *                   (root coordinates of viewable windows carrying _XEMBED_INFO,
- *                   which the tray protocol requires of every docked icon) */
+ *                   which the tray protocol requires of every docked icon)
+ *   xprobe reach <window> <x> <y> <slack> <timeout ms>
+ *                   moves the pointer to x,y as real input would, then waits until
+ *                   the window's top-left corner lies 0..slack pixels right of and
+ *                   below that point; prints "<ms> <left> <top>", or after the
+ *                   timeout "timeout <left> <top>" and exits 1. Timed here rather
+ *                   than in the shell, where starting each X client costs tens of
+ *                   milliseconds on a loaded machine. */
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
+#include <time.h>
+#include <unistd.h>
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/extensions/XTest.h>
 
 static int has_property(Display *display, Window window, Atom property)
 {
@@ -67,12 +78,49 @@ static int tray_running(Display *display)
     return XGetSelectionOwner(display, XInternAtom(display, name, False)) != None;
 }
 
+static long long monotonic_us(void)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000LL + now.tv_nsec / 1000;
+}
+
+static int wait_for_window_at(Display *display, char **argv)
+{
+    Window window = strtoul(argv[2], NULL, 0);
+    int x = atoi(argv[3]), y = atoi(argv[4]), slack = atoi(argv[5]);
+    long long timeout_us = atoll(argv[6]) * 1000;
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XSync(display, False);
+    long long started = monotonic_us();
+    for (;;) {
+        int left = 0, top = 0;
+        Window child;
+        XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &left, &top, &child);
+        long long elapsed = monotonic_us() - started;
+        if (left >= x && left <= x + slack && top >= y && top <= y + slack) {
+            printf("%lld %d %d\n", elapsed / 1000, left, top);
+            return 0;
+        }
+        if (elapsed >= timeout_us) {
+            printf("timeout %d %d\n", left, top);
+            return 1;
+        }
+        usleep(1000);
+    }
+}
+
+static int usage(void)
+{
+    fprintf(stderr, "usage: xprobe wm|tray|icons | reach <window> <x> <y> <slack> <timeout ms>\n");
+    return 2;
+}
+
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        fprintf(stderr, "usage: xprobe wm|tray|icons\n");
-        return 2;
-    }
+    int reach = argc >= 2 && strcmp(argv[1], "reach") == 0;
+    if (argc != (reach ? 7 : 2))
+        return usage();
     Display *display = XOpenDisplay(NULL);
     if (!display) {
         fprintf(stderr, "xprobe: cannot open display\n");
@@ -85,9 +133,10 @@ int main(int argc, char **argv)
         status = tray_running(display) ? 0 : 1;
     } else if (strcmp(argv[1], "icons") == 0) {
         list_icons(display, DefaultRootWindow(display), XInternAtom(display, "_XEMBED_INFO", False));
+    } else if (reach) {
+        status = wait_for_window_at(display, argv);
     } else {
-        fprintf(stderr, "usage: xprobe wm|tray|icons\n");
-        status = 2;
+        status = usage();
     }
     XCloseDisplay(display);
     return status;

@@ -1,0 +1,354 @@
+# shellcheck shell=bash
+# The main job: after apply, held hotkeys drive the real pointer and click
+# into other windows, the virtual mouse shows only its picture and clicks
+# beside its tip, a rebound key takes over its slot, and the window hides
+# or follows the pointer as the options ask.
+#
+# Keys go in as raw X keycodes through XTest; Wine sees them only while the
+# X focus is on one of its windows, so every key test first activates the
+# click target (the settings window is gone after apply).
+
+# Controls of the settings window, twips from its top-left corner (left top
+# width height); controls inside a frame are offset by the frame's corner.
+# click_setting takes them by name.
+# shellcheck disable=SC2034
+readonly SETTINGS_CHECK2=(3000 2640 1620 180)    # "使用键盘快捷键", on Frame2's caption
+readonly SETTINGS_CHECK3=(2880 840 1260 180)     # "幻彩指针"
+readonly SETTINGS_CHECK5=(3000 2280 1815 180)    # "不显示虚拟鼠标"
+readonly SETTINGS_OPTION2=(3000 1680 1650 180)   # "急速跟随鼠标", in Frame1
+readonly SETTINGS_OPTION3=(3000 1920 1650 180)   # "手动拖拽鼠标", in Frame1
+readonly SETTINGS_TEXT3=(4320 3240 855 195)      # the "left" hotkey box, in Frame2
+readonly SETTINGS_APPLY=(2880 3960 1455 300)     # LumoAnniu20101 "点击打开鼠标"
+readonly PICKER_CONFIRM=(4320 1080 855 315)      # LumoAnniu20102 " 确定", in Frame4 (at 120,600 once loaded)
+# Inside the left click zone (Image2, 0..25 px) over an opaque part of the
+# mouse picture: key-coloured pixels would let the click through.
+readonly VIRTUAL_MOUSE_LEFT_BUTTON=(12 12)
+readonly VIRTUAL_MOUSE_SIZE=(177 180)
+
+# X keycodes (evdev): keypad keys are digits with NumLock on.
+readonly XKEY_UP=111 XKEY_LEFT=113 XKEY_Z=52 XKEY_KP0=90 XKEY_KP_DECIMAL=91
+readonly STEP_PIXELS=3
+readonly KEY_COLOUR='#D500DC'   # RGB(213,0,220), the virtual mouse's colour key
+
+# ---------------------------------------------------------------- settings window
+
+# Starts the program and waits for its settings window to come to rest;
+# its winlist line is then in SETTINGS.
+open_settings() {
+  e2e_start_and_wait_settings
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+}
+
+# Clicks a control of the settings window given by the name of its array.
+click_setting() {
+  local -n rect=$1
+  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}"
+}
+
+# Clicks the apply button; APPLIED_AT is the wall clock of the click, in
+# microseconds. The settings window is unloaded and the virtual mouse loads.
+apply_settings() {
+  click_apply
+  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" any
+}
+click_apply() {
+  click_setting SETTINGS_APPLY
+  APPLIED_AT=${EPOCHREALTIME/./}
+}
+settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
+
+# Milliseconds since apply.
+ms_since_apply() { echo $(((${EPOCHREALTIME/./} - APPLIED_AT) / 1000)); }
+
+# Sleeps until $1 ms after apply (at once when that has passed).
+sleep_until_after_apply() {
+  local left=$(($1 - $(ms_since_apply)))
+  ((left > 0)) && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
+  return 0
+}
+
+# ---------------------------------------------------------------- focus and pointer
+
+# The click target, started and given the X focus, so that Wine sees keys.
+focus_click_target() {
+  e2e_start_click_target "$@"
+  e2e_find_xwindow '^e2e click target$'
+  xdotool windowactivate --sync "$E2E_XWINDOW" || e2e_fail "cannot activate the click target"
+}
+
+# Holds an X key for about $2 seconds. The key was down for at least
+# HELD_MIN_MS and at most HELD_MS: starting xkey itself takes a while on a
+# loaded machine.
+hold_key() {
+  local keycode=$1 seconds=$2 before_down after_down before_up
+  before_down=${EPOCHREALTIME/./}
+  e2e_key_down "$keycode"
+  after_down=${EPOCHREALTIME/./}
+  sleep "$seconds"
+  before_up=${EPOCHREALTIME/./}
+  e2e_key_up "$keycode"
+  HELD_MS=$(((${EPOCHREALTIME/./} - before_down) / 1000))
+  HELD_MIN_MS=$(((before_up - after_down) / 1000))
+}
+
+# Holds a direction key and checks that the pointer moved by whole steps
+# along the axis (dx dy signs given as -1, 0 or 1), about one step per Wine
+# timer tick (~10 ms), and that it stops once the key is up. MOVED_TICKS is
+# the number of steps.
+assert_key_moves_pointer() {
+  local keycode=$1 sign_x=$2 sign_y=$3 seconds=${4:-1}
+  e2e_pointer
+  local x0=$E2E_POINTER_X y0=$E2E_POINTER_Y
+  hold_key "$keycode" "$seconds"
+  # Wine learns of the release when the focused window's thread reads the X
+  # event, which a loaded machine may delay: wait for the pointer to stop.
+  pointer_at_rest
+  local x1=$E2E_POINTER_X y1=$E2E_POINTER_Y
+  sleep 0.3
+  e2e_pointer
+  e2e_assert_eq "$x1,$y1" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer moved on after the key came up"
+
+  local dx=$((x1 - x0)) dy=$((y1 - y0))
+  local along=$((dx * sign_x + dy * sign_y)) across=$((dx * sign_y + dy * sign_x))
+  e2e_log "measured: key $keycode held ${HELD_MIN_MS}..${HELD_MS} ms: pointer ($x0,$y0) -> ($x1,$y1)"
+  e2e_assert_eq 0 "$across" "pointer drift across the direction of key $keycode"
+  e2e_assert_eq 0 $((along % STEP_PIXELS)) "distance $along px is not a whole number of ${STEP_PIXELS}-px steps"
+  MOVED_TICKS=$((along / STEP_PIXELS))
+  # Wine's timers tick about every 10 ms; a loaded machine loses some ticks.
+  local low=$((HELD_MIN_MS * 60 / 1000)) high=$((HELD_MS * 130 / 1000))
+  e2e_assert_true "$MOVED_TICKS steps in ${HELD_MIN_MS}..${HELD_MS} ms, wanted $low..$high" \
+    test "$MOVED_TICKS" -ge "$low" -a "$MOVED_TICKS" -le "$high"
+}
+
+# Reads the pointer until two readings 0.1 s apart agree (at most 1 s).
+pointer_at_rest() {
+  local previous="" deadline=$((${EPOCHREALTIME/./} + 1000000))
+  while :; do
+    e2e_pointer
+    [[ "$E2E_POINTER_X,$E2E_POINTER_Y" == "$previous" ]] && return 0
+    ((${EPOCHREALTIME/./} > deadline)) && e2e_fail "the pointer keeps moving after the key came up"
+    previous="$E2E_POINTER_X,$E2E_POINTER_Y"
+    sleep 0.1
+  done
+}
+
+# ---------------------------------------------------------------- virtual mouse
+
+# Waits until the virtual mouse window is visible and still; its rectangle
+# goes to VM_LEFT, VM_TOP.
+virtual_mouse_at_rest() {
+  e2e_wait_settled "$TITLE_VIRTUAL_MOUSE"
+  VM_LEFT=$E2E_LEFT VM_TOP=$E2E_TOP
+}
+
+# The X window of the virtual mouse into VM_XWINDOW. X answers in a few
+# milliseconds where a Wine helper takes up to a second on a busy machine,
+# so timings are taken from X.
+find_virtual_mouse_xwindow() {
+  e2e_find_xwindow "^$TITLE_VIRTUAL_MOUSE\$"
+  VM_XWINDOW=$E2E_XWINDOW
+}
+
+# "IsViewable", "IsUnMapped" or "IsUnviewable" for the virtual mouse's X window.
+virtual_mouse_map_state() {
+  xwininfo -id "$VM_XWINDOW" | awk '/Map State:/ { print $3 }'
+}
+
+# Number of pixels of colour $2 in the image $1.
+count_colour() {
+  convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# ---------------------------------------------------------------- tests
+
+test_held_arrow_moves_pointer_and_release_stops_it() {
+  open_settings
+  click_setting SETTINGS_CHECK2
+  apply_settings
+  e2e_wait_rect "$TITLE_VIRTUAL_MOUSE" '*' '*' "${VIRTUAL_MOUSE_SIZE[@]}"
+  e2e_assert_eq "${VIRTUAL_MOUSE_SIZE[*]}" \
+    "$(e2e_field "$E2E_WINDOW" client_width) $(e2e_field "$E2E_WINDOW" client_height)" "virtual mouse client size"
+
+  focus_click_target 100 100 300 200
+  e2e_move 900 650
+  assert_key_moves_pointer "$XKEY_UP" 0 -1 1
+}
+
+test_keypad_keys_click_into_window_under_pointer() {
+  open_settings
+  click_setting SETTINGS_CHECK2
+  apply_settings
+  focus_click_target 300 200 400 300
+  # 1 px border: client (199,149) is screen (500,350).
+  e2e_move 500 350
+  assert_held_key_clicks "$XKEY_KP0" L
+  assert_held_key_clicks "$XKEY_KP_DECIMAL" R
+  # Nothing clicks once the keys are up.
+  local count
+  count=$(e2e_clicks | grep -c .)
+  sleep 0.3
+  e2e_assert_eq "$count" "$(e2e_clicks | grep -c .)" "button messages after the keys came up"
+}
+
+# Holds a click key for a third of a second; the click target must get
+# several full clicks of button $2 (L or R) at the pointer, and nothing else.
+assert_held_key_clicks() {
+  local keycode=$1 button=$2 before
+  before=$(e2e_clicks | grep -c .)
+  hold_key "$keycode" 0.3
+  sleep 0.2
+  local clicks downs ups
+  clicks=$(e2e_clicks | tail -n +$((before + 1)))
+  downs=$(grep -c "^WM_${button}BUTTONDOWN 199 149\$" <<<"$clicks")
+  ups=$(grep -c "^WM_${button}BUTTONUP 199 149\$" <<<"$clicks")
+  e2e_log "measured: key $keycode held $HELD_MS ms: $downs clicks of button $button"
+  e2e_assert_true "only $downs presses of button $button in $HELD_MS ms" test "$downs" -ge 3
+  e2e_assert_eq "$downs" "$ups" "releases of button $button for $downs presses"
+  e2e_assert_eq "$((downs + ups))" "$(grep -c . <<<"$clicks")" "other button messages while key $keycode was held"
+}
+
+test_left_zone_clicks_beside_the_tip() {
+  open_settings
+  click_setting SETTINGS_OPTION3
+  apply_settings
+  # The first follow tick (1 s after load) still jumps to the pointer, which
+  # rests on the apply button; the first upkeep tick (1.5 s) stops following.
+  e2e_pointer
+  sleep_until_after_apply 2000
+  virtual_mouse_at_rest
+  local rest="$VM_LEFT $VM_TOP"
+  e2e_assert_eq "$((E2E_POINTER_X + 1)) $((E2E_POINTER_Y + 1))" "$rest" "virtual mouse after the first follow tick"
+  e2e_move 300 600
+  sleep 1.2
+  virtual_mouse_at_rest
+  e2e_assert_eq "$rest" "$VM_LEFT $VM_TOP" "virtual mouse position after the pointer moved away"
+
+  # A target left of the window, covering the spot 5 px left of its tip.
+  local target_left=$((VM_LEFT - 105)) target_top=$((VM_TOP - 50))
+  e2e_start_click_target "$target_left" "$target_top" 102 100
+  e2e_click $((VM_LEFT + VIRTUAL_MOUSE_LEFT_BUTTON[0])) $((VM_TOP + VIRTUAL_MOUSE_LEFT_BUTTON[1]))
+  lumo_wait_until 3 grep -q '^WM_LBUTTONUP' "$E2E_CLICK_LOG" || e2e_fail "no click reached the target"
+  sleep 0.2
+  e2e_pointer
+  e2e_assert_eq "$((VM_LEFT - 5)),$VM_TOP" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer after the left-zone click"
+  local x=$((VM_LEFT - 5 - target_left - 1)) y=$((VM_TOP - target_top - 1))
+  e2e_assert_eq "WM_LBUTTONDOWN $x $y"$'\n'"WM_LBUTTONUP $x $y" "$(e2e_clicks)" "clicks on the target"
+  # The window itself did not move.
+  virtual_mouse_at_rest
+  e2e_assert_eq "$((target_left + 105)) $((target_top + 50))" "$VM_LEFT $VM_TOP" "virtual mouse position after the click"
+}
+
+test_rebound_left_key_moves_pointer_left() {
+  open_settings
+  click_setting SETTINGS_TEXT3
+  lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "the key picker did not open"
+  # The picker gives the list the focus; a typed letter selects the first
+  # row that starts with it, the only one being "Z键".
+  "$E2E_TOOLS/xkey" tap "$XKEY_Z"
+  sleep 0.3
+  click_setting PICKER_CONFIRM
+  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
+  click_setting SETTINGS_CHECK2
+  apply_settings
+
+  focus_click_target 100 100 300 200
+  e2e_move 900 500
+  assert_key_moves_pointer "$XKEY_Z" -1 0 0.5
+  # The left arrow no longer moves anything.
+  e2e_pointer
+  local before="$E2E_POINTER_X,$E2E_POINTER_Y"
+  hold_key "$XKEY_LEFT" 0.3
+  sleep 0.1
+  e2e_pointer
+  e2e_assert_eq "$before" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer after holding the unbound left arrow"
+}
+key_list_visible() {
+  e2e_windows | awk -F'\t' 'tolower($6) == "listbox" && $14 == 1 { found = 1 } END { exit !found }'
+}
+hotkey_box_shows() {
+  e2e_windows | awk -F'\t' -v text="$1" '$1 == "child" && $7 == text { found = 1 } END { exit !found }'
+}
+
+test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
+  open_settings
+  click_setting SETTINGS_CHECK3
+  apply_settings
+  # Past the first upkeep tick, which would recolour the arrowhead if the
+  # colourful pointer were still on.
+  e2e_move 640 300
+  sleep_until_after_apply 2000
+  virtual_mouse_at_rest
+  local shot
+  shot=$(e2e_screenshot virtual-mouse) || e2e_fail "no screenshot"
+  e2e_assert_eq 0 "$(count_colour "$shot" "$KEY_COLOUR")" "key-coloured pixels on screen"
+  local offset colour
+  for offset in 0 2 4 6; do
+    colour=$(convert "$shot" -format "%[pixel:p{$((VM_LEFT + offset)),$VM_TOP}]" info:)
+    e2e_assert_eq "srgb(255,255,255)" "$colour" "top leg of the arrowhead at +$offset px"
+    colour=$(convert "$shot" -format "%[pixel:p{$VM_LEFT,$((VM_TOP + offset))}]" info:)
+    e2e_assert_eq "srgb(255,255,255)" "$colour" "left leg of the arrowhead at +$offset px"
+  done
+}
+
+test_hidden_option_hides_virtual_mouse_after_apply() {
+  open_settings
+  click_setting SETTINGS_CHECK2
+  click_setting SETTINGS_CHECK5
+  click_apply
+  # Apply shows the window; the first upkeep tick, 1.5 s after it loads,
+  # hides it again.
+  find_virtual_mouse_xwindow
+  local state shown_at="" hidden_at="" deadline=$((APPLIED_AT + 5000000))
+  while [[ -z $hidden_at ]]; do
+    state=$(virtual_mouse_map_state 2>/dev/null)
+    if [[ -z $state ]]; then
+      e2e_log "X window $VM_XWINDOW of the virtual mouse vanished $(ms_since_apply) ms after apply"
+      find_virtual_mouse_xwindow
+    elif [[ $state == IsViewable && -z $shown_at ]]; then
+      shown_at=$(ms_since_apply)
+    elif [[ $state == IsUnMapped && -n $shown_at ]]; then
+      hidden_at=$(ms_since_apply)
+    fi
+    ((${EPOCHREALTIME/./} > deadline)) &&
+      e2e_fail "virtual mouse map state '$state' 5 s after apply (shown at '${shown_at:-never}' ms)"
+  done
+  e2e_log "measured: virtual mouse shown by ${shown_at} ms, hidden at ${hidden_at} ms after apply"
+  # Loading the window after the click takes a few hundred milliseconds on
+  # a loaded machine; the hiding tick is timed from the load.
+  e2e_assert_true "hidden $((hidden_at - shown_at)) ms after it was shown" test $((hidden_at - shown_at)) -le 1800
+  e2e_assert_true "hidden only ${hidden_at} ms after apply" test "$hidden_at" -le 2500
+  # Hidden, not unloaded: the window is still there and the engine runs.
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 0
+  focus_click_target 100 100 300 200
+  e2e_move 900 650
+  assert_key_moves_pointer "$XKEY_UP" 0 -1 0.5
+  e2e_assert_eq IsUnMapped "$(virtual_mouse_map_state)" "virtual mouse map state at the end"
+}
+
+test_fast_follow_puts_tip_at_pointer() {
+  open_settings
+  click_setting SETTINGS_OPTION2
+  apply_settings
+  # Fast following starts with the first upkeep tick, 1.5 s after load.
+  sleep_until_after_apply 1800
+  virtual_mouse_at_rest
+  find_virtual_mouse_xwindow
+  # The tip lands 10 twips right of and below the pointer: the same pixel or
+  # the next one. A follow tick comes every 50 ms; a loaded machine delays
+  # timers and the X round trip, hence the allowance.
+  local x y result latency left top latencies=()
+  for x in 200 900 400 1100 600; do
+    y=$((x / 2 + 100))
+    result=$("$E2E_TOOLS/xprobe" reach "$VM_XWINDOW" "$x" "$y" 1 2000) ||
+      e2e_fail "virtual mouse not at the pointer $x,$y within 2 s: $result"
+    read -r latency left top <<<"$result"
+    latencies+=("$latency ms to $left,$top")
+    e2e_assert_true "fast follow to $x,$y took $latency ms" test "$latency" -le 200
+  done
+  e2e_log "measured: fast follow latencies: ${latencies[*]}"
+  # Wine's own record of the window agrees.
+  virtual_mouse_at_rest
+  e2e_assert_eq "$left $top" "$VM_LEFT $VM_TOP" "virtual mouse rectangle in Wine"
+}
