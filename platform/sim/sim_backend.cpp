@@ -133,6 +133,9 @@ void SimBackend::clickForm(Form& f, double x, double y) {
 
 void SimBackend::insertTyped(forms::TextBox& box, const std::string& text) {
     // A single-line box inserts no line breaks or escapes; Backspace deletes.
+    // One scope for the whole text: a key handler that unloads the form (Enter
+    // applying a dialog) must not free the box before the loop sees that.
+    forms::Runtime::EventScope scope(box.form().runtime());
     std::u16string current = utf8ToUtf16(box.text());
     for (char16_t ch : utf8ToUtf16(text)) {
         if (platform_.exited || !box.form().loaded()) return;

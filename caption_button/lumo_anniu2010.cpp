@@ -1,0 +1,85 @@
+#include "caption_button/lumo_anniu2010.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr char kCaptionKey[] = "Caption";
+constexpr char kDefaultCaption[] = "";
+constexpr char kDesignCaption[] = "LumoAnniu";
+constexpr forms::Color kFaceColor = 0xFFC0C0;
+constexpr forms::Color kBorderColor = 0xFF0000;
+constexpr forms::Color kCaptionColor = 0xFF0000;
+constexpr std::int32_t kCaptionInset = 45;
+
+forms::Font captionFont() {
+    forms::Font font;
+    font.face = "宋体";
+    font.points = 10.5;
+    font.bold = true;
+    font.charset = 134;
+    return font;
+}
+
+}  // namespace
+
+LumoAnniu2010::LumoAnniu2010(forms::Form& form, const std::string& name, forms::Control* container,
+                             const PropertyBag* stored)
+    : host_(form.add<forms::Host>(name, container)),
+      shape_(form.add<forms::Shape>(name + ".Shape1", host_)),
+      label_(form.add<forms::Label>(name + ".Label1", host_)) {
+    host_->move(0, 0, 2520, 1230);
+    host_->setCursor(Asset::HandCursor);
+    host_->Click = [this] { raiseClick(); };
+
+    shape_->move(0, 0, 2055, 780);
+    shape_->setFill(true, kFaceColor);
+    shape_->setBorder(true, kBorderColor);
+
+    label_->move(kCaptionInset, kCaptionInset, 1080, 210);
+    label_->setForeColor(kCaptionColor);
+    label_->setFont(captionFont());
+    label_->setText(kDesignCaption);
+    label_->setAutoSize(true);
+    label_->Click = [this] { raiseClick(); };
+
+    if (stored) readProperties(*stored);
+    resize();
+}
+
+const std::string& LumoAnniu2010::Caption() const { return label_->text(); }
+
+void LumoAnniu2010::setCaption(const std::string& caption) {
+    label_->setText(caption);
+    if (PropertyChanged) PropertyChanged(kCaptionKey);
+}
+
+void LumoAnniu2010::move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+    host_->move(left, top, width, height);
+    resize();
+}
+
+void LumoAnniu2010::readProperties(const PropertyBag& bag) {
+    const auto it = bag.find(kCaptionKey);
+    label_->setText(it != bag.end() ? it->second : kDefaultCaption);
+}
+
+void LumoAnniu2010::writeProperties(PropertyBag& bag) const {
+    // Like any property bag, a value equal to the default is not stored.
+    if (Caption() == kDefaultCaption) {
+        bag.erase(kCaptionKey);
+    } else {
+        bag[kCaptionKey] = Caption();
+    }
+}
+
+void LumoAnniu2010::resize() {
+    // The label keeps its place and its own size: a long caption is clipped by the surface.
+    shape_->move(0, 0, host_->width(), host_->height());
+}
+
+void LumoAnniu2010::raiseClick() {
+    if (Click) Click();
+}
+
+}  // namespace lumo

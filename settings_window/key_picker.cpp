@@ -1,0 +1,69 @@
+// Binding a key to a hotkey slot by choosing it from the key list. A click on
+// a hotkey box (or any change of its text) opens the picker for that slot;
+// confirming writes the chosen name into the box and its code into the slot's
+// key field at once, without apply.
+#include <array>
+
+#include "pointer_core/key_name_table.h"
+#include "settings_window/settings_window.h"
+
+namespace lumo {
+
+namespace {
+
+struct SlotInfo {
+    forms::TextBox* SettingsWindow::*box;
+    std::int32_t SharedState::*keyField;
+    const char* heading;
+};
+
+// Slot N (1..6) is row N - 1.
+const std::array<SlotInfo, 6> kSlots{{
+    {&SettingsWindow::Text1, &SharedState::keyUp, "↑向上移动鼠标当前的快捷键:"},
+    {&SettingsWindow::Text2, &SharedState::keyDown, "↓向下移动鼠标当前的快捷键:"},
+    {&SettingsWindow::Text3, &SharedState::keyLeft, "←向左移动鼠标当前的快捷键:"},
+    {&SettingsWindow::Text4, &SharedState::keyRight, "→向右移动鼠标当前的快捷键:"},
+    {&SettingsWindow::Text5, &SharedState::keyLeftClick, "鼠标左击当前的快捷键:"},
+    {&SettingsWindow::Text6, &SharedState::keyRightClick, "鼠标右击当前的快捷键:"},
+}};
+
+const SlotInfo* slotInfo(std::int32_t slot) {
+    return slot >= 1 && slot <= static_cast<std::int32_t>(kSlots.size()) ? &kSlots[slot - 1] : nullptr;
+}
+
+}  // namespace
+
+void SettingsWindow::wireKeyPicker() {
+    for (int slot = 1; slot <= static_cast<int>(kSlots.size()); ++slot) {
+        forms::TextBox* box = this->*kSlots[slot - 1].box;
+        box->Click = [this, slot] { openKeyPicker(slot); };
+        box->Change = [this, slot] { openKeyPicker(slot); };
+    }
+    LumoAnniu20102->Click = [this] { confirmKey(); };
+    List1->DblClick = [this] { confirmKey(); };
+    LumoAnniu20103->Click = [this] { Frame4->setVisible(false); };
+}
+
+void SettingsWindow::openKeyPicker(int slot) {
+    const SlotInfo* info = slotInfo(slot);
+    Frame4->setVisible(true);
+    state_.pendingKeySlot = slot;
+    List1->setFocus();
+    Text7->setText(info->heading + (this->*info->box)->text());
+}
+
+void SettingsWindow::confirmKey() {
+    // The list keeps its selection across openings, so a row chosen for one
+    // slot and cancelled is still the one confirmed for the next.
+    const int row = List1->listIndex();
+    const SlotInfo* info = slotInfo(state_.pendingKeySlot);
+    if (info && row >= 0) {
+        // Changing the box's text re-opens the picker for the same slot; the
+        // picker is hidden below all the same.
+        (this->*info->box)->setText(List1->items()[row]);
+        if (const auto code = keyCodeOfRow(row)) state_.*info->keyField = *code;
+    }
+    Frame4->setVisible(false);
+}
+
+}  // namespace lumo

@@ -1,0 +1,33 @@
+// Colours and sizes the settings window's design and behaviour share.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/forms/forms.h"
+
+namespace lumo::settings_looks {
+
+inline constexpr forms::Color kBackground = 0xFFC0C0;   // window, frames, check boxes, menu items
+inline constexpr forms::Color kTitleColor = 0xFF8080;   // title strip, highlighted menu item
+inline constexpr forms::Color kHotkeyText = 0x800080;
+inline constexpr forms::Color kWhite = 0xFFFFFF;
+inline constexpr forms::Color kBlack = 0x000000;
+inline constexpr forms::Color kHintGrey = 0x808080;     // chat box hint
+inline constexpr forms::Color kLinkColor = 0x0040C0;
+inline constexpr forms::Color kPromoOrange = 0x0080FF;
+
+// Body outline heights: the promotion panel unfolded and folded.
+inline constexpr std::int32_t kUnfoldedBodyHeight = 5520;
+inline constexpr std::int32_t kFoldedBodyHeight = 4080;
+
+inline forms::Font songti(double points, bool bold = false, bool underline = false) {
+    forms::Font font;
+    font.face = "宋体";
+    font.points = points;
+    font.bold = bold;
+    font.underline = underline;
+    font.charset = 134;
+    return font;
+}
+
+}  // namespace lumo::settings_looks

@@ -1,0 +1,50 @@
+#include "settings_window/settings_window.h"
+
+#include "platform/units.h"
+#include "settings_window/settings_looks.h"
+
+namespace lumo {
+
+SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state, AppWindows& windows)
+    : forms::Form(runtime, "Form2"), state_(state), windows_(windows) {}
+
+void SettingsWindow::design() {
+    captionButtons_.clear();
+    setCaption("Lumo桌面小鼠标");
+    setIcon(Asset::AppIcon);
+    setShowInTaskbar(true);
+    setBackColor(settings_looks::kBackground);
+    // The window opens centred; Load sizes it from its title strip and body.
+    const ScreenMetrics screen = platform().screen();
+    const std::int32_t width = 5535, height = 6015;
+    move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
+         width, height);
+
+    Timer1 = addTimer("Timer1", 50, true);
+    Timer2 = addTimer("Timer2", 10, false);
+
+    // Later controls lie on top: the key picker covers the options while it is
+    // open, and the window menu drops over everything.
+    designTitleBar();
+    designOptions();
+    designHotkeys();
+    designApply();
+    designPanel();
+    designKeyPicker();
+    designWindowMenu();
+
+    wireStartup();
+    wireKeyPicker();
+    wireOptions();
+    wireChrome();
+    wirePanel();
+}
+
+LumoAnniu2010* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,
+                                                const std::string& caption) {
+    const PropertyBag stored{{"Caption", caption}};
+    captionButtons_.push_back(std::make_unique<LumoAnniu2010>(*this, name, container, &stored));
+    return captionButtons_.back().get();
+}
+
+}  // namespace lumo

@@ -1,0 +1,102 @@
+#include "pointer_core/key_name_table.h"
+#include "settings_window/resolution_line.h"
+#include "settings_test_fixture.h"
+
+namespace lumo::testing {
+namespace {
+
+TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
+    sim::SimPlatform platform;
+    sim::SimBackend backend(platform);
+    forms::Runtime runtime(platform, backend);
+    SharedState state;
+    AppWindows windows;
+    SettingsWindow form2(runtime, state, windows);
+    EXPECT_EQ(state.keyUp, 0);
+    form2.hide();  // hiding an unloaded window loads it, and leaves it hidden
+    EXPECT_TRUE(form2.loaded());
+    EXPECT_FALSE(form2.visible());
+    EXPECT_EQ(state.keyUp, 38);
+    EXPECT_EQ(state.keyDown, 40);
+    EXPECT_EQ(state.keyLeft, 37);
+    EXPECT_EQ(state.keyRight, 39);
+    EXPECT_EQ(state.keyLeftClick, 96);
+    EXPECT_EQ(state.keyRightClick, 110);
+}
+
+TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
+    EXPECT_EQ(form2.width(), 5535);
+    EXPECT_EQ(form2.height(), 6015);
+    EXPECT_EQ(form2.Shape4->left(), 0);
+    EXPECT_EQ(form2.Shape4->top(), 495);
+    EXPECT_EQ(form2.Shape4->width(), 5535);
+    EXPECT_EQ(form2.Frame4->left(), 120);
+    EXPECT_EQ(form2.Frame4->top(), 600);
+    EXPECT_FALSE(form2.Frame4->visible());
+    EXPECT_EQ(form2.caption(), "Lumo桌面小鼠标");
+    EXPECT_TRUE(form2.showInTaskbar());
+    EXPECT_EQ(form2.icon(), Asset::AppIcon);
+}
+
+TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             form2.Image2, form2.Image3, form2.Label4, form2.Text1, form2.Text2, form2.Text3, form2.Text4,
+             form2.Text5, form2.Text6, form2.Image6, form2.Image8, form2.Image9, form2.Label23, form2.Label24,
+             form2.Label25, form2.Label26}) {
+        EXPECT_EQ(c->cursor(), Asset::HandCursor) << c->name();
+    }
+}
+
+TEST_F(SettingsWindowTest, PickerListHoldsTheKeyNamesWithNothingSelected) {
+    ASSERT_EQ(form2.List1->listCount(), kKeyRowCount);
+    for (int row = 0; row < kKeyRowCount; ++row) EXPECT_EQ(form2.List1->items()[row], keyNameTable()[row].name);
+    EXPECT_EQ(form2.List1->listIndex(), -1);
+    EXPECT_EQ(form2.LumoAnniu20102->Caption(), " 确定");
+    EXPECT_EQ(form2.LumoAnniu20103->Caption(), " 取消");
+}
+
+TEST_F(SettingsWindowTest, ResolutionLineIsWrittenAtLoadAndRewrittenByAClick) {
+    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1920 * 1080");
+    EXPECT_GT(form2.Label3->width(), 540);  // sizes itself to its text
+
+    platform.setScreenPixels(1366, 768);
+    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1920 * 1080");  // no update by itself
+    backend.click(*form2.Label3);
+    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1366 * 768");
+}
+
+TEST(ResolutionLine, DividesInSinglePrecisionAndWritesTheShortestDecimal) {
+    EXPECT_EQ(resolutionLine({1920 * 12.0, 1080 * 12.0, 12.0, 12.0}), "屏幕分辨率:1920 * 1080");
+    // 1000 / 3 in single precision is 333.33334 (double would give 333.3333333333333).
+    EXPECT_EQ(resolutionLine({1000, 20, 3, 8}), "屏幕分辨率:333.33334 * 2.5");
+    // Huge values stay in plain digits, never an exponent.
+    EXPECT_EQ(resolutionLine({1e7, 15, 1, 15}), "屏幕分辨率:10000000 * 1");
+}
+
+TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherField) {
+    backend.click(*form2.Check2);
+    backend.edit(*form2.Text11, "7");
+    backend.click(*form2.Option3);
+    backend.click(*form2.Text3);
+    backend.selectRow(*form2.List1, 65);  // Z键
+    backend.click(*form2.LumoAnniu20102->host());
+    ASSERT_EQ(state.keyLeft, 90);
+    backend.click(*form2.LumoAnniu20101->host());
+    ASSERT_FALSE(form2.loaded());
+
+    form2.show();
+    EXPECT_EQ(state.keyLeft, 37);
+    EXPECT_EQ(form2.Text3->text(), "方向键←");
+    EXPECT_EQ(form2.Check2->value(), 0);
+    EXPECT_FALSE(form2.Check5->enabled());
+    EXPECT_TRUE(form2.Option1->value());
+    EXPECT_EQ(form2.Text11->text(), "3");
+    EXPECT_EQ(form2.List1->listIndex(), -1);
+    EXPECT_EQ(state.stepPixels, 7);
+    EXPECT_EQ(state.followMode, 3);
+    EXPECT_EQ(state.hotkeysEnabled, 1);
+    EXPECT_EQ(state.pendingKeySlot, 3);
+}
+
+}  // namespace
+}  // namespace lumo::testing
