@@ -18,6 +18,7 @@ declare -A sources=(
     [fuzz_shop_links]="platform/utf.cpp settings_window/utf8_encode.cpp settings_window/shop_links.cpp"
     [fuzz_key_row]="pointer_core/key_name_table.cpp"
     [fuzz_utf]="platform/utf.cpp"
+    [fuzz_step_text]="settings_window/step_text.cpp"
 )
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
