@@ -2,8 +2,9 @@
 # Installs the packages, then builds and tests everything:
 #   1. native build + unit tests (build/native)
 #   2. AddressSanitizer/UBSan build + unit tests (build/asan)
-#   3. cross build of LumoMouse.exe (build/win64)
-#   4. end-to-end tests of the exe under Wine (tests/e2e/run-all.sh)
+#   3. a short fuzzing round of every fuzz target (fuzz/run.sh, 10 s each)
+#   4. cross build of LumoMouse.exe (build/win64)
+#   5. end-to-end tests of the exe under Wine (tests/e2e/run-all.sh)
 # Keeps going after a failed step, exits non-zero if any step failed, and
 # ends with the e2e line "N passed, M failed".
 set -uo pipefail
@@ -43,6 +44,7 @@ cross_build() {
 
 step "native build and unit tests" unit_tests build/native
 step "sanitizer build and unit tests" unit_tests build/asan -DLUMO_SANITIZE=ON
+step "short fuzzing round" bash fuzz/run.sh 10
 
 e2e_summary=""
 if step "cross build (LumoMouse.exe)" cross_build; then
