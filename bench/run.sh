@@ -17,7 +17,7 @@
 # Slow (about four minutes) and kept out of the test command. It builds what
 # it needs, runs everything on a private X display and Wine prefix (see
 # scripts/wine-env.sh), bounds every wait and stops every process it started.
-# Knobs: BENCH_PRESSES (60), BENCH_IDLE_SECONDS (30), BENCH_STARTUP_RUNS (5),
+# Knobs: BENCH_PRESSES (60), BENCH_IDLE_SECONDS (30), BENCH_STARTUP_RUNS (7),
 # LUMO_EXE (the program; default build/win64/LumoMouse.exe, built here).
 # The table also goes to build/bench/results.txt.
 set -uo pipefail
@@ -27,7 +27,7 @@ LUMO_ROOT=$(cd "$BENCH_DIR/.." && pwd)
 export LUMO_ROOT
 BENCH_PRESSES=${BENCH_PRESSES:-60}
 BENCH_IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
-BENCH_STARTUP_RUNS=${BENCH_STARTUP_RUNS:-5}
+BENCH_STARTUP_RUNS=${BENCH_STARTUP_RUNS:-7}
 BENCH_OUT=$LUMO_ROOT/build/bench
 BENCH_TICKS=100000
 
