@@ -64,11 +64,11 @@ bench_verdict() {
 
 bench_print_table() {
   local row figure value target verdict
-  printf '%-52s %-30s %-22s %s\n' "figure" "value" "target" "result"
-  printf '%s\n' "$(printf '%.0s-' {1..112})"
+  printf '%-54s %-47s %-21s %s\n' "figure" "value" "target" "result"
+  printf '%s\n' "$(printf '%.0s-' {1..130})"
   for row in "${ROWS[@]}"; do
     IFS=$'\t' read -r figure value target verdict <<<"$row"
-    printf '%-52s %-30s %-22s %s\n' "$figure" "$value" "$target" "$verdict"
+    printf '%-54s %-47s %-21s %s\n' "$figure" "$value" "$target" "$verdict"
   done
 }
 
@@ -102,7 +102,7 @@ bench_build() {
 # TICK_CALLS.
 bench_tick_instructions() {
   local scenario=$1 ticks=$2 out=$BENCH_OUT/callgrind.$1.$2 report
-  report=$(timeout 300 valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$out" \
+  report=$(timeout --foreground 300 valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$out" \
     "$LUMO_ROOT/build/native/bench/engine_tick_count" "$scenario" "$ticks" 2>/dev/null) ||
     bench_die "callgrind run of scenario $scenario failed"
   TICK_ALLOCATIONS=$(awk '$1 == "allocations" { print $2 }' <<<"$report")
@@ -243,7 +243,7 @@ bench_latency() {
   lumo_wait_until 5 bench_focus_is "$title" ||
     bench_die "the focus is on '$(xdotool getwindowfocus getwindowname 2>/dev/null)', not '$title'"
   sleep 0.5
-  report=$(timeout $((BENCH_PRESSES * 2 + 30)) "$BENCH_OUT/pointer_latency" "$BENCH_PRESSES" "$KEYCODE_UP" \
+  report=$(timeout --foreground $((BENCH_PRESSES * 2 + 30)) "$BENCH_OUT/pointer_latency" "$BENCH_PRESSES" "$KEYCODE_UP" \
     "$HOME_X" "$HOME_Y") || bench_die "pointer_latency failed"
   echo "$report" >"$BENCH_OUT/latency-$label.txt"
   local -A r
