@@ -1,0 +1,91 @@
+// Runs the keyboard pointer engine tick on the simulated platform, for one
+// scenario, a given number of times, so that callgrind can count the
+// instructions of the ticks alone:
+//
+//   engine_tick_count <up|one|all> <ticks>
+//
+// Only the ticks are collected (callgrind's instrumentation is switched on
+// around the loop); the process's set-up and the simulated platform's log
+// reservations are not. It prints "allocations <n>" (counted by replaced global
+// allocation functions) and "platform_calls <n>", both for all the ticks.
+#include <valgrind/callgrind.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "platform/sim/sim_platform.h"
+#include "pointer_core/pointer_engine.h"
+
+namespace {
+std::size_t allocationCount = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+    ++allocationCount;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using lumo::SharedState;
+using lumo::sim::SimPlatform;
+
+SharedState boundState() {
+    SharedState state;
+    state.hotkeysEnabled = 1;
+    state.stepPixels = 3;
+    state.keyUp = 38;
+    state.keyDown = 40;
+    state.keyLeft = 37;
+    state.keyRight = 39;
+    state.keyLeftClick = 96;
+    state.keyRightClick = 110;
+    return state;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: engine_tick_count <up|one|all> <ticks 0..1000000>\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) return usage();
+    char* end = nullptr;
+    const long ticks = std::strtol(argv[2], &end, 10);
+    if (*argv[2] == '\0' || *end != '\0' || ticks < 0 || ticks > 1000000) return usage();
+
+    SimPlatform platform;
+    if (std::strcmp(argv[1], "one") == 0) {
+        platform.setKeyDown(38, true);
+    } else if (std::strcmp(argv[1], "all") == 0) {
+        for (int key : {38, 40, 37, 39, 96, 110}) platform.setKeyDown(key, true);
+    } else if (std::strcmp(argv[1], "up") != 0) {
+        return usage();
+    }
+    // The simulated platform logs every call; room for all of them up front
+    // keeps the logging of the ticks from reallocating.
+    const auto n = static_cast<std::size_t>(ticks);
+    platform.keyProbes.reserve(6 * n);
+    platform.cursorMoves.reserve(4 * n);
+    platform.clicks.reserve(2 * n);
+    const SharedState state = boundState();
+
+    const int callsBefore = platform.callCount;
+    const std::size_t allocationsBefore = allocationCount;
+    CALLGRIND_ZERO_STATS;
+    CALLGRIND_TOGGLE_COLLECT;
+    for (long i = 0; i < ticks; ++i) lumo::runPointerEngineTick(platform, state);
+    CALLGRIND_TOGGLE_COLLECT;
+    const std::size_t allocations = allocationCount - allocationsBefore;
+
+    std::printf("allocations %zu\n", allocations);
+    std::printf("platform_calls %d\n", platform.callCount - callsBefore);
+    return 0;
+}
