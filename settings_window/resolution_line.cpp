@@ -1,16 +1,22 @@
 #include "settings_window/resolution_line.h"
 
-#include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 namespace lumo {
 
 namespace {
 
+// Fixed notation with the fewest decimals that read back as the same float.
+// (std::to_chars for floating point would pull a large table into the exe.)
 std::string shortestDecimal(float value) {
-    // Fixed notation of a float is at most 39 integer digits, a point and 45 decimals.
-    char buffer[128];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    // A float has at most 39 integer digits; 50 decimals reach every value.
+    char buffer[160];
+    for (int decimals = 0; decimals <= 50; ++decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
+        if (std::strtof(buffer, nullptr) == value) break;
+    }
+    return buffer;
 }
 
 }  // namespace
