@@ -3,10 +3,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "platform/forms/forms.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_platform.h"
 #include "tray/lumo_app.h"
+
+// The program never lets an exception escape; the default terminate handler's
+// demangler would only add to the exe's size.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Tab classes bring in the tooltip control the forms use.
