@@ -1,0 +1,249 @@
+# shellcheck shell=bash
+# The settings window's own chrome (close box, window menu, fold tab), the
+# shopping links panel (search, channel and shop links, chat) and the About
+# window (its links, dragging, closing). Web addresses are captured through
+# Wine's browser launcher instead of opening a browser: the settings window
+# hands them to the shell, the About window starts "explorer.exe <address>",
+# and both end in the launcher. The launcher passes a space on as %20 and
+# Chinese as raw UTF-8.
+
+# Controls of the settings window, twips from its top-left corner: left top
+# width height (the window menu items from the window, not from the menu).
+readonly SEARCH_BOX=(1260 5280 2655 270)
+readonly SEARCH_BUTTON=(4065 5130 855 450)
+readonly CROWN_SHOPS_LINK=(120 5760 1440 180)
+readonly MALL_LINK=(1680 5760 720 180)
+readonly GENERAL_LINK=(2520 5760 720 180)
+readonly SHOP_LINK=(5040 4680 360 345)
+readonly CHAT_BOX=(1800 4750 1935 200)
+readonly CHAT_BUTTON=(3840 4680 1095 300)
+readonly FOLD_TAB=(1920 4440 1455 135)
+readonly CLOSE_BOX=(5160 120 255 255)
+readonly TITLE_ICON=(45 20 480 480)
+readonly MENU_MINIMIZE_ITEM=(170 1100 765 180)
+readonly MENU_CLOSE_ITEM=(170 1460 540 180)
+readonly ABOUT_LINK=(5040 4320 360 180)
+# A free spot of the settings window body, between the information line and
+# the panel.
+readonly SETTINGS_BODY_SPOT=(1500 4380 0 0)
+
+# The settings window is 369 px wide; 401 px high unfolded, 305 folded.
+readonly SETTINGS_UNFOLDED_HEIGHT=401
+readonly SETTINGS_FOLDED_HEIGHT=305
+
+# The About window: 4575 x 4455 twips; its five links in the order of the
+# pages of about_config.h below, and its close label "确定".
+readonly ABOUT_WIDTH_PX=305
+readonly ABOUT_HEIGHT_PX=297
+readonly ABOUT_PAGE_LINKS=(
+  "120 3240 1170 180"
+  "1440 3240 1080 180"
+  "2760 3240 1080 180"
+  "120 3480 1080 180"
+  "1440 3480 1080 180"
+)
+readonly ABOUT_PAGES=(kStudioPage kBaiduBlogPage kSinaWeiboPage kNeteaseWeiboPage kTencentWeiboPage)
+readonly ABOUT_OK=(3840 3840 495 255)
+
+# The "关于软件" row of the tray menu window.
+readonly TRAY_MENU_ABOUT=(360 960 720 180)
+
+readonly PROMO_CONFIG=settings_window/promo_config.h
+readonly ABOUT_CONFIG=about_window/about_config.h
+
+# Starts the program with the browser captured and waits for the settings
+# window to settle; SETTINGS is then its winlist line.
+start_with_browser_captured() {
+  e2e_capture_browser
+  e2e_start_and_wait_settings
+  e2e_wait_rect "$TITLE_SETTINGS" '*' '*' 369 "$SETTINGS_UNFOLDED_HEIGHT"
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+}
+
+click_settings() { e2e_click_in_window_twips "$SETTINGS" "$@"; }
+
+test_search_puts_typed_text_into_search_address() {
+  start_with_browser_captured
+  click_settings "${SEARCH_BOX[@]}"
+  # An ampersand in the text is not escaped: it starts a new query key.
+  local text="宝贝 搜索&中"
+  e2e_type_into "$SETTINGS" "${SEARCH_BOX[0]}" "${SEARCH_BOX[1]}" "$text"
+  click_settings "${SEARCH_BUTTON[@]}"
+  e2e_wait_urls 1
+  e2e_config_value "$PROMO_CONFIG" kSearchHost
+  local host=$E2E_CONFIG_VALUE
+  e2e_config_value "$PROMO_CONFIG" kAffiliateId
+  e2e_assert_eq "http://$host/search?q=宝贝%20搜索&中&pid=$E2E_CONFIG_VALUE&unid=0&mode=63" "${E2E_URLS[0]}" \
+    "search address"
+  # The search leaves the box as typed.
+  e2e_wait_control_text "$SETTINGS" "${SEARCH_BOX[0]}" "${SEARCH_BOX[1]}" "$text"
+}
+
+test_channel_and_shop_links_open_their_pages() {
+  start_with_browser_captured
+  click_settings "${CROWN_SHOPS_LINK[@]}"
+  e2e_wait_urls 1
+  click_settings "${MALL_LINK[@]}"
+  e2e_wait_urls 2
+  click_settings "${GENERAL_LINK[@]}"
+  e2e_wait_urls 3
+  click_settings "${SHOP_LINK[@]}"
+  e2e_wait_urls 4
+  e2e_config_value "$PROMO_CONFIG" kChannelHost
+  local channels="http://$E2E_CONFIG_VALUE/tms/channel"
+  e2e_config_value "$PROMO_CONFIG" kAffiliateId
+  local pid=$E2E_CONFIG_VALUE
+  e2e_assert_eq "$channels/huangguan.htm?pid=$pid&eventid=101858" "${E2E_URLS[0]}" "crown shops channel"
+  e2e_assert_eq "$channels/channelmall.htm?pid=$pid&eventid=101334" "${E2E_URLS[1]}" "mall channel"
+  e2e_assert_eq "$channels/channelcode.htm?pid=$pid&eventid=101329" "${E2E_URLS[2]}" "general channel"
+  e2e_config_value "$PROMO_CONFIG" kShopAddress
+  e2e_assert_eq "$E2E_CONFIG_VALUE" "${E2E_URLS[3]}" "shop"
+}
+
+test_chat_box_clears_its_hint_and_opens_an_encoded_chat() {
+  start_with_browser_captured
+  e2e_config_value "$PROMO_CONFIG" kMessengerNumber
+  local hint="阿里旺旺临时会话工具______Lumo_QQ:$E2E_CONFIG_VALUE"
+  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "$hint"
+  click_settings "${CHAT_BOX[@]}"
+  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" ""
+
+  # A right press on the body puts the hint back into the empty box and
+  # starts no drag.
+  click_settings "${SETTINGS_BODY_SPOT[@]}" 3
+  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "$hint"
+  e2e_wait_rect "$TITLE_SETTINGS" "$(e2e_field "$SETTINGS" left)" "$(e2e_field "$SETTINGS" top)" '*' '*'
+  click_settings "${CHAT_BOX[@]}"
+  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" ""
+
+  # The trailing space is trimmed; the inner one is escaped, never a plus.
+  e2e_type_into "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "你好 Lumo "
+  click_settings "${CHAT_BUTTON[@]}"
+  e2e_wait_urls 1
+  e2e_config_value "$PROMO_CONFIG" kChatHost
+  e2e_assert_eq "http://$E2E_CONFIG_VALUE/msg.aw?v=2&uid=%E4%BD%A0%E5%A5%BD%20Lumo&site=cntaobao&s=1&charset=utf-8" \
+    "${E2E_URLS[0]}" "chat address"
+  # With text in the box, a press on the body leaves it alone.
+  click_settings "${SETTINGS_BODY_SPOT[@]}" 3
+  sleep 0.5
+  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "你好 Lumo "
+}
+
+test_about_links_start_the_browser_and_the_window_stays() {
+  start_with_browser_captured
+  click_settings "${ABOUT_LINK[@]}"
+  e2e_wait_rect "$TITLE_ABOUT" '*' '*' "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
+  e2e_wait_settled "$TITLE_ABOUT"
+  local about=$E2E_WINDOW i
+  for i in "${!ABOUT_PAGE_LINKS[@]}"; do
+    # shellcheck disable=SC2086  # the four numbers of the rectangle
+    e2e_click_in_window_twips "$about" ${ABOUT_PAGE_LINKS[i]}
+    e2e_wait_urls $((i + 1))
+    e2e_config_value "$ABOUT_CONFIG" "${ABOUT_PAGES[i]}"
+    e2e_assert_eq "$E2E_CONFIG_VALUE" "${E2E_URLS[i]}" "page of About link $((i + 1))"
+    e2e_wait_rect "$TITLE_ABOUT" "$(e2e_field "$about" left)" "$(e2e_field "$about" top)" \
+      "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
+  done
+  e2e_screenshot links >/dev/null
+}
+
+test_fold_tab_folds_and_unfolds_the_panel() {
+  start_with_browser_captured
+  local left top
+  left=$(e2e_field "$SETTINGS" left)
+  top=$(e2e_field "$SETTINGS" top)
+  click_settings "${FOLD_TAB[@]}"
+  e2e_wait_rect "$TITLE_SETTINGS" "$left" "$top" 369 "$SETTINGS_FOLDED_HEIGHT"
+  e2e_screenshot folded >/dev/null
+  # The unfold hot area lies in the same place.
+  click_settings "${FOLD_TAB[@]}"
+  e2e_wait_rect "$TITLE_SETTINGS" "$left" "$top" 369 "$SETTINGS_UNFOLDED_HEIGHT"
+  # And they keep alternating.
+  click_settings "${FOLD_TAB[@]}"
+  e2e_wait_rect "$TITLE_SETTINGS" "$left" "$top" 369 "$SETTINGS_FOLDED_HEIGHT"
+}
+
+test_close_box_ends_the_program_and_removes_the_icon() {
+  start_with_browser_captured
+  e2e_wait_tray_icon
+  click_settings "${CLOSE_BOX[@]}"
+  e2e_wait_program_exit
+  e2e_wait_no_tray_icon
+}
+
+# Presses the title icon and waits for the window menu (a native frame at
+# 50,500 twips) to show.
+open_window_menu() {
+  click_settings "${TITLE_ICON[@]}"
+  lumo_wait_until "$E2E_TIMEOUT" window_menu_shown || e2e_fail "the window menu did not open"
+}
+window_menu_shown() {
+  local x=$(($(e2e_field "$SETTINGS" left) + 50 / TWIPS_PER_PIXEL))
+  local y=$(($(e2e_field "$SETTINGS" top) + 500 / TWIPS_PER_PIXEL))
+  e2e_windows | awk -F'\t' -v x="$x" -v y="$y" \
+    '$1 == "child" && $14 == 1 && $8 - x <= 1 && x - $8 <= 1 && $9 - y <= 1 && y - $9 <= 1 { found = 1 } END { exit !found }'
+}
+
+test_window_menu_minimize_item_minimizes() {
+  start_with_browser_captured
+  open_window_menu
+  e2e_screenshot menu >/dev/null
+  click_settings "${MENU_MINIMIZE_ITEM[@]}"
+  lumo_wait_until "$E2E_TIMEOUT" settings_minimized || e2e_fail "the settings window is not minimized"
+  e2e_assert_true "the program ended on minimize" e2e_program_running
+}
+settings_minimized() { [[ $(e2e_field "$(e2e_find_window "$TITLE_SETTINGS")" iconic) == 1 ]]; }
+
+test_window_menu_close_item_ends_the_program() {
+  start_with_browser_captured
+  e2e_wait_tray_icon
+  open_window_menu
+  click_settings "${MENU_CLOSE_ITEM[@]}"
+  e2e_wait_program_exit
+  e2e_wait_no_tray_icon
+}
+
+test_about_from_tray_drags_closes_and_reopens_at_its_start() {
+  start_with_browser_captured
+  e2e_wait_tray_icon
+  e2e_open_tray_menu
+  e2e_click_in_window_twips "$E2E_WINDOW" "${TRAY_MENU_ABOUT[@]}"
+  e2e_wait_rect "$TITLE_ABOUT" '*' '*' "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
+  e2e_wait_settled "$TITLE_ABOUT"
+  local start_left=$E2E_LEFT start_top=$E2E_TOP
+  # A free spot of the title band, which belongs to the body.
+  local x=$((start_left + 150)) y=$((start_top + 8))
+
+  # The right button drags nothing.
+  drag_about 3 "$x" "$y"
+  sleep 0.5
+  e2e_wait_rect "$TITLE_ABOUT" "$start_left" "$start_top" "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
+
+  drag_about 1 "$x" "$y"
+  e2e_wait_rect "$TITLE_ABOUT" $((start_left + 100)) $((start_top + 60)) "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
+  e2e_screenshot dragged >/dev/null
+
+  e2e_click_in_window_twips "$E2E_WINDOW" "${ABOUT_OK[@]}"
+  e2e_wait_window_hidden "$TITLE_ABOUT"
+  e2e_assert_true "the program ended with the About window" e2e_program_running
+
+  e2e_open_tray_menu
+  e2e_click_in_window_twips "$E2E_WINDOW" "${TRAY_MENU_ABOUT[@]}"
+  e2e_wait_rect "$TITLE_ABOUT" "$start_left" "$start_top" "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
+}
+
+# Presses button $1 at $2,$3, moves the pointer 100 px right and 60 px down
+# in steps, and releases.
+drag_about() {
+  local button=$1 x=$2 y=$3 step
+  xdotool mousemove --sync "$x" "$y"
+  sleep 0.2
+  xdotool mousedown "$button"
+  for step in 1 2 3 4 5; do
+    xdotool mousemove --sync $((x + step * 20)) $((y + step * 12))
+    sleep 0.05
+  done
+  sleep 0.2
+  xdotool mouseup "$button"
+}
