@@ -438,43 +438,37 @@ e2e_wait_control_text() {
   done
 }
 
-# Types $4 into the focused text box at $2,$3 twips of the window of winlist
-# line $1, which must hold exactly $5 beforehand. xdotool types a character
-# that no key carries (Chinese) by binding it to a spare keycode for the
-# moment of the key press; Wine looks the character up a little later, with
-# the keymap of that later moment, so on a busy machine such a character can
-# be lost. Each one is therefore typed on its own and typed again only when
-# the box shows that it never arrived. Runs of keyboard characters go at once.
-e2e_type_into() {
-  local line=$1 left=$2 top=$3 text=$4 typed=${5:-}
-  local run="" char i attempt
-  for ((i = 0; i <= ${#text}; i++)); do
-    char=${text:i:1}
-    if [[ -n $char && $char == [[:ascii:]] ]]; then
-      run+=$char
-      continue
-    fi
-    if [[ -n $run ]]; then
-      xdotool type --delay 30 -- "$run"
-      typed+=$run
-      run=""
-      e2e_wait_control_text "$line" "$left" "$top" "$typed" 5
-    fi
-    [[ -z $char ]] && break
-    for attempt in 1 2 3; do
-      xdotool type --delay 300 -- "$char"
-      lumo_wait_until 2 e2e_control_holds "$line" "$left" "$top" "$typed$char" && break
-      e2e_control_text "$line" "$left" "$top"
-      [[ $E2E_TEXT == "$typed" ]] || e2e_fail "typing '$char' into the box at $left,$top twips gave '$E2E_TEXT'"
-      ((attempt == 3)) && e2e_fail "'$char' never reached the box at $left,$top twips"
-      e2e_log "'$char' was lost on its way to the box; typing it again"
+# Binds every character of the given texts that no key carries (Chinese) to
+# a key of its own, so that xdotool can type it like any other. Call it before
+# the program starts: Wine gives such keys their virtual-key codes when it
+# reads the keymap at start-up, and keys bound later may get none. (Left to
+# itself, xdotool binds a missing character to a spare key only for the
+# moment of the press; Wine looks the character up a little later, and on a
+# busy machine the binding is often gone by then.)
+e2e_bind_characters() {
+  local -a free bindings=()
+  local -A bound=()
+  local text char i
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 { print $2 }')
+  for text in "$@"; do
+    for ((i = 0; i < ${#text}; i++)); do
+      char=${text:i:1}
+      [[ $char == [[:ascii:]] || -n ${bound[$char]:-} ]] && continue
+      ((${#bindings[@]} / 2 < ${#free[@]})) || e2e_fail "no free key left to bind '$char' to"
+      bound[$char]=1
+      bindings+=(-e "keycode ${free[${#bindings[@]} / 2]} = $(printf 'U%04X' "'$char")")
     done
-    typed+=$char
   done
+  ((${#bindings[@]} == 0)) || xmodmap "${bindings[@]}" || e2e_fail "could not bind the keys for: $*"
 }
-e2e_control_holds() {
-  e2e_control_text "$1" "$2" "$3"
-  [[ $E2E_TEXT == "$4" ]]
+
+# Types $4 (bound with e2e_bind_characters) into the focused, empty text box
+# at $2,$3 twips of the window of winlist line $1 and waits until the box
+# holds it.
+e2e_type_into() {
+  local line=$1 left=$2 top=$3 text=$4
+  xdotool type --delay 30 -- "$text"
+  e2e_wait_control_text "$line" "$left" "$top" "$text"
 }
 
 # A value of a `std::string_view` constant in a configuration header of the
@@ -507,6 +501,6 @@ e2e_open_tray_menu() {
   e2e_tray_click 3
   e2e_wait_window "$TITLE_TRAY_MENU" 1
   e2e_move 1 1
-  e2e_wait_no_tooltip
+  e2e_wait_no_tooltip "$E2E_TIMEOUT"
   e2e_wait_settled "$TITLE_TRAY_MENU"
 }

@@ -51,10 +51,12 @@ readonly TRAY_MENU_ABOUT=(360 960 720 180)
 readonly PROMO_CONFIG=settings_window/promo_config.h
 readonly ABOUT_CONFIG=about_window/about_config.h
 
-# Starts the program with the browser captured and waits for the settings
-# window to settle; SETTINGS is then its winlist line.
+# Starts the program with the browser captured and the characters of the
+# texts $@ bound to keys, and waits for the settings window to settle;
+# SETTINGS is then its winlist line.
 start_with_browser_captured() {
   e2e_capture_browser
+  e2e_bind_characters "$@"
   e2e_start_and_wait_settings
   e2e_wait_rect "$TITLE_SETTINGS" '*' '*' 369 "$SETTINGS_UNFOLDED_HEIGHT"
   e2e_wait_settled "$TITLE_SETTINGS"
@@ -64,10 +66,10 @@ start_with_browser_captured() {
 click_settings() { e2e_click_in_window_twips "$SETTINGS" "$@"; }
 
 test_search_puts_typed_text_into_search_address() {
-  start_with_browser_captured
-  click_settings "${SEARCH_BOX[@]}"
   # An ampersand in the text is not escaped: it starts a new query key.
   local text="宝贝 搜索&中"
+  start_with_browser_captured "$text"
+  click_settings "${SEARCH_BOX[@]}"
   e2e_type_into "$SETTINGS" "${SEARCH_BOX[0]}" "${SEARCH_BOX[1]}" "$text"
   click_settings "${SEARCH_BUTTON[@]}"
   e2e_wait_urls 1
@@ -102,7 +104,9 @@ test_channel_and_shop_links_open_their_pages() {
 }
 
 test_chat_box_clears_its_hint_and_opens_an_encoded_chat() {
-  start_with_browser_captured
+  # The trailing space is trimmed; the inner one is escaped, never a plus.
+  local text="你好 Lumo "
+  start_with_browser_captured "$text"
   e2e_config_value "$PROMO_CONFIG" kMessengerNumber
   local hint="阿里旺旺临时会话工具______Lumo_QQ:$E2E_CONFIG_VALUE"
   e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "$hint"
@@ -117,8 +121,7 @@ test_chat_box_clears_its_hint_and_opens_an_encoded_chat() {
   click_settings "${CHAT_BOX[@]}"
   e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" ""
 
-  # The trailing space is trimmed; the inner one is escaped, never a plus.
-  e2e_type_into "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "你好 Lumo "
+  e2e_type_into "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "$text"
   click_settings "${CHAT_BUTTON[@]}"
   e2e_wait_urls 1
   e2e_config_value "$PROMO_CONFIG" kChatHost
@@ -127,7 +130,7 @@ test_chat_box_clears_its_hint_and_opens_an_encoded_chat() {
   # With text in the box, a press on the body leaves it alone.
   click_settings "${SETTINGS_BODY_SPOT[@]}" 3
   sleep 0.5
-  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "你好 Lumo "
+  e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "$text"
 }
 
 test_about_links_start_the_browser_and_the_window_stays() {
