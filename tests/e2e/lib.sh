@@ -425,3 +425,97 @@ e2e_find_xwindow() {
     sleep 0.05
   done
 }
+
+# ---------------------------------------------------------------- text boxes, opened addresses, tray menu
+
+# The text of the visible child window (a text box) whose top-left corner
+# lies $2,$3 twips from the top-left corner of the window of winlist line $1,
+# into E2E_TEXT.
+e2e_control_text() {
+  local line=$1 x=$(($(e2e_field "$1" left) + $2 / TWIPS_PER_PIXEL)) y=$(($(e2e_field "$1" top) + $3 / TWIPS_PER_PIXEL))
+  local child
+  # Twips become pixels rounded to the nearest, so allow one pixel either way.
+  child=$(e2e_windows | awk -F'\t' -v x="$x" -v y="$y" \
+    '$1 == "child" && $14 == 1 && $8 - x <= 1 && x - $8 <= 1 && $9 - y <= 1 && y - $9 <= 1 { print; exit }')
+  [[ -n $child ]] || e2e_fail "no control at $2,$3 twips in '$(e2e_field "$line" title)'"
+  E2E_TEXT=$(e2e_field "$child" title)
+}
+
+# Waits until that control holds exactly $4.
+e2e_wait_control_text() {
+  local line=$1 left=$2 top=$3 expected=$4 timeout=${5:-$E2E_TIMEOUT}
+  local deadline=$((SECONDS + timeout))
+  while :; do
+    e2e_control_text "$line" "$left" "$top"
+    [[ $E2E_TEXT == "$expected" ]] && return 0
+    ((SECONDS >= deadline)) && e2e_fail "control at $left,$top twips holds '$E2E_TEXT', wanted '$expected'"
+    sleep 0.2
+  done
+}
+
+# Binds every character of the given texts that no key carries (Chinese) to
+# a key of its own, so that xdotool can type it like any other. Call it before
+# the program starts: Wine gives such keys their virtual-key codes when it
+# reads the keymap at start-up, and keys bound later may get none. (Left to
+# itself, xdotool binds a missing character to a spare key only for the
+# moment of the press; Wine looks the character up a little later, and on a
+# busy machine the binding is often gone by then.)
+e2e_bind_characters() {
+  local -a free bindings=()
+  local -A bound=()
+  local text char i
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 { print $2 }')
+  for text in "$@"; do
+    for ((i = 0; i < ${#text}; i++)); do
+      char=${text:i:1}
+      [[ $char == [[:ascii:]] || -n ${bound[$char]:-} ]] && continue
+      ((${#bindings[@]} / 2 < ${#free[@]})) || e2e_fail "no free key left to bind '$char' to"
+      bound[$char]=1
+      bindings+=(-e "keycode ${free[${#bindings[@]} / 2]} = $(printf 'U%04X' "'$char")")
+    done
+  done
+  ((${#bindings[@]} == 0)) || xmodmap "${bindings[@]}" || e2e_fail "could not bind the keys for: $*"
+}
+
+# Types $4 (bound with e2e_bind_characters) into the focused, empty text box
+# at $2,$3 twips of the window of winlist line $1 and waits until the box
+# holds it.
+e2e_type_into() {
+  local line=$1 left=$2 top=$3 text=$4
+  xdotool type --delay 30 -- "$text"
+  e2e_wait_control_text "$line" "$left" "$top" "$text"
+}
+
+# A value of a `std::string_view` constant in a configuration header of the
+# program (relative to the source root), such as the hosts of the web pages.
+e2e_config_value() {
+  local header=$LUMO_ROOT/$1 name=$2 value
+  value=$(sed -n "s/.*constexpr std::string_view $name = \"\\(.*\\)\";.*/\\1/p" "$header")
+  [[ -n $value ]] || e2e_fail "no constant $name in $1"
+  E2E_CONFIG_VALUE=$value
+}
+
+# Waits until the browser capture (e2e_capture_browser) has received $1
+# addresses in all and no further one follows within half a second; they go
+# to the array E2E_URLS in their order of arrival.
+e2e_wait_urls() {
+  local count=$1 timeout=${2:-$E2E_TIMEOUT}
+  lumo_wait_until "$timeout" e2e_url_count_at_least "$count" ||
+    e2e_fail "expected $count opened addresses within ${timeout}s, got: $(cat "$E2E_URL_LOG")"
+  sleep 0.5
+  mapfile -t E2E_URLS <"$E2E_URL_LOG"
+  e2e_assert_eq "$count" "${#E2E_URLS[@]}" "number of opened addresses ($(cat "$E2E_URL_LOG"))"
+}
+e2e_url_count_at_least() { (($(grep -c . "$E2E_URL_LOG") >= $1)); }
+
+# Right-clicks the tray icon (e2e_wait_tray_icon first) and waits for the
+# menu window to show and come to rest; E2E_WINDOW is then its winlist line.
+# The pointer then leaves the icon, so that the icon's tooltip (which pops
+# up over the lower menu rows) is gone before an item is clicked.
+e2e_open_tray_menu() {
+  e2e_tray_click 3
+  e2e_wait_window "$TITLE_TRAY_MENU" 1
+  e2e_move 1 1
+  e2e_wait_no_tooltip "$E2E_TIMEOUT"
+  e2e_wait_settled "$TITLE_TRAY_MENU"
+}
