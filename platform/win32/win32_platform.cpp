@@ -122,16 +122,19 @@ IconHandle Win32Platform::iconHandle(Asset icon) {
 }
 
 ScreenMetrics Win32Platform::screen() {
-    int dpiX = 96;
-    int dpiY = 96;
-    if (const HDC screenDc = GetDC(nullptr)) {
-        dpiX = GetDeviceCaps(screenDc, LOGPIXELSX);
-        dpiY = GetDeviceCaps(screenDc, LOGPIXELSY);
-        ReleaseDC(nullptr, screenDc);
+    // A system-DPI-aware process keeps one DPI for its whole life: read it
+    // once (fast follow asks for the metrics twenty times a second).
+    if (dpiX_ == 0) {
+        dpiX_ = dpiY_ = 96;
+        if (const HDC screenDc = GetDC(nullptr)) {
+            if (const int x = GetDeviceCaps(screenDc, LOGPIXELSX); x > 0) dpiX_ = x;
+            if (const int y = GetDeviceCaps(screenDc, LOGPIXELSY); y > 0) dpiY_ = y;
+            ReleaseDC(nullptr, screenDc);
+        }
     }
     ScreenMetrics metrics;
-    metrics.twipsPerPixelX = 1440.0 / (dpiX > 0 ? dpiX : 96);
-    metrics.twipsPerPixelY = 1440.0 / (dpiY > 0 ? dpiY : 96);
+    metrics.twipsPerPixelX = 1440.0 / dpiX_;
+    metrics.twipsPerPixelY = 1440.0 / dpiY_;
     metrics.widthTwips = GetSystemMetrics(SM_CXSCREEN) * metrics.twipsPerPixelX;
     metrics.heightTwips = GetSystemMetrics(SM_CYSCREEN) * metrics.twipsPerPixelY;
     return metrics;

@@ -30,6 +30,8 @@ private:
     // Default-constructed, i.e. never seeded: every run draws the same sequence.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};
+    int dpiX_ = 0;  // read on first use
+    int dpiY_ = 0;
 };
 
 }  // namespace lumo::win32
