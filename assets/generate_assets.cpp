@@ -309,7 +309,8 @@ private:
 };
 
 // BITMAPINFOHEADER; icons and cursors store twice the height (image + mask).
-void infoHeader(Bytes& out, int width, int height, unsigned bitsPerPixel, std::uint32_t imageSize) {
+void infoHeader(Bytes& out, int width, int height, unsigned bitsPerPixel, std::uint32_t imageSize,
+                std::uint32_t paletteSize = 0) {
     out.u32(40);
     out.u32(static_cast<std::uint32_t>(width));
     out.u32(static_cast<std::uint32_t>(height));
@@ -319,7 +320,7 @@ void infoHeader(Bytes& out, int width, int height, unsigned bitsPerPixel, std::u
     out.u32(imageSize);
     out.u32(2835);  // 72 dpi
     out.u32(2835);
-    out.u32(0);
+    out.u32(paletteSize);
     out.u32(0);
 }
 
@@ -340,22 +341,40 @@ Bytes bitRows(int width, int height, const std::function<bool(int x, int y)>& bi
     return out;
 }
 
-Bytes bmp24(const Picture& p, Rgb background) {
-    const std::size_t stride = rowBytes(p.width, 24);
+std::uint32_t packed(Rgb c) { return static_cast<std::uint32_t>(c.r) << 16 | c.g << 8 | c.b; }
+
+// An 8-bit palettized .bmp of the picture laid over `background`. Every pixel
+// keeps its exact colour, so the picture must use at most 256 colours. The
+// background is always in the palette: GDI matches a transparent colour
+// against the nearest palette entry, so without an exact entry for the key
+// some colour of a picture that fills its whole area would vanish.
+std::optional<Bytes> bmp8(const Picture& p, Rgb background) {
+    std::vector<std::uint32_t> flattened;  // 0x00RRGGBB, top row first
+    for (const Pixel& px : p.pixels) flattened.push_back(packed(mix(background, px.colour, px.coverage)));
+    std::vector<std::uint32_t> colours = flattened;  // sorted: the palette, searched by lower_bound
+    colours.push_back(packed(background));
+    std::sort(colours.begin(), colours.end());
+    colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+    if (colours.size() > 256) {
+        std::fprintf(stderr, "a %dx%d picture uses %zu colours, more than 256\n", p.width, p.height, colours.size());
+        return std::nullopt;
+    }
+    const std::size_t stride = rowBytes(p.width, 8);
     const auto imageSize = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(p.height));
+    const auto offset = static_cast<std::uint32_t>(14 + 40 + 4 * colours.size());
     Bytes out;
     out.u8('B'), out.u8('M');
-    out.u32(14 + 40 + imageSize);
+    out.u32(offset + imageSize);
     out.u32(0);
-    out.u32(14 + 40);
-    infoHeader(out, p.width, p.height, 24, imageSize);
+    out.u32(offset);
+    infoHeader(out, p.width, p.height, 8, imageSize, static_cast<std::uint32_t>(colours.size()));
+    for (const std::uint32_t c : colours) out.u32(c);  // RGBQUAD: blue, green, red, 0
     for (int y = p.height - 1; y >= 0; --y) {
         for (int x = 0; x < p.width; ++x) {
-            const Pixel& px = p.at(x, y);
-            const Rgb c = mix(background, px.colour, px.coverage);
-            out.u8(c.b), out.u8(c.g), out.u8(c.r);
+            const std::uint32_t c = flattened[static_cast<std::size_t>(y * p.width + x)];
+            out.u8(static_cast<unsigned>(std::lower_bound(colours.begin(), colours.end(), c) - colours.begin()));
         }
-        out.zeros(stride - static_cast<std::size_t>(p.width) * 3);
+        out.zeros(stride - static_cast<std::size_t>(p.width));
     }
     return out;
 }
@@ -425,9 +444,10 @@ Bytes handCursorFile() {
     return iconFile(2, {{32, 32, 2, 5, 0, image}});
 }
 
-bool write(const std::string& directory, const char* name, const Bytes& bytes) {
+bool write(const std::string& directory, const char* name, const std::optional<Bytes>& bytes) {
+    if (!bytes) return false;
     const std::string path = directory + "/" + name;
-    if (bytes.writeTo(path)) return true;
+    if (bytes->writeTo(path)) return true;
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return false;
 }
@@ -437,10 +457,10 @@ bool write(const std::string& directory, const char* name, const Bytes& bytes) {
 int main(int argc, char** argv) {
     const std::string directory = argc > 1 ? argv[1] : ".";
     const bool ok = write(directory, "app.ico", appIconFile()) && write(directory, "hand.cur", handCursorFile()) &&
-                    write(directory, "mouse.bmp", bmp24(mousePicture(), kKey)) &&
-                    write(directory, "schematic.bmp", bmp24(schematicPicture(), kKey)) &&
-                    write(directory, "pencil.bmp", bmp24(pencilPicture(), kKey)) &&
-                    write(directory, "chat.bmp", bmp24(chatPicture(), kKey)) &&
-                    write(directory, "banner.bmp", bmp24(bannerPicture(), kKey));
+                    write(directory, "mouse.bmp", bmp8(mousePicture(), kKey)) &&
+                    write(directory, "schematic.bmp", bmp8(schematicPicture(), kKey)) &&
+                    write(directory, "pencil.bmp", bmp8(pencilPicture(), kKey)) &&
+                    write(directory, "chat.bmp", bmp8(chatPicture(), kKey)) &&
+                    write(directory, "banner.bmp", bmp8(bannerPicture(), kKey));
     return ok ? 0 : 1;
 }

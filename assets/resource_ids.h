@@ -1,6 +1,6 @@
 /* Resource identifiers of the bundled pictures; shared by app.rc and the win32
-   backend. Every bitmap is 24-bit; pixels of exactly RGB(255,0,255) are
-   transparent and are never drawn. */
+   backend. Every bitmap is 8-bit palettized (its palette always holds the
+   key); pixels of exactly RGB(255,0,255) are transparent and are never drawn. */
 #pragma once
 
 #define IDI_APP 1
