@@ -56,6 +56,9 @@ NativeControl::NativeControl(forms::Control& control, HWND parent, int id, Resou
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), resources.instance(), nullptr));
     if (!window_) return;
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(resources.font(control.font())), FALSE);
+    // A text box takes all that is typed or pasted: the control's default
+    // limit (about 30 000 characters) would silently cut a long paste short.
+    if (control.kind() == forms::ControlKind::TextBox) SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
     applyItems();
     applyValue();
     attached_ = SetWindowSubclass(hwnd(), &NativeControl::subclassProc, kSubclassId,

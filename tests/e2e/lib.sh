@@ -44,9 +44,11 @@ e2e_log() { echo "  [$E2E_TEST] $*" >&2; }
 # is newer than the binary.
 e2e_build_tools() {
   lumo_build_x_tools || return 1
-  local tool
-  for tool in winlist clicktarget taskbarcreated gdicount; do
-    local source=$E2E_DIR/tools/$tool.c binary=$E2E_TOOLS/$tool.exe
+  # Every tool that writes through console_out.h is a Win32 one.
+  local source binary
+  for source in "$E2E_DIR"/tools/*.c; do
+    grep -q '"console_out.h"' "$source" || continue
+    binary=$E2E_TOOLS/$(basename "$source" .c).exe
     if [[ ! -f $binary || $source -nt $binary || $E2E_DIR/tools/console_out.h -nt $binary ]]; then
       x86_64-w64-mingw32-gcc -O2 -Wall -Wextra -municode -DUNICODE -D_UNICODE -D_WIN32_WINNT=0x0A00 \
         -o "$binary" "$source" -luser32 -lgdi32 -s || return 1
@@ -281,11 +283,17 @@ e2e_click_in_window_twips() {
 
 # ---------------------------------------------------------------- input
 
-e2e_move() { xdotool mousemove --sync "$1" "$2"; }
+# xdotool's --sync waits about 15 s for a motion that never comes when the
+# pointer is already there, so a move to the same place is skipped.
+e2e_move() {
+  e2e_pointer
+  [[ $E2E_POINTER_X == "$1" && $E2E_POINTER_Y == "$2" ]] && return 0
+  xdotool mousemove --sync "$1" "$2"
+}
 
 e2e_click() {
   local x=$1 y=$2 button=${3:-1}
-  xdotool mousemove --sync "$x" "$y"
+  e2e_move "$x" "$y"
   # A short pause lets Wine see the pointer arrive before the press.
   sleep 0.1
   xdotool click "$button"
@@ -518,4 +526,124 @@ e2e_open_tray_menu() {
   e2e_move 1 1
   e2e_wait_no_tooltip "$E2E_TIMEOUT"
   e2e_wait_settled "$TITLE_TRAY_MENU"
+}
+
+# ---------------------------------------------------------------- robustness and soak helpers
+
+# Rows of the tray menu, twips from its corner: left top width height.
+readonly E2E_MENU_SHOW_SETTINGS=(360 240 720 180)
+readonly E2E_MENU_HIDE_SETTINGS=(360 600 720 180)
+readonly E2E_MENU_ABOUT=(360 960 720 180)
+readonly E2E_MENU_EXIT=(360 1320 720 180)
+
+
+# Clicks a row of the open tray menu, given by the name of its array.
+e2e_click_tray_menu_row() {
+  local -n row=$1
+  e2e_click_in_window_twips "$E2E_WINDOW" "${row[@]}"
+}
+
+# The Windows process id of the program, from its tray menu window (which
+# lives for the whole run); into E2E_WIN_PID.
+e2e_program_win_pid() {
+  local line
+  line=$(e2e_find_window "$TITLE_TRAY_MENU")
+  [[ -n $line ]] || e2e_fail "no tray menu window to learn the program's process id from"
+  E2E_WIN_PID=$(e2e_field "$line" pid)
+}
+
+# What the program holds right now: E2E_GDI (GDI objects), E2E_WINDOW_COUNT
+# (its windows, top-level and child), E2E_RSS_KB and E2E_ANON_KB (resident
+# and anonymous resident memory of its process, from /proc).
+e2e_sample_resources() {
+  [[ -n ${E2E_WIN_PID:-} ]] || e2e_program_win_pid
+  local counts
+  counts=$(e2e_gdi_count "$E2E_WIN_PID") || e2e_fail "gdicount failed: $counts"
+  read -r _ E2E_GDI _ E2E_WINDOW_COUNT _ <<<"$counts"
+  [[ $E2E_GDI =~ ^[0-9]+$ && $E2E_WINDOW_COUNT =~ ^[0-9]+$ ]] || e2e_fail "unreadable gdicount output: $counts"
+  local status=/proc/${E2E_APP_PID:-none}/status
+  E2E_RSS_KB=$(awk '$1 == "VmRSS:" { print $2 }' "$status" 2>/dev/null)
+  E2E_ANON_KB=$(awk '$1 == "RssAnon:" { print $2 }' "$status" 2>/dev/null)
+  [[ -n $E2E_RSS_KB && -n $E2E_ANON_KB ]] || e2e_fail "cannot read the memory of process ${E2E_APP_PID:-?}"
+}
+
+# One line for reports: "gdi N windows N rss N kB anon N kB".
+e2e_resources_text() {
+  echo "gdi $E2E_GDI windows $E2E_WINDOW_COUNT rss $E2E_RSS_KB kB anon $E2E_ANON_KB kB"
+}
+
+# Puts the UTF-8 text of a file on the clipboard of the Wine prefix.
+e2e_set_clipboard_file() {
+  local output
+  output=$(e2e_helper setclip "$(e2e_winpath "$1")") || e2e_fail "setclip failed: $output"
+}
+
+# The same for a literal text.
+e2e_set_clipboard() {
+  local file=$E2E_TEST_DIR/clipboard.txt
+  printf '%s' "$1" >"$file"
+  e2e_set_clipboard_file "$file"
+}
+
+# Gives the X focus to the Wine window titled exactly $1: Wine reports keys
+# to GetAsyncKeyState only while one of its windows has the X focus.
+e2e_focus_window() {
+  local window
+  window=$(timeout "$E2E_TIMEOUT" xdotool search --sync --limit 1 --name "^$1\$") || e2e_fail "no X window titled '$1'"
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || e2e_fail "cannot activate '$1'"
+}
+
+# How many top-level windows are titled exactly $1.
+e2e_count_windows() {
+  e2e_windows | awk -F'\t' -v title="$1" '$1 == "top" && $7 == title { n++ } END { print n + 0 }'
+}
+
+# The winlist line of the native control of class $4 (Edit, Button ...)
+# whose top-left corner lies $2 $3 twips from the corner of the window of
+# line $1; a text box's text is its title column.
+e2e_find_control() {
+  local parent=$1 class=$4
+  # Twips round to the nearest pixel.
+  local x=$(($(e2e_field "$parent" left) + ($2 + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL))
+  local y=$(($(e2e_field "$parent" top) + ($3 + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL))
+  e2e_windows | awk -F'\t' -v x="$x" -v y="$y" -v class="$class" \
+    '$1 == "child" && $6 == class && $8 == x && $9 == y { print; exit }'
+}
+
+# Calls of Shell_NotifyIconW made by the program so far with message $1
+# (0 add, 1 modify, 2 delete); the program must have been started with
+# WINEDEBUG=trace+systray (e2e_start_program_tracing_tray).
+e2e_tray_calls() {
+  grep -c "Shell_NotifyIconW dwMessage = $1," "$E2E_TEST_DIR/logs/program.log" 2>/dev/null
+}
+
+e2e_start_program_tracing_tray() {
+  WINEDEBUG=trace+systray e2e_start_program
+}
+
+# The whole text of the window (or control) whose winlist line is $1, into
+# E2E_TEXT, and its length in UTF-16 units into E2E_TEXT_LENGTH.
+e2e_window_text() {
+  local output
+  output=$(e2e_helper wintext "$(e2e_field "$1" hwnd)") || e2e_fail "wintext failed: $output"
+  # $(...) took the newlines after an empty text as well.
+  E2E_TEXT_LENGTH=${output%%$'\n'*}
+  E2E_TEXT=
+  [[ $output == *$'\n'* ]] && E2E_TEXT=${output#*$'\n'}
+  return 0
+}
+
+# X-level views of the program's windows: a shown Wine window is a mapped X
+# window. Much cheaper than the window list, for loops that show and hide
+# windows many times. The X id of the shown window titled exactly $1 (empty
+# when none is shown):
+e2e_x_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+e2e_x_shown() { [[ -n $(e2e_x_window "$1") ]]; }
+e2e_x_hidden() { [[ -z $(e2e_x_window "$1") ]]; }
+
+# True when the window titled $1 is shown with its top-left corner at $2,$3.
+e2e_x_at() {
+  local id
+  id=$(e2e_x_window "$1")
+  [[ -n $id && $(xdotool getwindowgeometry --shell "$id" | grep -E '^[XY]=' | tr '\n' ' ') == "X=$2 Y=$3 " ]]
 }

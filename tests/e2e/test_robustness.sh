@@ -1,0 +1,588 @@
+# shellcheck shell=bash disable=SC2034,SC2153  # the control arrays are passed by name
+# Robustness: a long run with hotkeys held, bad and huge input typed and
+# pasted for real, a hammered tray icon, a shell restart message, repeated
+# hiding, showing and reloading of the settings window, every way out
+# leaving no icon behind, and the README's pictures of the four windows.
+#
+# Resource counts come from gdicount.exe (GDI objects from the process's
+# handle table, GetGuiResources being a stub under Wine; windows by
+# enumeration) and memory from /proc/<pid>/status of the program's process.
+
+# Controls of the settings window, twips from its corner (left top width
+# height); controls inside a frame are offset by the frame's corner.
+readonly SETTINGS_CHECK2=(3000 2640 1620 180)   # "使用键盘快捷键", on Frame2's caption
+readonly SETTINGS_CHECK3=(2880 840 1260 180)    # "幻彩指针"
+readonly SETTINGS_OPTION2=(3000 1680 1650 180)  # "急速跟随鼠标", in Frame1
+readonly SETTINGS_OPTION3=(3000 1920 1650 180)  # "手动拖拽鼠标", in Frame1
+readonly SETTINGS_TEXT11=(4200 2880 975 270)    # step box, in Frame2
+readonly SETTINGS_TEXT5=(3360 3720 735 195)     # left-click hotkey box, in Frame2
+readonly SETTINGS_APPLY=(2880 3960 1455 300)    # LumoAnniu20101 "点击打开鼠标"
+readonly SETTINGS_TEXT10=(1800 4750 1935 200)   # chat box
+readonly SETTINGS_CHAT=(3840 4680 1095 300)     # LumoAnniu20104 "发起会话"
+readonly SETTINGS_TEXT9=(1260 5280 2655 270)    # search box
+readonly SETTINGS_SEARCH=(4065 5130 855 450)    # Image6, the search button
+readonly SETTINGS_CLOSE_BOX=(5160 120 255 255)  # Image2
+readonly SETTINGS_ICON=(45 20 480 480)          # Image4: opens the window menu
+readonly WINDOW_MENU_CLOSE=(170 1460 540 180)   # Label16 "x 关闭", in Frame3 at 50,500
+# The key picker Frame4 sits at 120,600 once the window has loaded.
+readonly PICKER_FIRST_ROW=(480 960 3615 180)    # List1's first row, "鼠标左键"
+readonly PICKER_CONFIRM=(4320 1080 855 315)     # LumoAnniu20102 " 确定"
+
+readonly XKEY_UP=111 XKEY_LEFT=113 XKEY_RIGHT=114 XKEY_DOWN=116
+readonly CLICK_TARGET_TITLE="e2e click target"
+
+# ---------------------------------------------------------------- settings window
+
+# Starts the program and waits for its settings window to come to rest; its
+# winlist line is then in SETTINGS.
+open_settings() {
+  e2e_start_and_wait_settings
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+}
+
+# Shows the settings window again with a left click on the tray icon (after
+# an apply this loads it afresh) and waits for it to come to rest.
+reopen_settings() {
+  e2e_tray_click 1
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+}
+
+click_setting() {
+  local -n rect=$1
+  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}" "${2:-1}"
+}
+
+# Ticks "使用键盘快捷键", picks the movement mode given by the name of its
+# array and applies; the settings window unloads. The default is manual
+# dragging: a following virtual mouse (always on top) would follow the
+# pointer onto the tray icon, and under Wine the pointer position over the
+# docked icon is reported a few pixels off, which puts the window under the
+# pointer and takes the test's clicks on the icon. The virtual mouse takes
+# the applied mode on its first upkeep tick, 1.5 s after it loads, and
+# follows the pointer until then: the first apply waits for that tick.
+apply_with_hotkeys() {
+  click_setting "${1:-SETTINGS_OPTION3}"
+  click_setting SETTINGS_CHECK2
+  click_setting SETTINGS_APPLY
+  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
+  e2e_assert_true "the program ended on apply" e2e_program_running
+  if [[ -z ${VIRTUAL_MOUSE_SETTLED:-} ]]; then
+    sleep 3
+    VIRTUAL_MOUSE_SETTLED=1
+  fi
+}
+settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
+
+# The winlist line of the step box into STEP_BOX.
+find_step_box() {
+  STEP_BOX=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT11[0]}" "${SETTINGS_TEXT11[1]}" Edit)
+  [[ -n $STEP_BOX ]] || e2e_fail "no step box in the settings window"
+}
+
+step_box_text() {
+  find_step_box
+  e2e_window_text "$STEP_BOX"
+}
+
+# Waits until the step box holds exactly $1.
+wait_step_box() {
+  local expected=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+  while :; do
+    step_box_text
+    [[ $E2E_TEXT == "$expected" ]] && return 0
+    ((SECONDS >= deadline)) && e2e_fail "step box holds '${E2E_TEXT:0:40}' (${E2E_TEXT_LENGTH} chars), expected '${expected:0:40}' (${#expected} chars)"
+    sleep 0.2
+  done
+}
+
+# Gives the step box the keyboard focus and empties it. The first click on a
+# window that is not yet active may only activate it, so the box is clicked
+# until the emptying shows.
+clear_step_box() {
+  local attempt
+  for attempt in 1 2 3; do
+    click_setting SETTINGS_TEXT11
+    xdotool key End shift+Home Delete
+    sleep 0.3
+    step_box_text
+    [[ -z $E2E_TEXT ]] && return 0
+  done
+  e2e_fail "cannot empty the step box, it holds '${E2E_TEXT:0:40}'"
+}
+
+# ---------------------------------------------------------------- keyboard pointer
+
+# A Wine window that takes the X focus, so that Wine sees the keys.
+start_focus_window() {
+  e2e_start_click_target 20 20 300 100
+  e2e_focus_window "$CLICK_TARGET_TITLE"
+}
+
+# Holds the right-arrow key twice for a moment and checks that the pointer
+# moved by a whole number of steps of $1 pixels each time (the engine moves
+# it by the step on every tick while the key is down).
+expect_step() {
+  local step=$1 attempt before moved
+  e2e_focus_window "$CLICK_TARGET_TITLE"
+  for attempt in 1 2; do
+    e2e_move 200 500
+    sleep 0.3
+    e2e_pointer
+    before=$E2E_POINTER_X
+    e2e_key_down "$XKEY_RIGHT"
+    sleep 0.3
+    e2e_key_up "$XKEY_RIGHT"
+    sleep 0.3
+    e2e_pointer
+    moved=$((E2E_POINTER_X - before))
+    ((moved > 0 && moved % step == 0)) ||
+      e2e_fail "holding the right arrow moved the pointer by $moved px, not a multiple of the step $step"
+    e2e_log "right arrow held: moved $moved px (step $step)"
+  done
+}
+
+# ---------------------------------------------------------------- bad input
+
+test_step_box_takes_only_digits_typed_or_pasted() {
+  open_settings
+  clear_step_box
+  # The key filter drops letters, the minus sign and the point.
+  xdotool type --delay 50 'x-1.2y'
+  wait_step_box 12
+  # Ctrl+V reaches the filter as a control character, which it drops too.
+  e2e_set_clipboard 34
+  xdotool key ctrl+v
+  sleep 0.5
+  wait_step_box 12
+  # A real paste passes every character through the filter.
+  e2e_set_clipboard 'a-5b.6'
+  xdotool key shift+Insert
+  wait_step_box 1256
+  e2e_set_clipboard abc
+  xdotool key shift+Insert
+  sleep 0.5
+  wait_step_box 1256
+  # So does the edit control's own context menu.
+  e2e_set_clipboard '7z'
+  click_setting SETTINGS_TEXT11 3
+  sleep 1
+  xdotool key p
+  wait_step_box 12567
+
+  # Ten thousand digits fit and stay as pasted.
+  local digits
+  digits=$(printf '1234567890%.0s' $(seq 1000))
+  printf '%s' "$digits" >"$E2E_TEST_DIR/digits.txt"
+  clear_step_box
+  e2e_set_clipboard_file "$E2E_TEST_DIR/digits.txt"
+  xdotool key shift+Insert
+  wait_step_box "$digits"
+
+  # Applying a step that no 32-bit number holds leaves the program running.
+  apply_with_hotkeys
+  sleep 1
+  e2e_assert_true "the program ended after applying a 10000-digit step" e2e_program_running
+}
+
+test_bad_step_keeps_previous_step() {
+  open_settings
+  e2e_wait_tray_icon
+  start_focus_window
+  clear_step_box
+  xdotool type 7
+  wait_step_box 7
+  apply_with_hotkeys
+  expect_step 7
+
+  # Each bad step text is applied with hotkeys on; the step stays 7.
+  local case text
+  for case in empty too-large ten-thousand-digits; do
+    case $case in
+      empty) text='' ;;
+      too-large) text=99999999999999999999 ;;
+      ten-thousand-digits) text=$(printf '9%.0s' $(seq 10000)) ;;
+    esac
+    e2e_log "step box: $case"
+    reopen_settings
+    clear_step_box
+    if [[ -n $text ]]; then
+      printf '%s' "$text" >"$E2E_TEST_DIR/step.txt"
+      e2e_set_clipboard_file "$E2E_TEST_DIR/step.txt"
+      xdotool key shift+Insert
+    fi
+    wait_step_box "$text"
+    apply_with_hotkeys
+    expect_step 7
+  done
+
+  # A pasted minus sign is dropped: "-5" becomes the valid step 5.
+  reopen_settings
+  clear_step_box
+  e2e_set_clipboard -5
+  xdotool key shift+Insert
+  wait_step_box 5
+  apply_with_hotkeys
+  expect_step 5
+}
+
+test_huge_texts_and_mouse_button_binding() {
+  open_settings
+  e2e_capture_browser
+  e2e_start_click_target 20 20 300 100
+  # A short chat opens its page: the browser capture works.
+  local chat_box search_box
+  chat_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT10[0]}" "${SETTINGS_TEXT10[1]}" Edit)
+  search_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT9[0]}" "${SETTINGS_TEXT9[1]}" Edit)
+  [[ -n $chat_box && -n $search_box ]] || e2e_fail "no chat or search box in the settings window"
+  click_setting SETTINGS_TEXT10
+  click_setting SETTINGS_TEXT10
+  lumo_wait_until "$E2E_TIMEOUT" box_holds "$chat_box" "" || e2e_fail "clicking the chat box did not empty it"
+  xdotool type lumo
+  click_setting SETTINGS_CHAT
+  lumo_wait_until "$E2E_TIMEOUT" grep -q 'uid=lumo&' "$E2E_URL_LOG" || e2e_fail "the chat with 'lumo' opened no page"
+
+  # 100 000 characters, Chinese and ASCII, pasted whole into the chat box and
+  # the search box. Their addresses are far too long for the shell (Wine's
+  # ShellExecute would overrun a buffer and end the program): they open
+  # nothing, and the program carries on.
+  local text
+  text=$(printf '会话测试abc123%.0s' $(seq 10000))
+  printf '%s' "$text" >"$E2E_TEST_DIR/long.txt"
+  e2e_set_clipboard_file "$E2E_TEST_DIR/long.txt"
+  click_setting SETTINGS_TEXT10
+  xdotool key End shift+Home Delete ctrl+v
+  lumo_wait_until "$E2E_TIMEOUT" box_holds "$chat_box" "$text" ||
+    e2e_fail "the chat box holds $E2E_TEXT_LENGTH of ${#text} pasted characters"
+  click_setting SETTINGS_CHAT
+  click_setting SETTINGS_TEXT9
+  xdotool key ctrl+v
+  lumo_wait_until "$E2E_TIMEOUT" box_holds "$search_box" "$text" ||
+    e2e_fail "the search box holds $E2E_TEXT_LENGTH of ${#text} pasted characters"
+  click_setting SETTINGS_SEARCH
+  sleep 3
+  e2e_assert_true "the program ended on a chat or search of 100000 characters" e2e_program_running
+  e2e_assert_eq 1 "$(grep -c . "$E2E_URL_LOG")" "pages opened in all (only the short chat)"
+  e2e_wait_window "$TITLE_SETTINGS" 1
+
+  # Any row may go to any slot, the mouse buttons too.
+  click_setting SETTINGS_TEXT5
+  lumo_wait_until "$E2E_TIMEOUT" picker_open || e2e_fail "the key picker did not open"
+  click_setting PICKER_FIRST_ROW
+  click_setting PICKER_CONFIRM
+  local left_click_box
+  left_click_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT5[0]}" "${SETTINGS_TEXT5[1]}" Edit)
+  lumo_wait_until "$E2E_TIMEOUT" box_holds "$left_click_box" 鼠标左键 ||
+    e2e_fail "the left-click hotkey box shows '$E2E_TEXT' after choosing the first row"
+  apply_with_hotkeys
+  # The left button is now also the left-click hotkey: while it is held
+  # over another window the program clicks there as well.
+  e2e_move 150 60
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.5
+  xdotool mouseup 1
+  sleep 1
+  e2e_assert_true "the program ended with the left button bound as a hotkey" e2e_program_running
+  # Wine counts the injected release as the button going up, so the program
+  # sees the button down on one tick only: at least one click of its own.
+  local presses
+  presses=$(e2e_clicks | grep -c WM_LBUTTONDOWN)
+  ((presses >= 2)) || e2e_fail "holding the bound left button gave $presses presses, expected the program's own as well"
+}
+# True when the text box of winlist line $1 holds exactly $2.
+box_holds() {
+  e2e_window_text "$1"
+  [[ $E2E_TEXT == "$2" ]]
+}
+picker_open() {
+  e2e_windows | awk -F'\t' '$6 == "ListBox" && $14 == 1 { found = 1 } END { exit !found }'
+}
+
+# ---------------------------------------------------------------- tray icon
+
+test_tray_icon_hammered_and_shell_restart() {
+  e2e_start_program_tracing_tray
+  e2e_wait_window "$TITLE_SETTINGS" 1 "$E2E_START_TIMEOUT"
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+  e2e_wait_tray_icon
+  apply_with_hotkeys
+
+  # Fifty quick left clicks: the first loads the settings window, the rest
+  # show it again.
+  e2e_move "$E2E_ICON_CX" "$E2E_ICON_CY"
+  sleep 0.2
+  xdotool click --repeat 50 --delay 30 1
+  e2e_wait_settled "$TITLE_SETTINGS"
+  sleep 1
+  e2e_assert_true "the program ended under 50 quick clicks on its icon" e2e_program_running
+  e2e_assert_eq 1 "$(e2e_count_windows "$TITLE_SETTINGS")" "settings windows after 50 clicks on the icon"
+  e2e_sample_resources
+  local before
+  before=$(e2e_resources_text)
+  xdotool click --repeat 50 --delay 30 1
+  sleep 2
+  e2e_sample_resources
+  e2e_log "50 more clicks: before $before, after $(e2e_resources_text)"
+  e2e_assert_eq 1 "$(e2e_count_windows "$TITLE_SETTINGS")" "settings windows after 100 clicks on the icon"
+  e2e_assert_eq "${before% rss*}" "gdi $E2E_GDI windows $E2E_WINDOW_COUNT" "GDI objects and windows after 50 more clicks"
+
+  # A restarted shell announces itself with TaskbarCreated; the program adds
+  # its icon again (the shell refuses a duplicate, and the program then
+  # updates it), so there is exactly one icon and it still answers.
+  local adds
+  adds=$(e2e_tray_calls 0)
+  e2e_broadcast_taskbar_created
+  lumo_wait_until "$E2E_TIMEOUT" tray_adds_above "$adds" || e2e_fail "the program did not add its icon again after TaskbarCreated"
+  sleep 1
+  e2e_assert_true "the program ended after TaskbarCreated" e2e_program_running
+  e2e_wait_tray_icon
+  e2e_open_tray_menu
+  e2e_click_tray_menu_row E2E_MENU_HIDE_SETTINGS
+  e2e_wait_window_hidden "$TITLE_SETTINGS"
+}
+tray_adds_above() { (($(e2e_tray_calls 0) > $1)); }
+
+# Hides the settings window with the tray menu's "隐藏设置" and shows it
+# again with a left click on the icon, watching the X windows (the window
+# list is too slow for a hundred rounds). The menu opens up and to the left
+# of the pointer at the icon's centre, at MENU_LEFT, MENU_TOP.
+hide_and_show_settings() {
+  e2e_tray_click 3
+  # The program places the menu by the pointer when the click arrives: the
+  # pointer stays on the icon until the menu is up.
+  lumo_wait_until "$E2E_TIMEOUT" e2e_x_shown "$TITLE_TRAY_MENU" || e2e_fail "the tray menu did not open"
+  e2e_move 1 1
+  lumo_wait_until "$E2E_TIMEOUT" e2e_x_at "$TITLE_TRAY_MENU" "$MENU_LEFT" "$MENU_TOP" ||
+    e2e_fail "the tray menu did not come to rest at $MENU_LEFT,$MENU_TOP"
+  e2e_click $((MENU_LEFT + (E2E_MENU_HIDE_SETTINGS[0] + E2E_MENU_HIDE_SETTINGS[2] / 2) / TWIPS_PER_PIXEL)) \
+    $((MENU_TOP + (E2E_MENU_HIDE_SETTINGS[1] + E2E_MENU_HIDE_SETTINGS[3] / 2) / TWIPS_PER_PIXEL))
+  lumo_wait_until "$E2E_TIMEOUT" e2e_x_hidden "$TITLE_SETTINGS" || e2e_fail "the settings window did not hide"
+  e2e_tray_click 1
+  lumo_wait_until "$E2E_TIMEOUT" e2e_x_shown "$TITLE_SETTINGS" || e2e_fail "the settings window did not show again"
+}
+
+# Fails when the GDI objects or windows sampled now outnumber those of the
+# sample given as "gdi N windows N ...".
+expect_no_growth() {
+  local before=$1 what=$2 gdi windows
+  read -r _ gdi _ windows _ <<<"$before"
+  e2e_sample_resources
+  e2e_log "$what: before $before; after $(e2e_resources_text)"
+  ((E2E_GDI <= gdi)) || e2e_fail "$what: GDI objects grew from $gdi to $E2E_GDI"
+  ((E2E_WINDOW_COUNT <= windows)) || e2e_fail "$what: windows grew from $windows to $E2E_WINDOW_COUNT"
+}
+
+# A hundred rounds, or as many as fit in the test's time limit on a slow
+# machine, but never fewer than thirty.
+test_settings_hide_show_cycles_leak_nothing() {
+  local wanted=${E2E_HIDE_SHOW_CYCLES:-100} least=30 cycles=0
+  local stop_at=$((${E2E_TEST_TIMEOUT:-180} - 30))
+  open_settings
+  e2e_wait_tray_icon
+  e2e_open_tray_menu
+  MENU_LEFT=$E2E_LEFT MENU_TOP=$E2E_TOP
+  e2e_click_tray_menu_row E2E_MENU_SHOW_SETTINGS
+  hide_and_show_settings
+  e2e_sample_resources
+  local before started=$SECONDS
+  before=$(e2e_resources_text)
+  while ((cycles < wanted && (cycles < least || SECONDS < stop_at))); do
+    hide_and_show_settings
+    cycles=$((cycles + 1))
+  done
+  e2e_log "$cycles hide/show cycles took $((SECONDS - started)) s"
+  e2e_assert_true "the program ended while hiding and showing its settings" e2e_program_running
+  e2e_assert_eq 1 "$(e2e_count_windows "$TITLE_SETTINGS")" "settings windows after $cycles cycles"
+  expect_no_growth "$before" "$cycles hide/show cycles"
+}
+
+test_settings_reload_cycles_leak_nothing() {
+  local cycles=${E2E_RELOAD_CYCLES:-15} i
+  open_settings
+  e2e_wait_tray_icon
+  apply_with_hotkeys
+  reopen_settings
+  apply_with_hotkeys
+  e2e_sample_resources
+  local before
+  before=$(e2e_resources_text)
+  for ((i = 1; i <= cycles; i++)); do
+    reopen_settings
+    apply_with_hotkeys
+  done
+  expect_no_growth "$before" "$cycles load/apply/unload cycles"
+}
+
+# ---------------------------------------------------------------- ways out
+
+# The program ends by itself and deleted its icon on the way: Wine's shell
+# drops the icons of a destroyed window anyway, so the trace of the program's
+# own delete call is what shows that the program removed it.
+expect_exit_without_icon() {
+  e2e_wait_program_exit
+  e2e_wait_no_tray_icon
+  (($(e2e_tray_calls 2) >= 1)) || e2e_fail "the program ended without deleting its tray icon"
+}
+
+start_traced_program() {
+  e2e_start_program_tracing_tray
+  e2e_wait_window "$TITLE_SETTINGS" 1 "$E2E_START_TIMEOUT"
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+  e2e_wait_tray_icon
+}
+
+test_close_box_ends_program_without_icon() {
+  start_traced_program
+  click_setting SETTINGS_CLOSE_BOX
+  expect_exit_without_icon
+}
+
+test_window_menu_close_ends_program_without_icon() {
+  start_traced_program
+  click_setting SETTINGS_ICON
+  lumo_wait_until "$E2E_TIMEOUT" window_menu_open || e2e_fail "the window menu did not open"
+  click_setting WINDOW_MENU_CLOSE
+  expect_exit_without_icon
+}
+# The window menu is the frame Frame3 at 50,500 twips, a native child window.
+window_menu_open() {
+  local frame
+  frame=$(e2e_find_control "$SETTINGS" 50 500 LumoFormSurface)
+  [[ -n $frame && $(e2e_field "$frame" visible) == 1 ]]
+}
+
+test_session_end_ends_program_without_icon() {
+  start_traced_program
+  e2e_program_win_pid
+  local output
+  output=$(e2e_helper endsession "$E2E_WIN_PID")
+  e2e_log "endsession: $(tr '\n' ' ' <<<"$output")"
+  expect_exit_without_icon
+}
+
+# ---------------------------------------------------------------- soak
+
+# Holds the next direction key for SOAK_HOLD seconds, then lets go for as
+# long. Opposite directions in turn keep the pointer (and the virtual mouse
+# following it) on the screen.
+soak_turn() {
+  local keys=("$XKEY_RIGHT" "$XKEY_LEFT" "$XKEY_DOWN" "$XKEY_UP")
+  local key=${keys[SOAK_TURNS % 4]}
+  SOAK_TURNS=$((SOAK_TURNS + 1))
+  e2e_key_down "$key"
+  sleep "$SOAK_HOLD"
+  e2e_key_up "$key"
+  sleep "$SOAK_HOLD"
+}
+
+# The program runs with hotkeys on, fast follow, coordinates and the
+# colourful pointer, while a direction key is held half of the time, for $1
+# seconds; GDI objects, windows and memory are sampled after a warm-up and
+# at the end, and every 15 s into soak-report.txt.
+soak_for() {
+  local seconds=$1 hold=${E2E_SOAK_HOLD:-2} slack_kb=${E2E_SOAK_MEMORY_SLACK_KB:-1024}
+  local report=$E2E_TEST_DIR/soak-report.txt
+  open_settings
+  e2e_wait_tray_icon
+  # Coordinates and the colourful pointer are ticked by design.
+  apply_with_hotkeys SETTINGS_OPTION2
+  start_focus_window
+  e2e_move 640 400
+
+  SOAK_TURNS=0 SOAK_HOLD=$hold
+  # Warm-up: the first turns load what the program needs once (fonts,
+  # cached pictures), which is not growth.
+  e2e_pointer
+  local start_x=$E2E_POINTER_X
+  soak_turn
+  e2e_pointer
+  ((E2E_POINTER_X > start_x)) || e2e_fail "holding the right arrow did not move the pointer"
+  soak_turn
+  soak_turn
+  soak_turn
+
+  e2e_sample_resources
+  local start start_gdi=$E2E_GDI start_windows=$E2E_WINDOW_COUNT start_anon=$E2E_ANON_KB
+  start=$(e2e_resources_text)
+  echo "0 s: $start" >"$report"
+  local began=$SECONDS next_sample=$((SECONDS + 15))
+  while ((SECONDS - began < seconds)); do
+    soak_turn
+    e2e_program_running || e2e_fail "the program ended after $((SECONDS - began)) s of soak"
+    if ((SECONDS >= next_sample)); then
+      e2e_sample_resources
+      echo "$((SECONDS - began)) s: $(e2e_resources_text)" >>"$report"
+      next_sample=$((SECONDS + 15))
+    fi
+  done
+  sleep 2
+  e2e_sample_resources
+  local end
+  end=$(e2e_resources_text)
+  echo "end $((SECONDS - began)) s: $end" >>"$report"
+  e2e_log "soak of $((SECONDS - began)) s, $SOAK_TURNS key turns: start $start; end $end"
+  ((E2E_GDI <= start_gdi)) || e2e_fail "GDI objects grew from $start_gdi to $E2E_GDI"
+  ((E2E_WINDOW_COUNT <= start_windows)) || e2e_fail "windows grew from $start_windows to $E2E_WINDOW_COUNT"
+  ((E2E_ANON_KB - start_anon <= slack_kb)) ||
+    e2e_fail "anonymous memory grew by $((E2E_ANON_KB - start_anon)) kB (allowed $slack_kb kB)"
+}
+
+test_soak_short() { soak_for 45; }
+
+# Run by tests/e2e/soak.sh with the length it was given.
+soak_long() { soak_for "${E2E_SOAK_SECONDS:-600}"; }
+
+# ---------------------------------------------------------------- README pictures
+
+# Saves the window of winlist line $1, cropped from the screen, as
+# docs/screenshots/$2.png (no time stamps, so an unchanged picture gives an
+# unchanged file).
+save_window_picture() {
+  local line=$1 name=$2
+  local directory=$LUMO_ROOT/docs/screenshots
+  mkdir -p "$directory"
+  local geometry
+  geometry="$(e2e_field "$line" width)x$(e2e_field "$line" height)+$(e2e_field "$line" left)+$(e2e_field "$line" top)"
+  import -display "$DISPLAY" -window root -crop "$geometry" +repage -strip \
+    -define png:exclude-chunks=date,time "$directory/$name.png" || e2e_fail "cannot save $name.png"
+}
+
+# The menu and the About window are taken before the first apply: a virtual
+# mouse following the pointer could be in the way of the clicks on the icon.
+test_readme_screenshots() {
+  open_settings
+  e2e_wait_tray_icon
+  e2e_move 1 1
+  e2e_wait_no_tooltip
+  sleep 0.5
+  save_window_picture "$SETTINGS" settings-window
+
+  e2e_open_tray_menu
+  save_window_picture "$E2E_WINDOW" tray-menu
+  e2e_click_tray_menu_row E2E_MENU_ABOUT
+  e2e_wait_settled "$TITLE_ABOUT"
+  local about=$E2E_WINDOW
+  e2e_move 1 1
+  e2e_wait_no_tooltip
+  sleep 0.5
+  save_window_picture "$about" about-window
+  # "确定" closes it.
+  e2e_click_in_window_twips "$about" 3840 3840 495 255
+  e2e_wait_window_hidden "$TITLE_ABOUT"
+
+  # A plain arrowhead colour (no colourful pointer) and a fixed pointer make
+  # the picture of the virtual mouse the same on every run.
+  click_setting SETTINGS_CHECK3
+  click_setting SETTINGS_APPLY
+  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
+  e2e_move 400 300
+  # Slow follow puts the tip 10 twips past the pointer: 401,301.
+  e2e_wait_rect "$TITLE_VIRTUAL_MOUSE" 401 301 '*' '*'
+  sleep 2
+  save_window_picture "$E2E_WINDOW" virtual-mouse
+}
