@@ -617,6 +617,7 @@ e2e_tray_calls() {
   grep -c "Shell_NotifyIconW dwMessage = $1," "$E2E_TEST_DIR/logs/program.log" 2>/dev/null
 }
 
+# e2e_start_program with Wine's trace of the program's tray calls in its log.
 e2e_start_program_tracing_tray() {
   WINEDEBUG=trace+systray e2e_start_program
 }

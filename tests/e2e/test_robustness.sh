@@ -1,4 +1,4 @@
-# shellcheck shell=bash disable=SC2034,SC2153  # the control arrays are passed by name
+# shellcheck shell=bash disable=SC2034,SC2153  # arrays passed by name; E2E_* set by lib.sh
 # Robustness: a long run with hotkeys held, bad and huge input typed and
 # pasted for real, a hammered tray icon, a shell restart message, repeated
 # hiding, showing and reloading of the settings window, every way out
@@ -76,6 +76,12 @@ apply_with_hotkeys() {
 }
 settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
 
+# True when the text box of winlist line $1 holds exactly $2.
+box_holds() {
+  e2e_window_text "$1"
+  [[ $E2E_TEXT == "$2" ]]
+}
+
 # The winlist line of the step box into STEP_BOX.
 find_step_box() {
   STEP_BOX=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT11[0]}" "${SETTINGS_TEXT11[1]}" Edit)
@@ -89,13 +95,9 @@ step_box_text() {
 
 # Waits until the step box holds exactly $1.
 wait_step_box() {
-  local expected=$1 deadline=$((SECONDS + E2E_TIMEOUT))
-  while :; do
-    step_box_text
-    [[ $E2E_TEXT == "$expected" ]] && return 0
-    ((SECONDS >= deadline)) && e2e_fail "step box holds '${E2E_TEXT:0:40}' (${E2E_TEXT_LENGTH} chars), expected '${expected:0:40}' (${#expected} chars)"
-    sleep 0.2
-  done
+  find_step_box
+  lumo_wait_until "$E2E_TIMEOUT" box_holds "$STEP_BOX" "$1" ||
+    e2e_fail "step box holds '${E2E_TEXT:0:40}' (${E2E_TEXT_LENGTH} chars), expected '${1:0:40}' (${#1} chars)"
 }
 
 # Gives the step box the keyboard focus and empties it. The first click on a
@@ -165,7 +167,8 @@ test_step_box_takes_only_digits_typed_or_pasted() {
   xdotool key shift+Insert
   sleep 0.5
   wait_step_box 1256
-  # So does the edit control's own context menu.
+  # So does the edit control's own context menu ("&Paste": the test desktop
+  # runs Wine in the C locale).
   e2e_set_clipboard '7z'
   click_setting SETTINGS_TEXT11 3
   sleep 1
@@ -291,11 +294,6 @@ test_huge_texts_and_mouse_button_binding() {
   local presses
   presses=$(e2e_clicks | grep -c WM_LBUTTONDOWN)
   ((presses >= 2)) || e2e_fail "holding the bound left button gave $presses presses, expected the program's own as well"
-}
-# True when the text box of winlist line $1 holds exactly $2.
-box_holds() {
-  e2e_window_text "$1"
-  [[ $E2E_TEXT == "$2" ]]
 }
 picker_open() {
   e2e_windows | awk -F'\t' '$6 == "ListBox" && $14 == 1 { found = 1 } END { exit !found }'
