@@ -4,24 +4,8 @@
 # its centre lies in the lower-right quarter: the menu opens up and to the
 # left of the pointer there.
 
-# Menu item rows of the tray menu window, twips: left top width height.
-readonly MENU_SHOW_SETTINGS=(360 240 720 180)
-readonly MENU_HIDE_SETTINGS=(360 600 720 180)
-readonly MENU_ABOUT=(360 960 720 180)
-readonly MENU_EXIT=(360 1320 720 180)
+# The tray menu window, 1575 twips square.
 readonly MENU_SIZE_PX=$((1575 / TWIPS_PER_PIXEL))
-
-# Right-clicks the tray icon and waits for the menu window to show and come
-# to rest (it shows at its previous place, then moves). The pointer then
-# leaves the icon, so that the icon's tooltip (which pops up over the lower
-# menu rows) is gone before a test clicks an item.
-open_tray_menu() {
-  e2e_tray_click 3
-  e2e_wait_window "$TITLE_TRAY_MENU" 1
-  e2e_move 1 1
-  e2e_wait_no_tooltip
-  e2e_wait_settled "$TITLE_TRAY_MENU"
-}
 
 test_settings_window_appears_at_start() {
   e2e_start_and_wait_settings
@@ -55,9 +39,9 @@ test_hide_from_menu_then_left_click_shows_settings() {
   e2e_wait_settled "$TITLE_SETTINGS"
   local settings_left=$E2E_LEFT settings_top=$E2E_TOP
   e2e_wait_tray_icon
-  open_tray_menu
+  e2e_open_tray_menu
   e2e_screenshot menu >/dev/null
-  e2e_click_in_window_twips "$E2E_WINDOW" "${MENU_HIDE_SETTINGS[@]}"
+  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_HIDE_SETTINGS[@]}"
   e2e_wait_window_hidden "$TITLE_SETTINGS"
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
   # Hidden, not closed: the window still exists.
@@ -71,7 +55,7 @@ test_hide_from_menu_then_left_click_shows_settings() {
 test_right_click_opens_menu_above_left_of_pointer() {
   e2e_start_and_wait_settings
   e2e_wait_tray_icon
-  open_tray_menu
+  e2e_open_tray_menu
   # The right-click was at the icon's centre, in the lower-right quarter:
   # left = x*15 - 1500 twips, top = y*15 - 1800 twips, so the bottom-right
   # corner is 5 px right of and 15 px above the pointer.
@@ -85,8 +69,8 @@ test_right_click_opens_menu_above_left_of_pointer() {
 test_exit_from_menu_ends_program_and_removes_icon() {
   e2e_start_and_wait_settings
   e2e_wait_tray_icon
-  open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${MENU_EXIT[@]}"
+  e2e_open_tray_menu
+  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_EXIT[@]}"
   e2e_wait_program_exit
   e2e_wait_no_tray_icon
   e2e_assert_eq "" "$(e2e_find_window "$TITLE_SETTINGS")" "settings window after exit"
@@ -100,21 +84,21 @@ test_shell_restart_message_keeps_one_icon() {
   e2e_assert_true "the program ended after TaskbarCreated" e2e_program_running
   e2e_wait_tray_icon
   # The icon still answers.
-  open_tray_menu
+  e2e_open_tray_menu
 }
 
 test_menu_items_show_settings_and_about() {
   e2e_start_and_wait_settings
   e2e_wait_tray_icon
-  open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${MENU_HIDE_SETTINGS[@]}"
+  e2e_open_tray_menu
+  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_HIDE_SETTINGS[@]}"
   e2e_wait_window_hidden "$TITLE_SETTINGS"
-  open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${MENU_SHOW_SETTINGS[@]}"
+  e2e_open_tray_menu
+  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_SHOW_SETTINGS[@]}"
   e2e_wait_window "$TITLE_SETTINGS" 1
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
-  open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${MENU_ABOUT[@]}"
+  e2e_open_tray_menu
+  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_ABOUT[@]}"
   e2e_wait_window "$TITLE_ABOUT" 1
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
 }
