@@ -16,12 +16,7 @@ SharedState boundState() {
     SharedState state;
     state.hotkeysEnabled = 1;
     state.stepPixels = 3;
-    state.keyUp = 38;
-    state.keyDown = 40;
-    state.keyLeft = 37;
-    state.keyRight = 39;
-    state.keyLeftClick = 96;
-    state.keyRightClick = 110;
+    lumo::bindDefaultKeys(state);
     return state;
 }
 
