@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "bench/bound_state.h"
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/pointer_engine.h"
 
@@ -12,13 +13,7 @@ namespace {
 using lumo::SharedState;
 using lumo::sim::SimPlatform;
 
-SharedState boundState() {
-    SharedState state;
-    state.hotkeysEnabled = 1;
-    state.stepPixels = 3;
-    lumo::bindDefaultKeys(state);
-    return state;
-}
+using lumo::bench::boundState;
 
 // The simulated platform logs every call; clearing the logs now and then (with
 // the clock stopped) keeps their memory bounded without reallocating.

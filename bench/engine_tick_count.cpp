@@ -15,6 +15,7 @@
 #include <cstring>
 #include <new>
 
+#include "bench/bound_state.h"
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/pointer_engine.h"
 
@@ -35,13 +36,7 @@ namespace {
 using lumo::SharedState;
 using lumo::sim::SimPlatform;
 
-SharedState boundState() {
-    SharedState state;
-    state.hotkeysEnabled = 1;
-    state.stepPixels = 3;
-    lumo::bindDefaultKeys(state);
-    return state;
-}
+using lumo::bench::boundState;
 
 int usage() {
     std::fprintf(stderr, "usage: engine_tick_count <up|one|all> <ticks 0..1000000>\n");
