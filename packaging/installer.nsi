@@ -182,13 +182,10 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
+; The folder goes last, so that a script waiting for it to vanish knows the
+; uninstall is complete.
 Section "Uninstall"
   Call un.CloseRunningCopies
-  Delete "$INSTDIR\${EXE_NAME}"
-  Delete "$INSTDIR\${GUIDE_NAME}"
-  Delete "$INSTDIR\${UNINSTALLER_NAME}"
-  ; Only if empty: files the user put there stay.
-  RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${SHORTCUT_NAME}"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
   ; The Run value only if it starts this copy (another installation, per
@@ -197,6 +194,11 @@ Section "Uninstall"
   ${If} $0 == '"$INSTDIR\${EXE_NAME}"'
     DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
   ${EndIf}
+  Delete "$INSTDIR\${EXE_NAME}"
+  Delete "$INSTDIR\${GUIDE_NAME}"
+  Delete "$INSTDIR\${UNINSTALLER_NAME}"
+  ; Only if empty: files the user put there stay.
+  RMDir "$INSTDIR"
 SectionEnd
 
 Function un.onInit
