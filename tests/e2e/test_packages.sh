@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # The downloads of build/dist (scripts/package.sh): the installer's silent
 # install, the installed program, the upgrade over a running copy and the
-# silent uninstall, per machine and per user; the x86 zip under 32-bit Wine
-# (the wine32 loader in the 64-bit prefix).
+# silent uninstall, per machine and per user, on 64-bit and on 32-bit
+# Windows; the x86 zip under 32-bit Wine in the 64-bit prefix (WoW64).
 
 PKG_VERSION=$(sed -n 's/^project(LumoMouse VERSION \([0-9.]*\) .*/\1/p' "$LUMO_ROOT/CMakeLists.txt")
 PKG_DIST=$LUMO_ROOT/build/dist
@@ -110,6 +110,33 @@ test_package_installs_for_all_users_starts_and_uninstalls_cleanly() {
   pkg_uninstall "$win_dir"
   e2e_wait_program_exit
   e2e_wait_no_tray_icon
+  pkg_check_removed "$start_menu"
+}
+
+# A 32-bit Windows: a fresh win32 prefix (about 10 s) in place of the test's
+# 64-bit copy. The Win32 test helpers are 64-bit and cannot run there; the
+# tray icon is seen from the X side.
+pkg_use_win32_prefix() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w
+  rm -rf "$WINEPREFIX"
+  export WINEARCH=win32
+  wineboot -i >"$E2E_TEST_DIR/logs/wineboot-win32.log" 2>&1 || e2e_fail "could not make a win32 prefix"
+  wineserver -p
+}
+
+test_package_installs_x86_exe_on_32bit_windows() {
+  pkg_use_win32_prefix
+  local win_dir='C:\Program Files\LumoMouse' start_menu
+  start_menu=$(pkg_unix_path "ProgramData/Microsoft/Windows/Start Menu/Programs")
+  pkg_install
+  pkg_check_installed "$win_dir" "$start_menu" HKLM
+  E2E_EXE=$(pkg_unix_path "$win_dir\LumoMouse.exe")
+  e2e_assert_eq 014c "$(pkg_pe_machine "$E2E_EXE")" "machine of the installed exe"
+  e2e_start_program
+  e2e_wait_tray_icon "$E2E_START_TIMEOUT"
+  pkg_uninstall "$win_dir"
+  e2e_wait_program_exit
   pkg_check_removed "$start_menu"
 }
 
