@@ -132,18 +132,33 @@ Section "!${PRODUCT_NAME}" SecProgram
   SectionIn RO
   Call CloseRunningCopies
   SetOutPath "$INSTDIR"
-  ${If} ${RunningX64}
-  ${AndIfNot} ${IsNativeARM64}
-    File "/oname=${EXE_NAME}" "${EXE_X64}"
-  ${Else}
-    File "/oname=${EXE_NAME}" "${EXE_X86}"
-  ${EndIf}
   File "/oname=${GUIDE_NAME}" "${GUIDE}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER_NAME}"
   CreateShortcut "$SMPROGRAMS\${SHORTCUT_NAME}" "$INSTDIR\${EXE_NAME}"
+  ; An upgrade without "start with Windows" takes back an earlier tick.
+  DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+SectionEnd
 
-  ; "Apps & features". The uninstaller is told the mode it was installed
-  ; in, so that it cleans the same registry hive and Start menu.
+; One exe per hidden section: .onInit keeps the one for this machine, so
+; the space shown is that of what is installed.
+Section "-x64" SecExeX64
+  File "/oname=${EXE_NAME}" "${EXE_X64}"
+SectionEnd
+
+Section "-x86" SecExeX86
+  File "/oname=${EXE_NAME}" "${EXE_X86}"
+SectionEnd
+
+; Per user even for a per-machine installation: it is the installing user
+; who asked for it. The program itself reads no registry value.
+Section /o "开机时自动启动" SecAutostart
+  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE_NAME}"'
+SectionEnd
+
+; "Apps & features", last so that the size counts every file. The
+; uninstaller is told the mode it was installed in, so that it cleans the
+; same registry hive and Start menu.
+Section "-AppsAndFeatures"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -155,15 +170,6 @@ Section "!${PRODUCT_NAME}" SecProgram
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
-
-  ; An upgrade without "start with Windows" takes back an earlier tick.
-  DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
-SectionEnd
-
-; Per user even for a per-machine installation: it is the installing user
-; who asked for it. The program itself reads no registry value.
-Section /o "开机时自动启动" SecAutostart
-  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE_NAME}"'
 SectionEnd
 
 Function .onInit
@@ -173,6 +179,12 @@ Function .onInit
   !insertmacro MULTIUSER_INIT
   ${If} $2 != ""
     StrCpy $INSTDIR "$2"
+  ${EndIf}
+  ${If} ${RunningX64}
+  ${AndIfNot} ${IsNativeARM64}
+    SectionSetFlags ${SecExeX86} 0
+  ${Else}
+    SectionSetFlags ${SecExeX64} 0
   ${EndIf}
   ${GetParameters} $0
   ClearErrors
