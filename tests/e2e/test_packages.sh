@@ -51,7 +51,7 @@ pkg_check_installed() {
 }
 
 # A Windows path as regedit writes it in a .reg file.
-pkg_reg_text() { sed 's/\\/\\\\/g' <<<"$1"; }
+pkg_reg_text() { echo "${1//\\/\\\\}"; }
 
 # The Unix path of a Windows path on C: or of a path relative to drive_c.
 pkg_unix_path() {
