@@ -9,7 +9,8 @@
 #
 # The version is the one of project() in CMakeLists.txt. Quiet: prints only
 # the files it made; the build output goes to build/logs/package.log and is
-# shown when a step fails. Needs the packages of scripts/install-deps.sh.
+# shown when a step fails. Installs the packages first (scripts/install-deps.sh,
+# silent when all are there).
 #
 # Signing hook: nothing is signed. Whoever holds a code-signing certificate
 # sets LUMO_SIGN_COMMAND to a command that signs, in place, the file named by
@@ -19,6 +20,7 @@
 # (inside makensis) and on the installer.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+bash scripts/install-deps.sh
 
 version=$(sed -n 's/^project(LumoMouse VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "package: no x.y.z version in CMakeLists.txt" >&2; exit 1; }
