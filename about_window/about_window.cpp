@@ -3,6 +3,7 @@
 #include <string>
 
 #include "about_window/about_config.h"
+#include "lumo_version.h"
 #include "platform/units.h"
 
 namespace lumo {
@@ -113,7 +114,7 @@ void AboutWindow::designTexts() {
     Label2->setForeColor(kProductRed);
     Label10 = add<forms::Label>("Label10", nullptr);
     Label10->move(1680, 720, 810, 180);
-    Label10->setText("版本(1.1)");
+    Label10->setText("版本(" LUMO_VERSION_SHORT_TEXT ")");
     Label10->setForeColor(kVersionPurple);
 
     Text3 = addTextPanel("Text3", 1000, 615, kDescription);

@@ -7,32 +7,49 @@ set -euo pipefail
 packages=(
   cmake g++ make clang libclang-rt-14-dev valgrind
   googletest libgtest-dev libbenchmark-dev
-  mingw-w64 wine wine64
+  mingw-w64 wine wine64 wine32:i386
   xvfb x11-utils xdotool openbox trayer x11-xserver-utils numlockx libxtst-dev libx11-dev
   imagemagick fonts-wqy-microhei
+  nsis python3
 )
 
+# wine32 (the x86 exe and the installer's x86 path under Wine) is an i386
+# package: dpkg must know that architecture first.
+need_i386=0
+dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+
 # One dpkg-query for all of them; a package dpkg has never heard of is missing.
-installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
+# Names are compared with their architecture, as "name:arch" (arch "all" for
+# architecture-independent packages).
+native=$(dpkg --print-architecture)
+installed=$(dpkg-query -W -f='${Package}:${Architecture} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for pkg in "${packages[@]}"; do
-  if ! grep -qx "$pkg install ok installed" <<<"$installed"; then
+  qualified=$pkg
+  [[ $pkg == *:* ]] || qualified=$pkg:$native
+  if ! grep -qxF -e "$qualified install ok installed" -e "${pkg%%:*}:all install ok installed" <<<"$installed"; then
     missing+=("$pkg")
   fi
 done
 
-if ((${#missing[@]} == 0)); then
+if ((${#missing[@]} == 0 && need_i386 == 0)); then
   exit 0
 fi
 
 if [[ $(id -u) -ne 0 ]]; then
-  echo "install-deps: missing packages: ${missing[*]}" >&2
+  ((need_i386)) && echo "install-deps: the i386 architecture is not added (dpkg --add-architecture i386)" >&2
+  ((${#missing[@]})) && echo "install-deps: missing packages: ${missing[*]}" >&2
   echo "install-deps: run this script as root (or install them with apt-get)" >&2
   exit 1
 fi
 
-echo "install-deps: installing ${missing[*]} (this can take a few minutes)"
 export DEBIAN_FRONTEND=noninteractive
+if ((need_i386)); then
+  echo "install-deps: adding the i386 architecture (for wine32)"
+  dpkg --add-architecture i386
+fi
+((${#missing[@]} == 0)) && exit 0
+echo "install-deps: installing ${missing[*]} (this can take a few minutes)"
 apt-get update -qq
 apt-get install -y -qq "${missing[@]}" >/dev/null
 echo "install-deps: done"

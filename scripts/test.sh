@@ -4,7 +4,10 @@
 #   2. AddressSanitizer/UBSan build + unit tests (build/asan)
 #   3. a short fuzzing round of every fuzz target (fuzz/run.sh, 10 s each)
 #   4. cross build of LumoMouse.exe (build/win64)
-#   5. end-to-end tests of the exe under Wine (tests/e2e/run-all.sh)
+#   5. the x86 build and the packages: zips, installer, checksums
+#      (scripts/package.sh -> build/dist)
+#   6. end-to-end tests of the exe and the packages under Wine
+#      (tests/e2e/run-all.sh)
 # Keeps going after a failed step, exits non-zero if any step failed, and
 # ends with the e2e line "N passed, M failed".
 set -uo pipefail
@@ -47,7 +50,11 @@ step "sanitizer build and unit tests" unit_tests build/asan -DLUMO_SANITIZE=ON
 step "short fuzzing round" bash fuzz/run.sh 10
 
 e2e_summary=""
-if step "cross build (LumoMouse.exe)" cross_build; then
+cross_built=0
+step "cross build (LumoMouse.exe)" cross_build && cross_built=1
+# The package tests fail on their own when there is no package.
+step "packages (scripts/package.sh)" bash scripts/package.sh
+if ((cross_built)); then
   echo "=== e2e tests under Wine"
   bash tests/e2e/run-all.sh 2>&1 | tee build/logs/e2e.log
   e2e_status=${PIPESTATUS[0]}

@@ -18,8 +18,9 @@ LUMO_WINE_DIR=${LUMO_WINE_DIR:-$LUMO_ROOT/build/wine}
 LUMO_LOG_DIR=${LUMO_LOG_DIR:-$LUMO_ROOT/build/logs}
 LUMO_TOOLS_DIR=${LUMO_TOOLS_DIR:-$LUMO_ROOT/build/e2e}
 LUMO_SCREEN=${LUMO_SCREEN:-1280x800x24}
-# Bump when the template's settings change, so old templates are rebuilt.
-LUMO_TEMPLATE_VERSION=1
+# Bump when the template's settings change, so old templates are rebuilt
+# (2: made with wine32 present, so 32-bit programs run in the 64-bit prefix).
+LUMO_TEMPLATE_VERSION=2
 
 lumo_log() { echo "[wine-env] $*" >&2; }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "lumo_version.h"
 #include "platform/platform.h"
 
 namespace lumo {
@@ -15,7 +16,7 @@ struct AppVersion {
     int minor;
     int revision;
 };
-inline constexpr AppVersion kAppVersion{1, 1, 0};
+inline constexpr AppVersion kAppVersion{LUMO_VERSION_MAJOR, LUMO_VERSION_MINOR, LUMO_VERSION_PATCH};
 
 // The message the shell sends to the owner window for events over the icon
 // (WM_APP + 1, clear of every system mouse message).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "about_window/about_config.h"
+#include "lumo_version.h"
 #include "platform/sim/sim_backend.h"
 
 namespace {
@@ -40,7 +41,7 @@ TEST_F(AboutWindowTest, OpensFramelessAtItsDesignedSizeInTheMiddleOfTheScreen) {
 
     EXPECT_EQ(about.Label1->text(), "Lumo系列软件");
     EXPECT_EQ(about.Label2->text(), "Lumo桌面小鼠标");
-    EXPECT_EQ(about.Label10->text(), "版本(1.1)");
+    EXPECT_EQ(about.Label10->text(), "版本(" LUMO_VERSION_SHORT_TEXT ")");
     EXPECT_EQ(about.Text3->text(),
               "功能简介：\r\n适合触屏PC计算机使用的鼠标，或者没有鼠标硬件的\r\n"
               "PC计算机！使用的一个虚拟鼠标！可以用键盘控制鼠\r\n标的移动！\r\n");

@@ -30,7 +30,7 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
     ASSERT_EQ(platform.trayCalls.size(), 1u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[0].data.owner, app.trayMenu.handle());
-    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 1.1.0)");
+    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
     EXPECT_EQ(app.state.keyUp, 38);
     // Nothing polls the keyboard before the first apply.
     platform.setKeyDown(38, true);
