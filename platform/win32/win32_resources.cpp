@@ -42,10 +42,7 @@ UniqueBitmap scaledCopy(HBITMAP source, const BITMAP& info, int width, int heigh
     const UniqueMemoryDc from(CreateCompatibleDC(screen.get())), to(CreateCompatibleDC(screen.get()));
     if (!scaled || !from || !to) return nullptr;
     const SelectedObject selectedFrom(from.get(), source), selectedTo(to.get(), scaled.get());
-    const int mode = keyed ? COLORONCOLOR : HALFTONE;
-    // Set on both ends: GDI takes the destination's mode, Wine's TransparentBlt looked at the source's.
-    SetStretchBltMode(from.get(), mode);
-    SetStretchBltMode(to.get(), mode);
+    SetStretchBltMode(to.get(), keyed ? COLORONCOLOR : HALFTONE);
     SetBrushOrgEx(to.get(), 0, 0, nullptr);  // HALFTONE needs it set after the mode
     if (!StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, info.bmWidth, std::abs(info.bmHeight), SRCCOPY)) {
         return nullptr;
