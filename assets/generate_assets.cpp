@@ -2,56 +2,47 @@
 // embeds (.bmp, .ico, .cur). Built and run by regenerate.sh on the developer's
 // machine; its outputs are committed, so the cross build never runs it.
 //
-// Every picture is a shader: a function from a point (in pixels) to a colour,
-// or to nothing where the picture is transparent. Pictures with a light
-// background are supersampled for smooth edges; pictures on the magenta
-// colour key are sampled once per pixel, so no edge pixel is ever a blend of
-// the key and the picture (a blend would show as a pink fringe).
+// Every picture is a shader: a function from a point (in the picture's own
+// units, its pixels at 100 %) to a colour, or to nothing where the picture is
+// transparent. Each picture is drawn afresh for every rendering the program
+// picks from (platform/win32/picture_scale.h), with its shapes scaled, so
+// edges fall on the pixels of that rendering instead of being enlarged
+// pixels. Pictures with a light background are supersampled for smooth
+// edges; pictures on the magenta colour key are sampled once per pixel, so
+// no edge pixel is ever a blend of the key and the picture (a blend would
+// show as a pink fringe).
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "assets/image_files.h"
+#include "platform/win32/picture_scale.h"
 
 namespace {
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-};
+using assets::Bytes;
+using assets::mix;
+using assets::Picture;
+using assets::Pixel;
+using assets::Rgb;
+using lumo::win32::renderedPixels;
 
 constexpr Rgb kKey{255, 0, 255};  // transparent wherever the program draws a bitmap
 constexpr Rgb kWhite{255, 255, 255};
-
-Rgb mix(Rgb a, Rgb b, double t) {
-    const auto channel = [t](std::uint8_t x, std::uint8_t y) {
-        return static_cast<std::uint8_t>(std::lround(x + (y - x) * std::clamp(t, 0.0, 1.0)));
-    };
-    return {channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
-}
+constexpr Rgb kBlack{0, 0, 0};
 
 // ---------------------------------------------------------------- rendering
 
 using Shader = std::function<std::optional<Rgb>(double x, double y)>;
 
-struct Pixel {
-    Rgb colour;
-    double coverage = 0;  // share of the pixel's samples the shader painted
-};
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<Pixel> pixels;  // top row first
-    const Pixel& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
-
-Picture render(int width, int height, int samplesPerAxis, const Shader& shade) {
+// `width` x `height` pixels of a picture drawn `scale` times its own units.
+Picture render(int width, int height, int samplesPerAxis, double scale, const Shader& shade) {
     Picture picture{width, height, std::vector<Pixel>(static_cast<std::size_t>(width * height))};
     const int samples = samplesPerAxis * samplesPerAxis;
     for (int y = 0; y < height; ++y) {
@@ -61,7 +52,7 @@ Picture render(int width, int height, int samplesPerAxis, const Shader& shade) {
             for (int s = 0; s < samples; ++s) {
                 const double sx = x + (s % samplesPerAxis + 0.5) / samplesPerAxis;
                 const double sy = y + (s / samplesPerAxis + 0.5) / samplesPerAxis;
-                if (const auto c = shade(sx, sy)) {
+                if (const auto c = shade(sx / scale, sy / scale)) {
                     r += c->r, g += c->g, b += c->b;
                     ++painted;
                 }
@@ -75,6 +66,19 @@ Picture render(int width, int height, int samplesPerAxis, const Shader& shade) {
         }
     }
     return picture;
+}
+
+// A picture of `width` x `height` units at 100 %, rendered at `percent`.
+Picture renderAt(int percent, int width, int height, int samplesPerAxis, const Shader& shade) {
+    return render(renderedPixels(width, percent), renderedPixels(height, percent), samplesPerAxis, percent / 100.0,
+                  shade);
+}
+
+// A line `units` wide at 100 % as a whole number of pixels at `percent`, in
+// units: one-sample pictures have no half pixels to show a fraction with.
+double wholePixels(double units, int percent) {
+    const double scale = percent / 100.0;
+    return std::max(1.0, std::round(units * scale)) / scale;
 }
 
 // ----------------------------------------------------------------- geometry
@@ -132,6 +136,7 @@ struct MouseStyle {
     Rgb outline, leftButton, rightButton, body, seam, wheelRim, wheel, wheelRidge, shade;
     double outlineWidth;  // in mouse units
     double seamWidth;
+    double ridgeHeight = 1;  // of each stripe on the wheel
 };
 
 std::optional<Rgb> shadeMouse(double x, double y, const MouseStyle& style) {
@@ -139,7 +144,7 @@ std::optional<Rgb> shadeMouse(double x, double y, const MouseStyle& style) {
     if (!inMouseOutline(x, y, style.outlineWidth)) return style.outline;
     if (inWheel(x, y, 0)) {
         if (!inWheel(x, y, style.seamWidth)) return style.wheelRim;
-        return static_cast<int>(std::floor(y)) % 2 == 0 ? style.wheelRidge : style.wheel;
+        return static_cast<int>(std::floor(y / style.ridgeHeight)) % 2 == 0 ? style.wheelRidge : style.wheel;
     }
     const double halfSeam = style.seamWidth / 2;
     if (std::abs(y - kSeam) < halfSeam || (y < kSeam && std::abs(x - kSeam) < halfSeam)) return style.seam;
@@ -152,22 +157,24 @@ std::optional<Rgb> shadeMouse(double x, double y, const MouseStyle& style) {
 
 // ----------------------------------------------------------------- pictures
 
-// 50 x 57 white mouse on the colour key, one sample per pixel: hard edges.
-Picture mousePicture() {
+// The 50 x 57 white mouse of the virtual mouse window, on the colour key, one
+// sample per pixel: hard edges.
+Picture mousePicture(int percent) {
+    const double line = wholePixels(1.0, percent);
     const MouseStyle style{{128, 128, 128}, kWhite, kWhite, kWhite, {176, 176, 176}, {112, 112, 112},
-                           {200, 200, 200}, {160, 160, 160}, {214, 214, 222}, 1.0, 1.0};
-    return render(50, 57, 1, [&](double x, double y) { return shadeMouse(x, y, style); });
+                           {200, 200, 200}, {160, 160, 160}, {214, 214, 222}, line, line, line};
+    return renderAt(percent, 50, 57, 1, [&](double x, double y) { return shadeMouse(x, y, style); });
 }
 
 // 173 x 174 diagram of the same mouse: the click zones and the drag area in
 // the colours the settings window names (green left, blue right, yellow drag).
-Picture schematicPicture() {
+Picture schematicPicture(int percent) {
     constexpr double scale = 2.8;
     const double originX = (173 - kMouseWidth * scale) / 2, originY = (174 - kMouseHeight * scale) / 2;
     const MouseStyle style{{70, 70, 70},     {96, 200, 96},    {128, 160, 255}, {255, 226, 64},   {70, 70, 70},
                            {70, 70, 70},     {190, 190, 190},  {150, 150, 150}, {120, 120, 120}, 0.9, 0.55};
     const Rgb background{248, 248, 252};
-    return render(173, 174, 4, [&](double x, double y) -> std::optional<Rgb> {
+    return renderAt(percent, 173, 174, 4, [&](double x, double y) -> std::optional<Rgb> {
         if (auto c = shadeMouse((x - originX) / scale, (y - originY) / scale, style)) return c;
         return background;
     });
@@ -178,13 +185,13 @@ Picture appIcon(int size) {
     const double s = size;
     const double scale = s * 0.74 / kMouseHeight;
     const double originX = (s - kMouseWidth * scale) / 2, originY = (s - kMouseHeight * scale) / 2;
-    // Strokes of about one device pixel whatever the size.
-    const double pixel = 1.0 / scale;
+    // Strokes of about one device pixel up to 48 pixels, thicker in the large icons.
+    const double pixel = std::max(1.0, s / 48) / scale;
     const MouseStyle style{{40, 70, 130},  kWhite,          kWhite,          kWhite,         {130, 150, 185},
                            {70, 90, 130},  {150, 165, 190}, {110, 125, 155}, {215, 225, 240}, 0.9 * pixel,
                            0.8 * pixel};
     const Rgb top{80, 160, 245}, bottom{20, 90, 200};
-    return render(size, size, 4, [&](double x, double y) -> std::optional<Rgb> {
+    return render(size, size, 4, 1, [&](double x, double y) -> std::optional<Rgb> {
         if (!inRoundedRect(x, y, 0.02 * s, 0.02 * s, 0.98 * s, 0.98 * s, 0.22 * s)) return std::nullopt;
         if (auto c = shadeMouse((x - originX) / scale, (y - originY) / scale, style)) return c;
         return mix(top, bottom, y / s);
@@ -192,9 +199,9 @@ Picture appIcon(int size) {
 }
 
 // 32 x 32 green pencil lying from the lower left (its point) to the upper right.
-Picture pencilPicture() {
+Picture pencilPicture(int percent) {
     const double tipX = 2.5, tipY = 29.5;
-    return render(32, 32, 1, [=](double x, double y) -> std::optional<Rgb> {
+    return renderAt(percent, 32, 32, 1, [=](double x, double y) -> std::optional<Rgb> {
         const double along = ((x - tipX) - (y - tipY)) / std::sqrt(2.0);
         const double across = ((x - tipX) + (y - tipY)) / std::sqrt(2.0);
         constexpr double halfWidth = 4.2, coneLength = 9, length = 37;
@@ -219,8 +226,8 @@ Picture pencilPicture() {
 }
 
 // 16 x 16 round blue face beside the chat box.
-Picture chatPicture() {
-    return render(16, 16, 1, [](double x, double y) -> std::optional<Rgb> {
+Picture chatPicture(int percent) {
+    return renderAt(percent, 16, 16, 1, [](double x, double y) -> std::optional<Rgb> {
         const double r = std::hypot(x - 8, y - 8);
         if (r > 7.6) return std::nullopt;
         if (r > 6.7) return Rgb{20, 70, 160};
@@ -233,12 +240,12 @@ Picture chatPicture() {
 // 325 x 49 search banner: the shop's orange logo tile at the left, a white
 // input field under the search box from x = 76, and an orange search button
 // (a magnifier) under the button's hot area at x = 263..320.
-Picture bannerPicture() {
+Picture bannerPicture(int percent) {
     const Rgb orange{255, 102, 0}, lightOrange{255, 140, 30};
     const auto orangeFill = [&](double y, double top, double bottom) {
         return mix(lightOrange, orange, (y - top) / (bottom - top));
     };
-    return render(325, 49, 3, [&](double x, double y) -> std::optional<Rgb> {
+    return renderAt(percent, 325, 49, 3, [&](double x, double y) -> std::optional<Rgb> {
         // Logo tile with a white mark in the manner of the character 淘:
         // three water drops at the left, a hooked frame and a small cross inside.
         if (inRoundedRect(x, y, 5, 4.5, 45, 44.5, 7)) {
@@ -262,192 +269,72 @@ Picture bannerPicture() {
     });
 }
 
-// 32 x 32 pointing hand: '#' black, 'o' white, anything else transparent.
-// The index fingertip is at the hot spot (5, 0).
-constexpr std::array<std::string_view, 32> kHandRows = {
-    "     ##",
-    "    #oo#",
-    "    #oo#",
-    "    #oo#",
-    "    #oo#",
-    "    #oo###",
-    "    #oo#oo###",
-    "    #oo#oo#oo##",
-    "    #oo#oo#oo#o#",
-    "##  #oo#oo#oo#oo#",
-    "#o# #oooooooo#oo#",
-    "#oo##ooooooooooo#",
-    " #oo#ooooooooooo#",
-    " #ooooooooooooooo#",
-    "  #oooooooooooooo#",
-    "  #ooooooooooooo#",
-    "   #oooooooooooo#",
-    "   #ooooooooooo#",
-    "    #oooooooooo#",
-    "    #oooooooooo#",
-    "    ############",
-};
+// ------------------------------------------------------------ the hand pointer
+
+// Signed distances (negative inside) of the shapes the hand is made of. The
+// smallest of them is the hand's outline, and its depth inside where the
+// shapes overlap deeply enough (they all do by more than the outline's width).
+double capsuleDistance(double x, double y, double ax, double ay, double bx, double by, double radius) {
+    const double vx = bx - ax, vy = by - ay;
+    const double t = clampTo(((x - ax) * vx + (y - ay) * vy) / (vx * vx + vy * vy), 0, 1);
+    return std::hypot(x - (ax + t * vx), y - (ay + t * vy)) - radius;
+}
+
+double boxDistance(double x, double y, double left, double top, double right, double bottom, double radius) {
+    const double qx = std::abs(x - (left + right) / 2) - ((right - left) / 2 - radius);
+    const double qy = std::abs(y - (top + bottom) / 2) - ((bottom - top) / 2 - radius);
+    return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
+}
+
+// The pointing hand in its 32 x 32 units: the index fingertip at the top,
+// x = 5..7, which is where the hot spot (5, 0) lies. White inside, a black
+// outline `line` units wide and black creases between the fingers; nothing
+// outside.
+std::optional<bool> handIsWhite(double x, double y, double line) {
+    const double outline = std::min({capsuleDistance(x, y, 6, 2, 6, 12, 2),           // index finger
+                                     capsuleDistance(x, y, 9, 7, 9, 12, 2),           // middle finger
+                                     capsuleDistance(x, y, 12, 8, 12, 12, 2),         // ring finger
+                                     capsuleDistance(x, y, 15, 9.5, 15, 13, 2),       // little finger
+                                     capsuleDistance(x, y, 2, 11, 6, 15.5, 2),        // thumb
+                                     boxDistance(x, y, 4, 10, 17, 18, 1.5),           // palm
+                                     boxDistance(x, y, 4.5, 12, 16, 21, 1)});         // wrist
+    if (outline > 0) return std::nullopt;
+    const bool crease = onStroke(x, y, 7.5, 6, 7.5, 10, line) || onStroke(x, y, 10.5, 7, 10.5, 10.5, line) ||
+                        onStroke(x, y, 13.5, 8.5, 13.5, 11.5, line) || onStroke(x, y, 4, 11.5, 5.5, 13, line);
+    return outline < -line && !crease;
+}
+
+// The hand at the size of a rendering, its hot spot scaled with it.
+assets::DirectoryImage handCursorImage(int percent) {
+    const int size = renderedPixels(32, percent);
+    const double scale = percent / 100.0, line = wholePixels(1.0, percent);
+    Bytes image = assets::cursorImage(size, [&](int x, int y) {
+        return handIsWhite((x + 0.5) / scale, (y + 0.5) / scale, line);
+    });
+    return {size, size, 2, static_cast<unsigned>(renderedPixels(5, percent)), 0, std::move(image)};
+}
 
 // --------------------------------------------------------------- file output
 
-class Bytes {
-public:
-    void u8(unsigned v) { data_.push_back(static_cast<std::uint8_t>(v)); }
-    void u16(unsigned v) { u8(v & 0xFF), u8(v >> 8); }
-    void u32(std::uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); }
-    void zeros(std::size_t n) { data_.insert(data_.end(), n, 0); }
-    std::size_t size() const { return data_.size(); }
-    void append(const Bytes& other) { data_.insert(data_.end(), other.data_.begin(), other.data_.end()); }
-    bool writeTo(const std::string& path) const {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(data_.data()), static_cast<std::streamsize>(data_.size()));
-        return static_cast<bool>(out);
-    }
-
-private:
-    std::vector<std::uint8_t> data_;
-};
-
-// BITMAPINFOHEADER; icons and cursors store twice the height (image + mask).
-void infoHeader(Bytes& out, int width, int height, unsigned bitsPerPixel, std::uint32_t imageSize,
-                std::uint32_t paletteSize = 0) {
-    out.u32(40);
-    out.u32(static_cast<std::uint32_t>(width));
-    out.u32(static_cast<std::uint32_t>(height));
-    out.u16(1);
-    out.u16(bitsPerPixel);
-    out.u32(0);  // BI_RGB
-    out.u32(imageSize);
-    out.u32(2835);  // 72 dpi
-    out.u32(2835);
-    out.u32(paletteSize);
-    out.u32(0);
-}
-
-std::size_t rowBytes(int width, unsigned bitsPerPixel) {
-    return (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
-}
-
-// 1 bit per pixel, rows bottom-up, each padded to 32 bits.
-Bytes bitRows(int width, int height, const std::function<bool(int x, int y)>& bit) {
-    Bytes out;
-    for (int y = height - 1; y >= 0; --y) {
-        std::vector<std::uint8_t> row(rowBytes(width, 1), 0);
-        for (int x = 0; x < width; ++x) {
-            if (bit(x, y)) row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-        }
-        for (auto b : row) out.u8(b);
-    }
-    return out;
-}
-
-std::uint32_t packed(Rgb c) { return static_cast<std::uint32_t>(c.r) << 16 | c.g << 8 | c.b; }
-
-// An 8-bit palettized .bmp of the picture laid over `background`. Every pixel
-// keeps its exact colour, so the picture must use at most 256 colours. The
-// background is always in the palette: GDI matches a transparent colour
-// against the nearest palette entry, so without an exact entry for the key
-// some colour of a picture that fills its whole area would vanish.
-std::optional<Bytes> bmp8(const Picture& p, Rgb background) {
-    std::vector<std::uint32_t> flattened;  // 0x00RRGGBB, top row first
-    for (const Pixel& px : p.pixels) flattened.push_back(packed(mix(background, px.colour, px.coverage)));
-    std::vector<std::uint32_t> colours = flattened;  // sorted: the palette, searched by lower_bound
-    colours.push_back(packed(background));
-    std::sort(colours.begin(), colours.end());
-    colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
-    if (colours.size() > 256) {
-        std::fprintf(stderr, "a %dx%d picture uses %zu colours, more than 256\n", p.width, p.height, colours.size());
-        return std::nullopt;
-    }
-    const std::size_t stride = rowBytes(p.width, 8);
-    const auto imageSize = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(p.height));
-    const auto offset = static_cast<std::uint32_t>(14 + 40 + 4 * colours.size());
-    Bytes out;
-    out.u8('B'), out.u8('M');
-    out.u32(offset + imageSize);
-    out.u32(0);
-    out.u32(offset);
-    infoHeader(out, p.width, p.height, 8, imageSize, static_cast<std::uint32_t>(colours.size()));
-    for (const std::uint32_t c : colours) out.u32(c);  // RGBQUAD: blue, green, red, 0
-    for (int y = p.height - 1; y >= 0; --y) {
-        for (int x = 0; x < p.width; ++x) {
-            const std::uint32_t c = flattened[static_cast<std::size_t>(y * p.width + x)];
-            out.u8(static_cast<unsigned>(std::lower_bound(colours.begin(), colours.end(), c) - colours.begin()));
-        }
-        out.zeros(stride - static_cast<std::size_t>(p.width));
-    }
-    return out;
-}
-
-// One 32-bit icon image with straight alpha, followed by its AND mask.
-Bytes iconImage(const Picture& p) {
-    Bytes out;
-    infoHeader(out, p.width, p.height * 2, 32, 0);
-    for (int y = p.height - 1; y >= 0; --y) {
-        for (int x = 0; x < p.width; ++x) {
-            const Pixel& px = p.at(x, y);
-            out.u8(px.colour.b), out.u8(px.colour.g), out.u8(px.colour.r);
-            out.u8(static_cast<unsigned>(std::lround(px.coverage * 255)));
-        }
-    }
-    out.append(bitRows(p.width, p.height, [&](int x, int y) { return p.at(x, y).coverage == 0; }));
-    return out;
-}
-
-// An .ico (type 1) or .cur (type 2) file; for cursors the two per-image words
-// that icons use for planes and bit depth hold the hot spot.
-struct DirectoryImage {
-    int width, height, colours;
-    unsigned word1, word2;
-    Bytes data;
-};
-
-Bytes iconFile(unsigned type, const std::vector<DirectoryImage>& images) {
-    Bytes out;
-    out.u16(0);
-    out.u16(type);
-    out.u16(static_cast<unsigned>(images.size()));
-    std::size_t offset = 6 + 16 * images.size();
-    for (const auto& image : images) {
-        out.u8(static_cast<unsigned>(image.width % 256));
-        out.u8(static_cast<unsigned>(image.height % 256));
-        out.u8(static_cast<unsigned>(image.colours));
-        out.u8(0);
-        out.u16(image.word1);
-        out.u16(image.word2);
-        out.u32(static_cast<std::uint32_t>(image.data.size()));
-        out.u32(static_cast<std::uint32_t>(offset));
-        offset += image.data.size();
-    }
-    for (const auto& image : images) out.append(image.data);
-    return out;
-}
-
 Bytes appIconFile() {
-    std::vector<DirectoryImage> images;
-    for (int size : {16, 32, 48}) images.push_back({size, size, 0, 1, 32, iconImage(appIcon(size))});
-    return iconFile(1, images);
+    std::vector<assets::DirectoryImage> images;
+    for (const int size : lumo::win32::kAppIconSizes) {
+        const Picture icon = appIcon(size);
+        // Windows keeps its 256-pixel icons as PNG: as a bitmap it would be 260 KB.
+        images.push_back({size, size, 0, 1, 32, size == 256 ? assets::png(icon) : assets::iconImage(icon)});
+    }
+    return assets::iconFile(1, images);
 }
 
 Bytes handCursorFile() {
-    const auto cell = [](int x, int y) {
-        const std::string_view row = kHandRows[static_cast<std::size_t>(y)];
-        return static_cast<std::size_t>(x) < row.size() ? row[static_cast<std::size_t>(x)] : ' ';
-    };
-    Bytes image;
-    infoHeader(image, 32, 64, 1, 0);
-    image.u32(0x000000);  // palette: black, white
-    image.u32(0xFFFFFF);
-    // XOR mask: 1 = white; AND mask: 1 = transparent.
-    image.append(bitRows(32, 32, [&](int x, int y) { return cell(x, y) == 'o'; }));
-    image.append(bitRows(32, 32, [&](int x, int y) { const char c = cell(x, y); return c != 'o' && c != '#'; }));
-    return iconFile(2, {{32, 32, 2, 5, 0, image}});
+    std::vector<assets::DirectoryImage> images;
+    for (const int percent : lumo::win32::kRenderingPercents) images.push_back(handCursorImage(percent));
+    return assets::iconFile(2, images);
 }
 
-bool write(const std::string& directory, const char* name, const std::optional<Bytes>& bytes) {
-    if (!bytes) return false;
+bool write(const std::string& directory, const std::string& name, const Bytes& bytes) {
     const std::string path = directory + "/" + name;
-    if (bytes->writeTo(path)) return true;
+    if (bytes.writeTo(path)) return true;
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return false;
 }
@@ -456,11 +343,18 @@ bool write(const std::string& directory, const char* name, const std::optional<B
 
 int main(int argc, char** argv) {
     const std::string directory = argc > 1 ? argv[1] : ".";
-    const bool ok = write(directory, "app.ico", appIconFile()) && write(directory, "hand.cur", handCursorFile()) &&
-                    write(directory, "mouse.bmp", bmp8(mousePicture(), kKey)) &&
-                    write(directory, "schematic.bmp", bmp8(schematicPicture(), kKey)) &&
-                    write(directory, "pencil.bmp", bmp8(pencilPicture(), kKey)) &&
-                    write(directory, "chat.bmp", bmp8(chatPicture(), kKey)) &&
-                    write(directory, "banner.bmp", bmp8(bannerPicture(), kKey));
+    // The bitmaps, each as <name>-<percent>.bmp.
+    const std::array<std::pair<const char*, Picture (*)(int)>, 5> bitmaps{{{"mouse", mousePicture},
+                                                                          {"schematic", schematicPicture},
+                                                                          {"pencil", pencilPicture},
+                                                                          {"chat", chatPicture},
+                                                                          {"banner", bannerPicture}}};
+    bool ok = write(directory, "app.ico", appIconFile()) && write(directory, "hand.cur", handCursorFile());
+    for (const auto& [name, draw] : bitmaps) {
+        for (const int percent : lumo::win32::kRenderingPercents) {
+            ok = ok && write(directory, std::string(name) + "-" + std::to_string(percent) + ".bmp",
+                             assets::bmp8(draw(percent), kKey));
+        }
+    }
     return ok ? 0 : 1;
 }

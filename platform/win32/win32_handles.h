@@ -30,6 +30,11 @@ struct IconDestroyer {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 
+struct CursorDestroyer {
+    void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
+};
+using UniqueCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDestroyer>;
+
 struct MemoryDcDeleter {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };

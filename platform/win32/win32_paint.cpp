@@ -52,15 +52,15 @@ void drawLabel(HDC dc, const RECT& box, const forms::Control& label, Resources& 
     drawWrappedText(dc, wide(label.text()), box);
 }
 
-void drawBitmap(HDC dc, int x, int y, HBITMAP bitmap, const PixelScale& scale) {
+// The bitmap comes at the size it is shown (Resources scales it once).
+void drawBitmap(HDC dc, int x, int y, HBITMAP bitmap) {
     BITMAP info{};
     if (!GetObjectW(bitmap, sizeof info, &info)) return;
     const int width = info.bmWidth, height = std::abs(info.bmHeight);
     const UniqueMemoryDc source(CreateCompatibleDC(dc));
     if (!source) return;
     const SelectedObject selected(source.get(), bitmap);
-    GdiTransparentBlt(dc, x, y, scale.pictureX(width), scale.pictureY(height), source.get(), 0, 0, width, height,
-                      kPictureKeyColor);
+    GdiTransparentBlt(dc, x, y, width, height, source.get(), 0, 0, width, height, kPictureKeyColor);
 }
 
 void drawImage(HDC dc, const RECT& box, const forms::Image& image, Resources& resources) {
@@ -75,7 +75,7 @@ void drawImage(HDC dc, const RECT& box, const forms::Image& image, Resources& re
             DrawIconEx(dc, box.left, box.top, icon, width, height, 0, nullptr, DI_NORMAL);
         }
     } else if (const HBITMAP bitmap = resources.bitmap(*picture)) {
-        drawBitmap(dc, box.left, box.top, bitmap, scale);
+        drawBitmap(dc, box.left, box.top, bitmap);
     }
 }
 

@@ -1,8 +1,10 @@
 #include "platform/win32/win32_resources.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "assets/resource_ids.h"
+#include "platform/win32/picture_scale.h"
 #include "platform/win32/win32_text.h"
 
 namespace lumo::win32 {
@@ -10,18 +12,42 @@ namespace lumo::win32 {
 namespace {
 
 constexpr forms::Color kSystemColorBit = 0x80000000u;
+constexpr int kHandCursorPixelsAt100 = 32;
 
-int bitmapResource(Asset asset) {
+struct BundledBitmap {
+    int resource;  // of the 100 % rendering; the others follow it
+    // Has transparent (key-coloured) pixels: it must be scaled without
+    // blending, or edge pixels would mix with the key into a visible fringe.
+    bool keyed;
+};
+
+std::optional<BundledBitmap> bundledBitmap(Asset asset) {
     switch (asset) {
-        case Asset::MousePicture: return IDB_MOUSE_PICTURE;
-        case Asset::Schematic: return IDB_SCHEMATIC;
-        case Asset::PencilMarker: return IDB_PENCIL;
-        case Asset::ChatIcon: return IDB_CHAT_ICON;
-        case Asset::SearchBanner: return IDB_SEARCH_BANNER;
+        case Asset::MousePicture: return BundledBitmap{IDB_MOUSE_PICTURE, true};
+        case Asset::Schematic: return BundledBitmap{IDB_SCHEMATIC, false};
+        case Asset::PencilMarker: return BundledBitmap{IDB_PENCIL, true};
+        case Asset::ChatIcon: return BundledBitmap{IDB_CHAT_ICON, true};
+        case Asset::SearchBanner: return BundledBitmap{IDB_SEARCH_BANNER, false};
         case Asset::AppIcon:
         case Asset::HandCursor: break;
     }
-    return 0;
+    return std::nullopt;
+}
+
+// A copy of `source` at `width` x `height`: nearest pixels for keyed
+// pictures, averaged ones (HALFTONE) for the opaque.
+UniqueBitmap scaledCopy(HBITMAP source, const BITMAP& info, int width, int height, bool keyed) {
+    const ScreenDc screen;
+    UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), width, height));
+    const UniqueMemoryDc from(CreateCompatibleDC(screen.get())), to(CreateCompatibleDC(screen.get()));
+    if (!scaled || !from || !to) return nullptr;
+    const SelectedObject selectedFrom(from.get(), source), selectedTo(to.get(), scaled.get());
+    SetStretchBltMode(to.get(), keyed ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);  // HALFTONE needs it set after the mode
+    if (!StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, info.bmWidth, std::abs(info.bmHeight), SRCCOPY)) {
+        return nullptr;
+    }
+    return scaled;
 }
 
 }  // namespace
@@ -55,29 +81,51 @@ HFONT Resources::font(const forms::Font& font) {
 }
 
 HBITMAP Resources::bitmap(Asset asset) {
-    const int id = bitmapResource(asset);
-    if (id == 0) return nullptr;
-    auto& slot = bitmaps_[id];
-    if (!slot) {
-        slot.reset(static_cast<HBITMAP>(
-            LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    }
+    const auto bundled = bundledBitmap(asset);
+    if (!bundled) return nullptr;
+    auto& slot = bitmaps_[bundled->resource];
+    if (!slot) slot = loadBitmap(bundled->resource, bundled->keyed);
     return slot.get();
 }
 
+UniqueBitmap Resources::loadBitmap(int resource, bool keyed) const {
+    const std::size_t rendering = renderingForDpi(scale_.dpi());
+    const int percent = kRenderingPercents[rendering];
+    // A device-dependent bitmap: GDI expands the RLE8 pixels into it, which
+    // a DIB section (LR_CREATEDIBSECTION) is not made to take.
+    UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageW(
+        instance_, MAKEINTRESOURCEW(resource + static_cast<int>(rendering)), IMAGE_BITMAP, 0, 0, 0)));
+    BITMAP info{};
+    if (!loaded || !GetObjectW(loaded.get(), sizeof info, &info)) return loaded;
+    const int width = scale_.pictureX(pixelsAt100(info.bmWidth, percent));
+    const int height = scale_.pictureY(pixelsAt100(std::abs(info.bmHeight), percent));
+    if (width == info.bmWidth && height == std::abs(info.bmHeight)) return loaded;
+    if (UniqueBitmap scaled = scaledCopy(loaded.get(), info, width, height, keyed)) return scaled;
+    return loaded;
+}
+
 HICON Resources::appIcon(int size) {
-    auto& slot = icons_[size];
+    // The icon holds the usual sizes; another size shrinks the next larger one when drawn.
+    const int stored = kAppIconSizes[nearestLargerOrLargest(kAppIconSizes, size)];
+    auto& slot = icons_[stored];
     if (!slot) {
-        slot.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0)));
+        slot.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, stored, stored, 0)));
     }
     return slot.get();
 }
 
 HCURSOR Resources::cursor(std::optional<Asset> asset) {
     if (asset == Asset::HandCursor) {
-        // Shared pointers loaded by LoadCursor belong to the system: nothing to free.
-        if (const HCURSOR hand = LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_HAND_POINTER))) return hand;
-        return LoadCursorW(nullptr, IDC_HAND);
+        // The pointer file holds the hand drawn for each rendering; the one
+        // for the screen's DPI is taken whole, as a scaled pointer would lose
+        // outline pixels.
+        if (!handCursor_) {
+            const int size = renderedPixels(kHandCursorPixelsAt100, kRenderingPercents[renderingForDpi(scale_.dpi())]);
+            handCursor_.reset(static_cast<HCURSOR>(
+                LoadImageW(instance_, MAKEINTRESOURCEW(IDC_HAND_POINTER), IMAGE_CURSOR, size, size, 0)));
+        }
+        if (handCursor_) return handCursor_.get();
+        return LoadCursorW(nullptr, IDC_HAND);  // the system's: shared, nothing to free
     }
     return LoadCursorW(nullptr, IDC_ARROW);
 }

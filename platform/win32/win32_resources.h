@@ -30,19 +30,23 @@ public:
     const PixelScale& scale() const { return scale_; }
 
     HFONT font(const forms::Font& font);
-    // A bundled bitmap, or null for assets that are not bitmaps (or missing).
+    // A bundled bitmap at the size it is shown at the screen's DPI, or null
+    // for assets that are not bitmaps (or missing).
     HBITMAP bitmap(Asset asset);
-    // The program icon at a size in pixels.
+    // The program icon at a size in pixels, or the next larger size it holds.
     HICON appIcon(int size);
     // A bundled pointer; the system's arrow for anything else.
     HCURSOR cursor(std::optional<Asset> asset);
 
 private:
+    UniqueBitmap loadBitmap(int resource, bool keyed) const;
+
     HINSTANCE instance_;
     PixelScale scale_;
     std::vector<std::pair<forms::Font, UniqueFont>> fonts_;
     std::map<int, UniqueBitmap> bitmaps_;
     std::map<int, UniqueIcon> icons_;
+    UniqueCursor handCursor_;
 };
 
 }  // namespace lumo::win32

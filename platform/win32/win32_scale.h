@@ -35,6 +35,9 @@ struct PixelScale {
     int pictureX(int pixelsAt96) const { return roundHalfEven(pixelsAt96 * 15.0 / twipsPerPixelX); }
     int pictureY(int pixelsAt96) const { return roundHalfEven(pixelsAt96 * 15.0 / twipsPerPixelY); }
 
+    // The screen's DPI, the finer of the two axes where they differ.
+    int dpi() const { return roundHalfEven(kTwipsPerInch / std::min(twipsPerPixelX, twipsPerPixelY)); }
+
     // Character height in pixels of a font of `points` points (a point is 20 twips).
     int fontHeight(double points) const { return roundHalfEven(points * 20.0 / twipsPerPixelY); }
 };
