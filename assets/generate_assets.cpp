@@ -320,8 +320,9 @@ Bytes appIconFile() {
     std::vector<assets::DirectoryImage> images;
     for (const int size : lumo::win32::kAppIconSizes) {
         const Picture icon = appIcon(size);
-        // Windows keeps its 256-pixel icons as PNG: as a bitmap it would be 260 KB.
-        images.push_back({size, size, 0, 1, 32, size == 256 ? assets::png(icon) : assets::iconImage(icon)});
+        // Every size is stored as PNG (Windows reads PNG icon images since Vista):
+        // as 32-bit bitmaps the eight sizes would add about 35 KB to the exe.
+        images.push_back({size, size, 0, 1, 32, assets::png(icon)});
     }
     return assets::iconFile(1, images);
 }

@@ -388,21 +388,6 @@ inline Bytes png(const Picture& p) {
 
 // ------------------------------------------------------------ .ico and .cur
 
-// One 32-bit icon image with straight alpha, followed by its AND mask.
-inline Bytes iconImage(const Picture& p) {
-    Bytes out;
-    infoHeader(out, p.width, p.height * 2, 32, 0);
-    for (int y = p.height - 1; y >= 0; --y) {
-        for (int x = 0; x < p.width; ++x) {
-            const Pixel& px = p.at(x, y);
-            out.u8(px.colour.b), out.u8(px.colour.g), out.u8(px.colour.r);
-            out.u8(static_cast<unsigned>(std::lround(px.coverage * 255)));
-        }
-    }
-    out.append(bitRows(p.width, p.height, [&](int x, int y) { return p.at(x, y).coverage == 0; }));
-    return out;
-}
-
 // A monochrome cursor image: `whiteAt` says white or black, or nothing where it is transparent.
 inline Bytes cursorImage(int size, const std::function<std::optional<bool>(int x, int y)>& whiteAt) {
     Bytes image;
