@@ -17,10 +17,6 @@ struct AppVersion {
 };
 inline constexpr AppVersion kAppVersion{1, 1, 0};
 
-// The message the shell sends to the owner window for events over the icon
-// (WM_APP + 1, clear of every system mouse message).
-inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
-
 // Mouse message codes the shell reports for the icon.
 inline constexpr std::uint32_t kTrayLeftButtonUp = 0x0202;   // WM_LBUTTONUP, 514
 inline constexpr std::uint32_t kTrayRightButtonUp = 0x0205;  // WM_RBUTTONUP, 517
