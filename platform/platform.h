@@ -20,12 +20,22 @@ struct Point {
 };
 
 // Screen size in twips and the twips-per-pixel factors; pixels = twips / factor.
+// The size in whole pixels comes from the system as it is: at a dpi that does
+// not divide 1440 evenly, twips divided back by the factor are a hair off.
 struct ScreenMetrics {
     double widthTwips = 1280 * 15.0;
     double heightTwips = 800 * 15.0;
     double twipsPerPixelX = 15.0;
     double twipsPerPixelY = 15.0;
+    std::int32_t widthPixels = 1280;
+    std::int32_t heightPixels = 800;
 };
+
+// The metrics of a screen of the given size in pixels at the given dots per inch.
+inline ScreenMetrics screenMetricsAt(std::int32_t widthPixels, std::int32_t heightPixels, int dpiX, int dpiY) {
+    const double perPixelX = 1440.0 / dpiX, perPixelY = 1440.0 / dpiY;
+    return {widthPixels * perPixelX, heightPixels * perPixelY, perPixelX, perPixelY, widthPixels, heightPixels};
+}
 
 // Pictures and pointers bundled with the program.
 enum class Asset {
@@ -41,6 +51,10 @@ enum class Asset {
 // mouse_event flags used by the program.
 inline constexpr std::uint32_t kMouseLeftClick = 0x0002 | 0x0004;   // 6
 inline constexpr std::uint32_t kMouseRightClick = 0x0008 | 0x0010;  // 24
+
+// The message the notification-area icon sends to the window that owns it
+// (WM_APP + 1, clear of every system mouse message).
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
 
 // Shell_NotifyIcon messages and flags.
 enum class TrayAction { Add = 0, Modify = 1, Delete = 2 };

@@ -3,6 +3,7 @@
 #
 #   bash scripts/run.sh              install packages, build, run
 #   bash scripts/run.sh --no-build   run what is already built
+#   bash scripts/run.sh --dpi 144    at another display scale (144 = 150 %)
 #
 # With a DISPLAY the program appears there. Without one, it runs on a
 # private virtual screen (Xvfb with a window manager and a tray at the
@@ -11,12 +12,14 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-build=1
-for arg in "$@"; do
-  case $arg in
+build=1 dpi=96
+while (($#)); do
+  case $1 in
     --no-build) build=0 ;;
-    *) echo "usage: bash scripts/run.sh [--no-build]" >&2; exit 2 ;;
+    --dpi) [[ ${2:-} =~ ^[0-9]+$ ]] || { echo "run: --dpi needs a number" >&2; exit 2; }; dpi=$2; shift ;;
+    *) echo "usage: bash scripts/run.sh [--no-build] [--dpi N]" >&2; exit 2 ;;
   esac
+  shift
 done
 
 bash scripts/install-deps.sh
@@ -45,9 +48,9 @@ trap stop EXIT
 trap 'exit 130' INT TERM
 
 if [[ -n ${DISPLAY:-} ]]; then
-  lumo_env_start --keep-display
+  lumo_env_start --keep-display --dpi "$dpi"
 else
-  lumo_env_start
+  lumo_env_start --dpi "$dpi"
 fi
 
 wine "$exe" >"$LUMO_LOG_DIR/program.log" 2>&1 &

@@ -184,6 +184,12 @@ lumo_prefix_template() {
   ) 9>"$LUMO_WINE_DIR/template.lock"
 }
 
+# The screen's dots per inch for the programs of the prefix (Wine reads
+# LogPixels when a program starts; 96 is 100 %, 144 150 %, 168 175 %).
+lumo_set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 # A fresh copy of the template at $1.
 lumo_prefix_copy() {
   local target=$1
@@ -196,12 +202,14 @@ lumo_prefix_copy() {
 #   --keep-display   use $DISPLAY when it is set instead of a private display
 #   --prefix DIR     the prefix to use (default build/wine/run), copied fresh
 #                    from the template
+#   --dpi N          the screen's dots per inch (default 96, Wine's own)
 lumo_env_start() {
-  local keep_display=0 prefix=$LUMO_WINE_DIR/run
+  local keep_display=0 prefix=$LUMO_WINE_DIR/run dpi=96
   while (($#)); do
     case $1 in
       --keep-display) keep_display=1 ;;
       --prefix) prefix=$2; shift ;;
+      --dpi) dpi=$2; shift ;;
       *) lumo_log "unknown option $1"; return 2 ;;
     esac
     shift
@@ -219,6 +227,9 @@ lumo_env_start() {
   lumo_wine_exports "$prefix"
   # A persistent wineserver: each program then starts in ~0.25 s, not ~0.7 s.
   wineserver -p
+  if ((dpi != 96)); then
+    lumo_set_dpi "$dpi" || { lumo_log "could not set $dpi dpi"; lumo_env_stop; return 1; }
+  fi
 }
 
 # Ends the prefix's Wine processes and the private display. Safe to call

@@ -70,6 +70,13 @@ void SettingsWindow::wireChrome() {
         if (windows_.about) windows_.about->show(this);
     };
 
+    // The foreground watch has nothing to watch while the window is hidden, and
+    // a hidden window is never in front: its menu closes as the watch would.
+    Shown = [this] { Timer1->setEnabled(true); };
+    Hidden = [this] {
+        Timer1->setEnabled(false);
+        closeWindowMenu();
+    };
     Timer1->Tick = [this] { foregroundWatch(); };
     Timer2->Tick = [this] { moveModeStep(); };
 }
@@ -90,12 +97,14 @@ void SettingsWindow::clearMenuHighlights() {
     for (forms::Label* item : {Label16, Label17, Label19}) item->setBackColor(kBackground);
 }
 
+void SettingsWindow::closeWindowMenu() {
+    clearMenuHighlights();
+    hideWindowMenu();
+}
+
 void SettingsWindow::foregroundWatch() {
     state_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
-    if (state_.foregroundWindow != static_cast<std::intptr_t>(handle())) {
-        clearMenuHighlights();
-        hideWindowMenu();
-    }
+    if (state_.foregroundWindow != static_cast<std::intptr_t>(handle())) closeWindowMenu();
 }
 
 void SettingsWindow::moveModeStep() {

@@ -16,14 +16,17 @@ std::int32_t yesNo(const forms::CheckBox& box) { return box.value() == 1 ? 1 : 0
 
 void SettingsWindow::wireOptions() {
     LumoAnniu20101->Click = [this] { apply(); };
+    // Only a typed Enter: a paste into Text8 never reaches this handler.
     Text8->KeyPress = [this](int& keyAscii) {
         if (keyAscii == kEnterKey) apply();
     };
     Check2->Click = [this] { applyHotkeySwitch(); };
     Check5->Click = [this] { state_.hideVirtualMouse = yesNo(*Check5); };
+    // The step box alone filters what is pasted as well as what is typed.
     Text11->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
     };
+    Text11->setFiltersPastes(true);
 }
 
 void SettingsWindow::apply() {

@@ -31,7 +31,9 @@ void SettingsWindow::wirePanel() {
     Image9->Click = [this] { unfold(); };
 }
 
-void SettingsWindow::openWebPage(const std::string& address) { platform().shellOpen(handle(), address); }
+void SettingsWindow::openWebPage(const std::string& address) {
+    if (shellTakesAddress(address)) platform().shellOpen(handle(), address);
+}
 
 void SettingsWindow::openChat() {
     // Only emptiness is tested: spaces alone, or the hint itself, still open a chat.

@@ -7,8 +7,7 @@
 
 namespace lumo {
 
-// "屏幕分辨率:W * H": the screen size in pixels, each worked out in single
-// precision and written in its shortest decimal form (no exponent).
+// "屏幕分辨率:W * H": the screen's size in whole pixels at any dpi.
 std::string resolutionLine(const ScreenMetrics& screen);
 
 }  // namespace lumo

@@ -19,7 +19,7 @@ void SettingsWindow::design() {
     move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
          width, height);
 
-    Timer1 = addTimer("Timer1", 50, true);
+    Timer1 = addTimer("Timer1", 50, false);  // runs while the window is shown
     Timer2 = addTimer("Timer2", 10, false);
 
     // Later controls lie on top: the key picker covers the options while it is

@@ -149,6 +149,7 @@ private:
     void hideWindowMenu();
     void endMoveMode();
     void clearMenuHighlights();
+    void closeWindowMenu();  // highlights cleared, menu hidden
     void foregroundWatch();
     void moveModeStep();
 

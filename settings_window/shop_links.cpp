@@ -1,5 +1,6 @@
 #include "settings_window/shop_links.h"
 
+#include "platform/utf.h"
 #include "settings_window/promo_config.h"
 #include "settings_window/utf8_encode.h"
 
@@ -47,6 +48,10 @@ ChannelPage channelPage(ShopChannel channel) {
 }
 
 }  // namespace
+
+bool shellTakesAddress(std::string_view address) {
+    return utf8ToUtf16(address).size() <= kLongestShellAddress;
+}
 
 std::string searchAddress(std::string_view searchText) {
     std::string query = "/search?q=";

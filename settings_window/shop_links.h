@@ -2,10 +2,19 @@
 // identifiers come from promo_config.h.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace lumo {
+
+// The longest address handed to the shell, in UTF-16 code units. ShellExecute
+// builds the browser's command line from the address in a fixed buffer of
+// about a thousand characters, and Wine overruns it with a longer address and
+// takes this process down; browsers stop near two thousand characters anyway.
+// A longer address opens nothing, like any address the shell cannot open.
+inline constexpr std::size_t kLongestShellAddress = 900;
+bool shellTakesAddress(std::string_view address);
 
 enum class ShopChannel { CrownShops, Mall, General };
 

@@ -14,16 +14,15 @@ constexpr double kAboveRightY = 1700;                     // lower-left quarter
 }  // namespace
 
 std::optional<MenuPosition> menuPositionAt(Point pointer, const ScreenMetrics& screen) {
-    // The halves are compared in single precision: a pointer on a middle line
+    if (screen.widthPixels <= 0 || screen.heightPixels <= 0) return std::nullopt;
+    // Doubled pixels against the whole size: a pointer on a middle line
     // belongs to no quarter, and an odd screen size has no middle pixel.
-    const float width = static_cast<float>(screen.widthTwips) / static_cast<float>(screen.twipsPerPixelX);
-    const float height = static_cast<float>(screen.heightTwips) / static_cast<float>(screen.twipsPerPixelY);
-    const float x = static_cast<float>(pointer.x);
-    const float y = static_cast<float>(pointer.y);
-    const bool right = x > width / 2;
-    const bool left = x < width / 2;
-    const bool below = y > height / 2;
-    const bool above = y < height / 2;
+    const std::int64_t x = 2 * static_cast<std::int64_t>(pointer.x);
+    const std::int64_t y = 2 * static_cast<std::int64_t>(pointer.y);
+    const bool right = x > screen.widthPixels;
+    const bool left = x < screen.widthPixels;
+    const bool below = y > screen.heightPixels;
+    const bool above = y < screen.heightPixels;
 
     const double xTwips = pointer.x * screen.twipsPerPixelX;
     const double yTwips = pointer.y * screen.twipsPerPixelY;

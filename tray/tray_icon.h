@@ -18,10 +18,6 @@ struct AppVersion {
 };
 inline constexpr AppVersion kAppVersion{LUMO_VERSION_MAJOR, LUMO_VERSION_MINOR, LUMO_VERSION_PATCH};
 
-// The message the shell sends to the owner window for events over the icon
-// (WM_APP + 1, clear of every system mouse message).
-inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
-
 // Mouse message codes the shell reports for the icon.
 inline constexpr std::uint32_t kTrayLeftButtonUp = 0x0202;   // WM_LBUTTONUP, 514
 inline constexpr std::uint32_t kTrayRightButtonUp = 0x0205;  // WM_RBUTTONUP, 517

@@ -86,7 +86,7 @@ void TrayWindow::design() {
     Image4 = strip("Image4", 1320, 0, 495, 1935);
     Image5 = strip("Image5", 0, 0, 2415, 255);
 
-    Timer1 = addTimer("Timer1", 100, true);
+    Timer1 = addTimer("Timer1", 100, false);  // runs while the menu is up
 
     wireStartup();
     wireMenu();

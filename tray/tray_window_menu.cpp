@@ -1,5 +1,6 @@
 // The popup menu: placement at the pointer, the four items, the hover marker,
-// dragging by hand and the watchdog that closes the menu on outside presses.
+// dragging by hand, and what closes it from outside: losing the activation to
+// another window, and the watchdog that sees a left button held elsewhere.
 #include "platform/units.h"
 #include "pointer_core/key_state.h"
 #include "tray/menu_placement.h"
@@ -51,6 +52,11 @@ void TrayWindow::wireMenu() {
         drag.moveWindow(*this, e);
     };
 
+    // Like any menu, it closes when another window takes the activation (a
+    // click elsewhere, Alt+Tab, a focus change); presses inside keep it active.
+    Deactivate = [this] { hide(); };
+    Shown = [this] { Timer1->setEnabled(true); };
+    Hidden = [this] { Timer1->setEnabled(false); };
     Timer1->Tick = [this] { watchdogTick(); };
 }
 

@@ -242,6 +242,7 @@ void Form::show(Form* owner) {
     if (visible_) return;
     visible_ = true;
     notifyForm(FormProperty::Visible);
+    raise(Shown);
 }
 
 void Form::hide() {
@@ -249,6 +250,7 @@ void Form::hide() {
     if (!loaded_ || !visible_) return;
     visible_ = false;
     notifyForm(FormProperty::Visible);
+    raise(Hidden);
 }
 
 void Form::unload() {
@@ -329,6 +331,12 @@ void Form::notify(Control& c, Property p) {
 
 void Form::notifyForm(FormProperty p) {
     if (peer_) peer_->formChanged(p);
+}
+
+void Form::raise(const std::function<void()>& event) {
+    if (!loaded_ || !event) return;
+    Runtime::EventScope scope(runtime_);
+    event();
 }
 
 // ---------------------------------------------------------------- input
@@ -412,6 +420,7 @@ void Form::mouseInput(MouseAction action, Control* surface, int buttonOrMask, in
             if (heldButtons_ == 0) {
                 captured_ = false;
                 captureTarget_ = nullptr;
+                if (peer_) peer_->releaseMouseCapture();
             }
             dispatchMouse(target, action, e);
             if (!loaded_) return;
@@ -490,11 +499,9 @@ void Form::trayNotify(std::uint32_t message) {
     if (TrayNotify) TrayNotify(message);
 }
 
-void Form::shellRestarted() {
-    if (!loaded_) return;
-    Runtime::EventScope scope(runtime_);
-    if (ShellRestarted) ShellRestarted();
-}
+void Form::shellRestarted() { raise(ShellRestarted); }
+
+void Form::nativeDeactivated() { raise(Deactivate); }
 
 // ---------------------------------------------------------------- Runtime
 

@@ -212,9 +212,16 @@ public:
     void setBorder(bool on) { border_ = on; }
     // Text the user typed or pasted, as the backend reports it: raises Change.
     void userEdited(const std::string& text);
+    // On: every pasted character passes KeyPress as if typed, so a filtering
+    // box keeps out by paste what it keeps out by typing. Off (the default): a
+    // paste inserts the text as the system's own control would and raises
+    // only Change; no key handler sees it.
+    bool filtersPastes() const { return filtersPastes_; }
+    void setFiltersPastes(bool on) { filtersPastes_ = on; }
 
 private:
     bool multiLine_ = false;
+    bool filtersPastes_ = false;
     bool readOnly_ = false;
     bool border_ = true;
 };
@@ -342,6 +349,9 @@ public:
     virtual void formChanged(FormProperty p) = 0;
     virtual void controlChanged(Control& c, Property p) = 0;
     virtual void setFocus(Control& c) = 0;
+    // The last held button went up: the window lets go of the mouse before the
+    // release is handled, so that input a handler injects goes where it points.
+    virtual void releaseMouseCapture() = 0;
 };
 
 class Backend {
@@ -415,6 +425,12 @@ public:
     std::function<void(std::uint32_t message)> TrayNotify;
     // The shell (taskbar) was restarted.
     std::function<void()> ShellRestarted;
+    // The window lost activation to another window, of this or another program.
+    std::function<void()> Deactivate;
+    // Show made a hidden window visible; hide made a visible one hidden
+    // (unloading raises neither).
+    std::function<void()> Shown;
+    std::function<void()> Hidden;
 
     // ---- Input from the backend. Each runs as one event, to completion. ----
     enum class MouseAction { Down, Move, Up };
@@ -442,6 +458,7 @@ public:
     void nativeWindowState(WindowState s);
     void trayNotify(std::uint32_t message);
     void shellRestarted();
+    void nativeDeactivated();
 
     // The topmost visible, enabled graphical control taking mouse input that
     // contains the point (twips, relative to `surface`), or null.
@@ -470,6 +487,7 @@ private:
     void setFocusTo(Control& c);
     void notify(Control& c, Property p);
     void notifyForm(FormProperty p);
+    void raise(const std::function<void()>& event);
     void discard();
     void dispatchMouse(Control* target, MouseAction action, const MouseEvent& e);
 

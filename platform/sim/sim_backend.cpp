@@ -28,6 +28,7 @@ public:
         }
     }
     void setFocus(Control&) override {}
+    void releaseMouseCapture() override { backend_.platform_.captureReleased(); }
 
 private:
     SimBackend& backend_;
@@ -157,7 +158,15 @@ void SimBackend::type(forms::TextBox& box, const std::string& text) {
 }
 
 void SimBackend::paste(forms::TextBox& box, const std::string& text) {
-    if (box.shownOnForm() && box.enabled()) insertTyped(box, text);
+    if (platform_.exited || !box.shownOnForm() || !box.enabled()) return;
+    if (box.filtersPastes()) {
+        insertTyped(box, text);
+        return;
+    }
+    // The edit control's own rule: a one-line box takes the text up to its
+    // first line break.
+    const std::string pasted = box.multiLine() ? text : text.substr(0, text.find_first_of("\r\n"));
+    box.form().nativeTextEdited(box, box.text() + pasted);
 }
 
 void SimBackend::edit(forms::TextBox& box, const std::string& text) {
@@ -175,6 +184,10 @@ void SimBackend::doubleClickRow(forms::ListBox& list, int row) {
 
 void SimBackend::trayMessage(Form& f, std::uint32_t message) {
     if (!platform_.exited) f.trayNotify(message);
+}
+
+void SimBackend::deactivate(Form& f) {
+    if (!platform_.exited) f.nativeDeactivated();
 }
 
 void SimBackend::closeWindow(Form& f) {

@@ -41,13 +41,16 @@ public:
     void clickForm(forms::Form& f, double x, double y);
     // Types text character by character through KeyPress, like the keyboard.
     void type(forms::TextBox& box, const std::string& text);
-    // Pastes text at the end; every character passes KeyPress like typing.
+    // Pastes text at the end: through KeyPress character by character into a
+    // box that filters pastes, else as the system's edit control inserts it.
     void paste(forms::TextBox& box, const std::string& text);
     // Replaces the whole text as a user edit (raises Change, bypasses KeyPress).
     void edit(forms::TextBox& box, const std::string& text);
     void selectRow(forms::ListBox& list, int row);
     void doubleClickRow(forms::ListBox& list, int row);
     void trayMessage(forms::Form& f, std::uint32_t message);
+    // Another window took the activation from `f`.
+    void deactivate(forms::Form& f);
     void closeWindow(forms::Form& f);
 
     // Windows the backend created, newest last (handles are never reused).

@@ -97,7 +97,7 @@ void SimPlatform::setKeyDown(std::int32_t virtualKey, bool down) {
 }
 
 void SimPlatform::setScreenPixels(int width, int height, double twipsPerPixel) {
-    screen_ = {width * twipsPerPixel, height * twipsPerPixel, twipsPerPixel, twipsPerPixel};
+    screen_ = {width * twipsPerPixel, height * twipsPerPixel, twipsPerPixel, twipsPerPixel, width, height};
 }
 
 void SimPlatform::queueRandom(std::initializer_list<double> values) {
@@ -114,6 +114,7 @@ void SimPlatform::clearLogs() {
     programStarts.clear();
     trayCalls.clear();
     keyProbes.clear();
+    captureReleases.clear();
     callCount = 0;
 }
 

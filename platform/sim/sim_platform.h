@@ -35,6 +35,14 @@ public:
         TrayAction action;
         TrayIconData data;
     };
+    // A window let go of the mouse capture after this many pointer moves and
+    // clicks had been asked for: where it falls among them decides whether an
+    // injected click could still go to the capturing window.
+    struct CaptureRelease {
+        std::size_t cursorMovesBefore;
+        std::size_t clicksBefore;
+        friend bool operator==(const CaptureRelease&, const CaptureRelease&) = default;
+    };
 
     // ---- Platform ----
     std::int16_t asyncKeyState(std::int32_t virtualKey) override;
@@ -64,6 +72,8 @@ public:
     void queueRandom(std::initializer_list<double> values);
     // When set, the shell refuses NIM_ADD (as if no notification area existed).
     void setTrayRefusesAdd(bool refuse) { trayRefusesAdd_ = refuse; }
+    // The simulated forms backend reports each release of the mouse capture.
+    void captureReleased() { captureReleases.push_back({cursorMoves.size(), clicks.size()}); }
 
     // ---- Logs ----
     std::vector<Point> cursorMoves;  // targets asked of SetCursorPos, before clamping
@@ -75,6 +85,7 @@ public:
     std::vector<ProgramStart> programStarts;
     std::vector<TrayCall> trayCalls;
     std::vector<std::int32_t> keyProbes;
+    std::vector<CaptureRelease> captureReleases;
     int callCount = 0;  // every Platform call
     bool exited = false;
 

@@ -1,7 +1,8 @@
-// What a paste inserts into a text box, kept free of the Windows API so that it
-// can be tested anywhere. Every pasted character passes the box's key filter
-// exactly as if it had been typed, so a paste cannot smuggle in what typing
-// would refuse (letters in a digits-only box, line breaks in a one-line box).
+// What a paste inserts into a text box that filters pastes, kept free of the
+// Windows API so that it can be tested anywhere. Every pasted character passes
+// the box's key filter exactly as if it had been typed, so a paste cannot
+// smuggle in what typing would refuse (letters in a digits-only box, line
+// breaks in a one-line box). Other boxes paste as the edit control itself does.
 #pragma once
 
 #include <cstddef>

@@ -187,12 +187,12 @@ LRESULT NativeControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (isTextBox()) return typed(wParam, lParam);
             break;
         case WM_PASTE:
-            if (!isTextBox()) break;
+            if (!filtersPastes()) break;
             paste();
             return 0;
         case WM_KEYDOWN:
             // Shift+Insert: some edit controls paste without sending themselves WM_PASTE.
-            if (!isTextBox() || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0 || GetKeyState(VK_CONTROL) < 0) break;
+            if (!filtersPastes() || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0 || GetKeyState(VK_CONTROL) < 0) break;
             paste();
             return 0;
         case WM_LBUTTONUP: {

@@ -20,8 +20,7 @@
 
 namespace lumo::win32 {
 
-// The message the notification-area icon sends to the form that owns it.
-inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+static_assert(kTrayCallbackMessage == WM_APP + 1, "the tray callback is the application's first private message");
 
 // What every form peer shares, owned by the backend.
 struct BackendContext {
@@ -39,6 +38,7 @@ public:
     void formChanged(forms::FormProperty property) override;
     void controlChanged(forms::Control& control, forms::Property property) override;
     void setFocus(forms::Control& control) override;
+    void releaseMouseCapture() override;
 
 private:
     // SurfaceOwner

@@ -77,6 +77,9 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
         case WM_ENDSESSION:
             if (wParam) form_.closeRequested();
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) form_.nativeDeactivated();
+            break;
         case WM_MOUSEACTIVATE:
             if (form_.noActivate()) return MA_NOACTIVATE;
             break;
@@ -95,6 +98,18 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
             break;
     }
     return std::nullopt;
+}
+
+// The system tells the model through WM_CAPTURECHANGED, which finds the
+// model's capture already ended.
+void Win32FormPeer::releaseMouseCapture() {
+    const HWND holder = GetCapture();
+    for (const auto& surface : surfaces_) {
+        if (surface->hwnd() == holder) {
+            ReleaseCapture();
+            return;
+        }
+    }
 }
 
 // Coming back to the window gives the keyboard back to the control that had it.

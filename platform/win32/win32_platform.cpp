@@ -12,13 +12,6 @@
 namespace lumo::win32 {
 namespace {
 
-// ShellExecute builds the browser's command line from the address in a fixed
-// buffer of about a thousand characters; Wine overruns it with a longer
-// address and takes this process down. Browsers stop near two thousand
-// characters anyway, so a longer address opens nothing, like any address the
-// shell cannot open.
-constexpr std::size_t kMaxShellAddressLength = 900;
-
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 std::wstring toWide(std::string_view utf8) {
@@ -88,7 +81,6 @@ WindowHandle Win32Platform::foregroundWindow() {
 // may take the show command for its first window and would stay invisible.
 void Win32Platform::shellOpen(WindowHandle owner, const std::string& address) {
     const std::wstring wideAddress = toWide(address);
-    if (wideAddress.size() > kMaxShellAddressLength) return;
     ShellExecuteW(toHwnd(owner), L"open", wideAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -140,12 +132,7 @@ ScreenMetrics Win32Platform::screen() {
             ReleaseDC(nullptr, screenDc);
         }
     }
-    ScreenMetrics metrics;
-    metrics.twipsPerPixelX = 1440.0 / dpiX_;
-    metrics.twipsPerPixelY = 1440.0 / dpiY_;
-    metrics.widthTwips = GetSystemMetrics(SM_CXSCREEN) * metrics.twipsPerPixelX;
-    metrics.heightTwips = GetSystemMetrics(SM_CYSCREEN) * metrics.twipsPerPixelY;
-    return metrics;
+    return screenMetricsAt(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), dpiX_, dpiY_);
 }
 
 double Win32Platform::random() { return unitInterval_(generator_); }

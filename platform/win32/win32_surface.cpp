@@ -11,7 +11,6 @@ namespace lumo::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"LumoFormSurface";
-constexpr WPARAM kButtonFlags = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
 int heldButtons(WPARAM flags) {
     return ((flags & MK_LBUTTON) ? forms::kLeftButton : 0) | ((flags & MK_RBUTTON) ? forms::kRightButton : 0) |
@@ -139,9 +138,9 @@ LRESULT Surface::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
 
     // Capture before the handler runs: a handler that starts the system's own
     // window drag releases it again, and the model hears of that as captureLost.
+    // The model itself releases it when the last button goes up.
     if (action == Action::Down && GetCapture() != hwnd()) SetCapture(hwnd());
     owner_.form().mouseInput(action, control_, button, shiftState(wParam), x, y);
-    if (action == Action::Up && (wParam & kButtonFlags) == 0 && GetCapture() == hwnd()) ReleaseCapture();
     return 0;
 }
 

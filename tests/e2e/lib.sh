@@ -25,14 +25,17 @@ E2E_WORK=$LUMO_ROOT/build/e2e/work
 E2E_START_TIMEOUT=${E2E_START_TIMEOUT:-30}
 E2E_TIMEOUT=${E2E_TIMEOUT:-10}
 
-# Window titles and geometry of the program, in pixels at 96 dpi (15 twips
-# per pixel).
+# Window titles of the program.
 readonly TITLE_SETTINGS="Lumo桌面小鼠标"
 readonly TITLE_VIRTUAL_MOUSE="Lumo虚拟鼠标"
 readonly TITLE_TRAY_MENU="Lumo托盘菜单"
 readonly TITLE_ABOUT="关于"
 readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0)"
-readonly TWIPS_PER_PIXEL=15
+
+# The screen's dots per inch in the test's prefix: 96 unless a test picks
+# another with e2e_use_dpi (or E2E_DPI is set for the whole run; the pixel
+# figures of most tests are those of 96 dpi).
+E2E_DPI=${E2E_DPI:-96}
 
 E2E_TEST=${E2E_TEST:-adhoc}
 
@@ -98,7 +101,7 @@ e2e_setup() {
   rm -rf "$E2E_TEST_DIR"
   mkdir -p "$E2E_TEST_DIR"
   LUMO_LOG_DIR=$E2E_TEST_DIR/logs
-  lumo_env_start --prefix "$E2E_TEST_DIR/prefix" || e2e_fail "could not start the Wine desktop"
+  lumo_env_start --prefix "$E2E_TEST_DIR/prefix" --dpi "$E2E_DPI" || e2e_fail "could not start the Wine desktop"
   echo "$WINEPREFIX $LUMO_XVFB_PID $LUMO_OPENBOX_PID $LUMO_TRAYER_PID" >"$E2E_TEST_DIR/env-state"
   trap e2e_teardown EXIT
 }
@@ -148,6 +151,20 @@ e2e_program_gone() { ! e2e_program_running; }
 e2e_start_and_wait_settings() {
   e2e_start_program
   e2e_wait_window "$TITLE_SETTINGS" 1 "$E2E_START_TIMEOUT"
+}
+
+# The program started from now on sees the screen at $1 dots per inch.
+e2e_use_dpi() {
+  lumo_set_dpi "$1" || e2e_fail "could not set $1 dpi"
+  E2E_DPI=$1
+}
+
+# Twips in whole pixels at E2E_DPI, rounded as the program rounds (halves to even).
+e2e_px() {
+  local product=$(($1 * E2E_DPI)) pixels remainder
+  pixels=$((product / 1440)) remainder=$((product % 1440 * 2))
+  ((remainder > 1440 || (remainder == 1440 && pixels % 2 == 1))) && pixels=$((pixels + 1))
+  echo "$pixels"
 }
 
 # Runs one of the Win32 helpers of build/e2e in the test's prefix.
@@ -276,8 +293,8 @@ e2e_geometry() {
 # top-left corner of the window of a winlist line.
 e2e_click_in_window_twips() {
   local line=$1 left=$2 top=$3 width=$4 height=$5 button=${6:-1}
-  local x=$(($(e2e_field "$line" left) + (left + width / 2) / TWIPS_PER_PIXEL))
-  local y=$(($(e2e_field "$line" top) + (top + height / 2) / TWIPS_PER_PIXEL))
+  local x=$(($(e2e_field "$line" left) + $(e2e_px $((left + width / 2)))))
+  local y=$(($(e2e_field "$line" top) + $(e2e_px $((top + height / 2)))))
   e2e_click "$x" "$y" "$button"
 }
 
@@ -379,6 +396,37 @@ e2e_screenshot() {
   import -display "$DISPLAY" -window root "$path" && echo "$path"
 }
 
+# Saves the window of winlist line $1, cropped from the screen, as the PNG
+# file $2 (no time stamps, so an unchanged picture gives an unchanged file).
+e2e_save_window_picture() {
+  local line=$1 path=$2
+  mkdir -p "$(dirname "$path")"
+  local geometry
+  geometry="$(e2e_field "$line" width)x$(e2e_field "$line" height)+$(e2e_field "$line" left)+$(e2e_field "$line" top)"
+  import -display "$DISPLAY" -window root -crop "$geometry" +repage -strip \
+    -define png:exclude-chunks=date,time "$path" || e2e_fail "cannot save $path"
+}
+
+# The width in pixels of what is drawn within a rectangle (twips: left top
+# width height) of the window of winlist line $1 that shows anything but the
+# colour of the rectangle's corners, into E2E_INK_WIDTH.
+e2e_ink_width() {
+  local line=$1 shot=$E2E_TEST_DIR/ink.png
+  local geometry
+  geometry="$(e2e_px "$4")x$(e2e_px "$5")+$(($(e2e_field "$line" left) + $(e2e_px "$2")))"
+  geometry+="+$(($(e2e_field "$line" top) + $(e2e_px "$3")))"
+  import -display "$DISPLAY" -window root -crop "$geometry" +repage "$shot" || e2e_fail "cannot take $geometry"
+  E2E_INK_WIDTH=$(convert "$shot" -fuzz 10% -trim -format '%w' info:) || e2e_fail "cannot measure $shot"
+}
+
+# The width in pixels of a text in the forms' default font (宋体, 9 points)
+# at E2E_DPI, as the system lays it out, into E2E_TEXT_WIDTH.
+e2e_text_width() {
+  local output
+  output=$(e2e_helper textwidth "$(e2e_px 180)" "$1") || e2e_fail "textwidth failed: $output"
+  E2E_TEXT_WIDTH=$output
+}
+
 # Colour of one screen pixel as "srgb(r,g,b)".
 e2e_pixel() {
   local shot=$E2E_TEST_DIR/pixel.png
@@ -440,7 +488,7 @@ e2e_find_xwindow() {
 # lies $2,$3 twips from the top-left corner of the window of winlist line $1,
 # into E2E_TEXT.
 e2e_control_text() {
-  local line=$1 x=$(($(e2e_field "$1" left) + $2 / TWIPS_PER_PIXEL)) y=$(($(e2e_field "$1" top) + $3 / TWIPS_PER_PIXEL))
+  local line=$1 x=$(($(e2e_field "$1" left) + $(e2e_px "$2"))) y=$(($(e2e_field "$1" top) + $(e2e_px "$3")))
   local child
   # Twips become pixels rounded to the nearest, so allow one pixel either way.
   child=$(e2e_windows | awk -F'\t' -v x="$x" -v y="$y" \
@@ -603,9 +651,8 @@ e2e_count_windows() {
 # line $1; a text box's text is its title column.
 e2e_find_control() {
   local parent=$1 class=$4
-  # Twips round to the nearest pixel.
-  local x=$(($(e2e_field "$parent" left) + ($2 + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL))
-  local y=$(($(e2e_field "$parent" top) + ($3 + TWIPS_PER_PIXEL / 2) / TWIPS_PER_PIXEL))
+  local x=$(($(e2e_field "$parent" left) + $(e2e_px "$2")))
+  local y=$(($(e2e_field "$parent" top) + $(e2e_px "$3")))
   e2e_windows | awk -F'\t' -v x="$x" -v y="$y" -v class="$class" \
     '$1 == "child" && $6 == class && $8 == x && $9 == y { print; exit }'
 }
@@ -620,6 +667,12 @@ e2e_tray_calls() {
 # e2e_start_program with Wine's trace of the program's tray calls in its log.
 e2e_start_program_tracing_tray() {
   WINEDEBUG=trace+systray e2e_start_program
+}
+
+# True when the text box of winlist line $1 holds exactly $2.
+e2e_box_holds() {
+  e2e_window_text "$1"
+  [[ $E2E_TEXT == "$2" ]]
 }
 
 # The whole text of the window (or control) whose winlist line is $1, into

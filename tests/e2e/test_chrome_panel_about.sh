@@ -182,8 +182,8 @@ open_window_menu() {
   lumo_wait_until "$E2E_TIMEOUT" window_menu_shown || e2e_fail "the window menu did not open"
 }
 window_menu_shown() {
-  local x=$(($(e2e_field "$SETTINGS" left) + 50 / TWIPS_PER_PIXEL))
-  local y=$(($(e2e_field "$SETTINGS" top) + 500 / TWIPS_PER_PIXEL))
+  local x=$(($(e2e_field "$SETTINGS" left) + $(e2e_px 50)))
+  local y=$(($(e2e_field "$SETTINGS" top) + $(e2e_px 500)))
   e2e_windows | awk -F'\t' -v x="$x" -v y="$y" \
     '$1 == "child" && $14 == 1 && $8 - x <= 1 && x - $8 <= 1 && $9 - y <= 1 && y - $9 <= 1 { found = 1 } END { exit !found }'
 }

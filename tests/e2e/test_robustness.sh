@@ -2,7 +2,8 @@
 # Robustness: a long run with hotkeys held, bad and huge input typed and
 # pasted for real, a hammered tray icon, a shell restart message, repeated
 # hiding, showing and reloading of the settings window, every way out
-# leaving no icon behind, and the README's pictures of the four windows.
+# leaving no icon behind, and the README's pictures of the four windows (and
+# of the settings window at 150 %).
 #
 # Resource counts come from gdicount.exe (GDI objects from the process's
 # handle table, GetGuiResources being a stub under Wine; windows by
@@ -76,12 +77,6 @@ apply_with_hotkeys() {
 }
 settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
 
-# True when the text box of winlist line $1 holds exactly $2.
-box_holds() {
-  e2e_window_text "$1"
-  [[ $E2E_TEXT == "$2" ]]
-}
-
 # The winlist line of the step box into STEP_BOX.
 find_step_box() {
   STEP_BOX=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT11[0]}" "${SETTINGS_TEXT11[1]}" Edit)
@@ -96,7 +91,7 @@ step_box_text() {
 # Waits until the step box holds exactly $1.
 wait_step_box() {
   find_step_box
-  lumo_wait_until "$E2E_TIMEOUT" box_holds "$STEP_BOX" "$1" ||
+  lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$STEP_BOX" "$1" ||
     e2e_fail "step box holds '${E2E_TEXT:0:40}' (${E2E_TEXT_LENGTH} chars), expected '${1:0:40}' (${#1} chars)"
 }
 
@@ -242,7 +237,7 @@ test_huge_texts_and_mouse_button_binding() {
   [[ -n $chat_box && -n $search_box ]] || e2e_fail "no chat or search box in the settings window"
   click_setting SETTINGS_TEXT10
   click_setting SETTINGS_TEXT10
-  lumo_wait_until "$E2E_TIMEOUT" box_holds "$chat_box" "" || e2e_fail "clicking the chat box did not empty it"
+  lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$chat_box" "" || e2e_fail "clicking the chat box did not empty it"
   xdotool type lumo
   click_setting SETTINGS_CHAT
   lumo_wait_until "$E2E_TIMEOUT" grep -q 'uid=lumo&' "$E2E_URL_LOG" || e2e_fail "the chat with 'lumo' opened no page"
@@ -257,12 +252,12 @@ test_huge_texts_and_mouse_button_binding() {
   e2e_set_clipboard_file "$E2E_TEST_DIR/long.txt"
   click_setting SETTINGS_TEXT10
   xdotool key End shift+Home Delete ctrl+v
-  lumo_wait_until "$E2E_TIMEOUT" box_holds "$chat_box" "$text" ||
+  lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$chat_box" "$text" ||
     e2e_fail "the chat box holds $E2E_TEXT_LENGTH of ${#text} pasted characters"
   click_setting SETTINGS_CHAT
   click_setting SETTINGS_TEXT9
   xdotool key ctrl+v
-  lumo_wait_until "$E2E_TIMEOUT" box_holds "$search_box" "$text" ||
+  lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$search_box" "$text" ||
     e2e_fail "the search box holds $E2E_TEXT_LENGTH of ${#text} pasted characters"
   click_setting SETTINGS_SEARCH
   sleep 3
@@ -277,7 +272,7 @@ test_huge_texts_and_mouse_button_binding() {
   click_setting PICKER_CONFIRM
   local left_click_box
   left_click_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT5[0]}" "${SETTINGS_TEXT5[1]}" Edit)
-  lumo_wait_until "$E2E_TIMEOUT" box_holds "$left_click_box" 鼠标左键 ||
+  lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$left_click_box" 鼠标左键 ||
     e2e_fail "the left-click hotkey box shows '$E2E_TEXT' after choosing the first row"
   apply_with_hotkeys
   # The left button is now also the left-click hotkey: while it is held
@@ -356,8 +351,8 @@ hide_and_show_settings() {
   e2e_move 1 1
   lumo_wait_until "$E2E_TIMEOUT" e2e_x_at "$TITLE_TRAY_MENU" "$MENU_LEFT" "$MENU_TOP" ||
     e2e_fail "the tray menu did not come to rest at $MENU_LEFT,$MENU_TOP"
-  e2e_click $((MENU_LEFT + (E2E_MENU_HIDE_SETTINGS[0] + E2E_MENU_HIDE_SETTINGS[2] / 2) / TWIPS_PER_PIXEL)) \
-    $((MENU_TOP + (E2E_MENU_HIDE_SETTINGS[1] + E2E_MENU_HIDE_SETTINGS[3] / 2) / TWIPS_PER_PIXEL))
+  e2e_click $((MENU_LEFT + $(e2e_px $((E2E_MENU_HIDE_SETTINGS[0] + E2E_MENU_HIDE_SETTINGS[2] / 2))))) \
+    $((MENU_TOP + $(e2e_px $((E2E_MENU_HIDE_SETTINGS[1] + E2E_MENU_HIDE_SETTINGS[3] / 2)))))
   lumo_wait_until "$E2E_TIMEOUT" e2e_x_hidden "$TITLE_SETTINGS" || e2e_fail "the settings window did not hide"
   e2e_tray_click 1
   lumo_wait_until "$E2E_TIMEOUT" e2e_x_shown "$TITLE_SETTINGS" || e2e_fail "the settings window did not show again"
@@ -537,18 +532,8 @@ soak_long() { soak_for "${E2E_SOAK_SECONDS:-600}"; }
 
 # ---------------------------------------------------------------- README pictures
 
-# Saves the window of winlist line $1, cropped from the screen, as
-# docs/screenshots/$2.png (no time stamps, so an unchanged picture gives an
-# unchanged file).
-save_window_picture() {
-  local line=$1 name=$2
-  local directory=$LUMO_ROOT/docs/screenshots
-  mkdir -p "$directory"
-  local geometry
-  geometry="$(e2e_field "$line" width)x$(e2e_field "$line" height)+$(e2e_field "$line" left)+$(e2e_field "$line" top)"
-  import -display "$DISPLAY" -window root -crop "$geometry" +repage -strip \
-    -define png:exclude-chunks=date,time "$directory/$name.png" || e2e_fail "cannot save $name.png"
-}
+# Saves the window of winlist line $1 as docs/screenshots/$2.png.
+save_window_picture() { e2e_save_window_picture "$1" "$LUMO_ROOT/docs/screenshots/$2.png"; }
 
 # The menu and the About window are taken before the first apply: a virtual
 # mouse following the pointer could be in the way of the clicks on the icon.
@@ -583,4 +568,14 @@ test_readme_screenshots() {
   e2e_wait_rect "$TITLE_VIRTUAL_MOUSE" 401 301 '*' '*'
   sleep 2
   save_window_picture "$E2E_WINDOW" virtual-mouse
+
+  # The settings window once more, started afresh at 150 %.
+  kill "$E2E_APP_PID"
+  e2e_wait_program_exit
+  e2e_use_dpi 144
+  open_settings
+  e2e_move 1 1
+  e2e_wait_no_tooltip
+  sleep 0.5
+  save_window_picture "$SETTINGS" settings-window-150
 }

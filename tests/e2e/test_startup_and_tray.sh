@@ -4,8 +4,8 @@
 # its centre lies in the lower-right quarter: the menu opens up and to the
 # left of the pointer there.
 
-# The tray menu window, 1575 twips square.
-readonly MENU_SIZE_PX=$((1575 / TWIPS_PER_PIXEL))
+# The tray menu window, 1575 twips square (at 96 dpi).
+readonly MENU_SIZE_PX=105
 
 test_settings_window_appears_at_start() {
   e2e_start_and_wait_settings
@@ -102,3 +102,74 @@ test_menu_items_show_settings_and_about() {
   e2e_wait_window "$TITLE_ABOUT" 1
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
 }
+
+# ---------------------------------------------------------------- display scale
+
+# The program at $1 dots per inch: the settings window measures $2 x $3 px;
+# a picture of each window goes to artifacts/screenshots/<test>-<window>.png;
+# the resolution line is drawn as wide as the screen's whole pixel size
+# reads; a line break pasted into the box beside the apply button does not
+# apply; a click far shorter than the menu's 100 ms watchdog tick, on another
+# program's window, closes the tray menu.
+windows_at_scale() {
+  local dpi=$1 width=$2 height=$3
+  e2e_use_dpi "$dpi"
+  # Started first: a window that opens takes the activation.
+  e2e_start_click_target 10 10 200 60
+  e2e_start_and_wait_settings
+  e2e_wait_rect "$TITLE_SETTINGS" '*' '*' "$width" "$height"
+  e2e_wait_settled "$TITLE_SETTINGS"
+  local settings=$E2E_WINDOW
+  e2e_wait_tray_icon
+  e2e_move 1 1
+  e2e_wait_no_tooltip
+  e2e_save_window_picture "$settings" "$E2E_ARTIFACTS/screenshots/$E2E_TEST-settings.png"
+
+  local screen=${LUMO_SCREEN%x*}
+  e2e_text_width "屏幕分辨率:${screen%x*} * ${screen#*x}"
+  # The line (Label3 at 240,3960) up to the apply button.
+  e2e_ink_width "$settings" 120 3930 2700 300
+  e2e_assert_near "$E2E_TEXT_WIDTH" "$E2E_INK_WIDTH" 3 "drawn width of the resolution line in px"
+
+  local enter_box
+  enter_box=$(e2e_find_control "$settings" 4320 3960 Edit)
+  [[ -n $enter_box ]] || e2e_fail "no text box beside the apply button"
+  e2e_window_text "$enter_box"
+  local before=$E2E_TEXT
+  e2e_set_clipboard $'12\r\n34'
+  e2e_click_in_window_twips "$settings" 4320 3960 855 300
+  sleep 0.3
+  xdotool key End ctrl+v
+  # A one-line edit control pastes up to the line break.
+  lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$enter_box" "${before}12" ||
+    e2e_fail "the box beside the apply button holds '$E2E_TEXT' after the paste"
+  sleep 1
+  e2e_wait_window "$TITLE_SETTINGS" 1
+  e2e_assert_eq "" "$(e2e_find_window "$TITLE_VIRTUAL_MOUSE")" "virtual mouse after a paste"
+
+  e2e_open_tray_menu
+  e2e_save_window_picture "$E2E_WINDOW" "$E2E_ARTIFACTS/screenshots/$E2E_TEST-tray-menu.png"
+  e2e_click 110 40
+  e2e_wait_window_hidden "$TITLE_TRAY_MENU" 3
+
+  e2e_open_tray_menu
+  e2e_click_tray_menu_row E2E_MENU_ABOUT
+  e2e_wait_settled "$TITLE_ABOUT"
+  local about=$E2E_WINDOW
+  e2e_move 1 1
+  e2e_wait_no_tooltip
+  e2e_save_window_picture "$about" "$E2E_ARTIFACTS/screenshots/$E2E_TEST-about.png"
+  # "确定" closes it; it lies over the apply button.
+  e2e_click_in_window_twips "$about" 3840 3840 495 255
+  e2e_wait_window_hidden "$TITLE_ABOUT"
+
+  e2e_click_in_window_twips "$settings" 2880 3960 1455 300
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
+  e2e_move 60 300
+  sleep 2
+  e2e_wait_settled "$TITLE_VIRTUAL_MOUSE"
+  e2e_save_window_picture "$E2E_WINDOW" "$E2E_ARTIFACTS/screenshots/$E2E_TEST-virtual-mouse.png"
+}
+
+test_windows_at_96_dpi() { windows_at_scale 96 369 401; }
+test_windows_at_168_dpi() { windows_at_scale 168 646 702; }

@@ -26,6 +26,7 @@ public:
     CheckBox* check = nullptr;
     Timer* timer = nullptr;
     std::vector<std::string> log;
+    std::vector<std::string> windowEvents;
     int loads = 0, ticks = 0;
     bool unloadInClick = false;
 
@@ -74,6 +75,9 @@ protected:
         };
         timer->Tick = [this] { ++ticks; };
         Load = [this] { ++loads; };
+        Shown = [this] { windowEvents.push_back("shown"); };
+        Hidden = [this] { windowEvents.push_back("hidden"); };
+        Deactivate = [this] { windowEvents.push_back("deactivated"); };
     }
 };
 
@@ -98,6 +102,14 @@ TEST_F(Fixture, ShowAndHideLoadOnceAndUnloadDiscardsTheDesignState) {
     form.show();
     EXPECT_EQ(form.loads, 2);
     EXPECT_EQ(form.box->text(), "");
+    // Only real changes of visibility are events; unloading is none.
+    form.show();
+    form.hide();
+    form.hide();
+    backend.deactivate(form);
+    form.unload();
+    backend.deactivate(form);
+    EXPECT_EQ(form.windowEvents, (std::vector<std::string>{"shown", "shown", "hidden", "deactivated"}));
 }
 
 TEST_F(Fixture, TimersFireOnTheVirtualClockAndSameValueWritesDoNotRestartThem) {
@@ -166,16 +178,19 @@ TEST_F(Fixture, AHandlerMayUnloadItsOwnFormSafely) {
     EXPECT_EQ(form.log, (std::vector<std::string>{"front down 500,500", "front click"}));
 }
 
-TEST_F(Fixture, TypingAndPastingPassTheKeyFilterAndRaiseChange) {
+TEST_F(Fixture, TypingPassesTheKeyFilterPastingOnlyWhereTheBoxFiltersPastes) {
     form.show();
     backend.type(*form.box, "1a2");
-    backend.paste(*form.box, "x3-");
-    EXPECT_EQ(form.box->text(), "123");
+    backend.paste(*form.box, "x3-\r\n4");  // as the edit control pastes, up to the line break
+    EXPECT_EQ(form.box->text(), "12x3-");
+    form.box->setFiltersPastes(true);
+    backend.paste(*form.box, "x3-\r\n4");
+    EXPECT_EQ(form.box->text(), "12x3-34");
     backend.type(*form.box, "\b");
-    EXPECT_EQ(form.box->text(), "12");
-    EXPECT_EQ(form.log, (std::vector<std::string>{"change 1", "change 12", "change 123", "change 12"}));
-    form.box->setText("12");  // unchanged: no event
-    EXPECT_EQ(form.log.size(), 4u);
+    EXPECT_EQ(form.log, (std::vector<std::string>{"change 1", "change 12", "change 12x3-", "change 12x3-3",
+                                                  "change 12x3-34", "change 12x3-3"}));
+    form.box->setText("12x3-3");  // unchanged: no event
+    EXPECT_EQ(form.log.size(), 6u);
 }
 
 TEST_F(Fixture, OptionButtonsExcludeEachOtherAndCheckBoxesToggleOnClick) {

@@ -104,6 +104,24 @@ TEST_F(ApplyTest, StepBoxTakesOnlyDigitsFromTypingAndPasting) {
     EXPECT_EQ(state.stepPixels, 1256);
 }
 
+TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
+    const std::string enterHint = form2.Text8->text();
+    backend.paste(*form2.Text8, "ab\r\ncd");
+    EXPECT_TRUE(form2.visible());
+    EXPECT_FALSE(form1.loaded());
+    // A one-line box takes the text up to the line break, as the edit control does.
+    EXPECT_EQ(form2.Text8->text(), enterHint + "ab");
+    backend.paste(*form2.Text9, "鼠标 x-1.\nnext");
+    EXPECT_EQ(form2.Text9->text(), "鼠标 x-1.");
+    backend.paste(*form2.Text11, "x5\r\n6");
+    EXPECT_EQ(form2.Text11->text(), "356");
+    EXPECT_TRUE(form2.loaded());
+
+    backend.type(*form2.Text8, "\r");  // a typed Enter still applies
+    EXPECT_FALSE(form2.loaded());
+    EXPECT_EQ(state.stepPixels, 356);
+}
+
 TEST_F(ApplyTest, StepTextsThatAreNoStepKeepThePreviousStep) {
     for (const std::string bad : {"", "99999999999999999999", "2147483648", "-5", "abc", " 5", "+5"}) {
         form2.show();

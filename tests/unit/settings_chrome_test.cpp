@@ -129,6 +129,21 @@ TEST_F(ChromeTest, ForegroundWatchLeavesTheMenuWhileThisWindowIsInFront) {
     EXPECT_EQ(state.foregroundWindow, static_cast<std::intptr_t>(form2.handle()));
 }
 
+TEST_F(ChromeTest, ForegroundWatchRunsOnlyWhileShownAndHidingClosesTheMenu) {
+    openMenu();
+    backend.move(*form2.Label17, 0);
+    form2.hide();
+    EXPECT_FALSE(form2.Timer1->running());
+    EXPECT_FALSE(form2.Frame3->visible());
+    EXPECT_EQ(form2.Label17->backColor(), 0xFFC0C0u);
+    platform.setForeground(0x4242);
+    backend.advance(500);
+    EXPECT_EQ(state.foregroundWindow, 0);
+    form2.show();
+    backend.advance(50);
+    EXPECT_EQ(state.foregroundWindow, 0x4242);
+}
+
 TEST_F(ChromeTest, CloseItemActsOnThePressCloseBoxOnTheClick) {
     openMenu();
     backend.press(*form2.Label16, forms::kRightButton);

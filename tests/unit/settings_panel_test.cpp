@@ -47,6 +47,23 @@ TEST_F(PanelTest, EveryLinkOpensItsAddressThroughTheShell) {
                                  }));
 }
 
+TEST_F(PanelTest, AddressesUpTo900CodeUnitsOpenLongerOnesOpenNothing) {
+    const std::size_t room = kLongestShellAddress - searchAddress("").size();
+    // Chinese counts one unit a character, as the shell gets it, not three UTF-8 bytes.
+    for (const std::string& unit : {std::string("a"), std::string("中")}) {
+        std::string fits;
+        for (std::size_t i = 0; i < room; ++i) fits += unit;
+        backend.edit(*form2.Text9, fits);
+        backend.click(*form2.Image6);
+        backend.edit(*form2.Text9, fits + "a");
+        backend.click(*form2.Image6);
+        EXPECT_EQ(openedAddresses(), std::vector<std::string>{searchAddress(fits)}) << unit;
+        platform.shellOpens.clear();
+    }
+    EXPECT_TRUE(shellTakesAddress(std::string(900, 'a')));
+    EXPECT_FALSE(shellTakesAddress(std::string(901, 'a')));
+}
+
 TEST_F(PanelTest, ChatOpensForAnyNonEmptyTextIncludingTheHintAndSpaces) {
     chat();  // the hint is still in the box
     backend.click(*form2.Text10);

@@ -63,14 +63,21 @@ TEST_F(SettingsWindowTest, ResolutionLineIsWrittenAtLoadAndRewrittenByAClick) {
     EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1920 * 1080");  // no update by itself
     backend.click(*form2.Label3);
     EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1366 * 768");
+    platform.setScreen(screenMetricsAt(1280, 800, 168, 168));
+    backend.click(*form2.Label3);
+    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1280 * 800");
 }
 
-TEST(ResolutionLine, DividesInSinglePrecisionAndWritesTheShortestDecimal) {
-    EXPECT_EQ(resolutionLine({1920 * 12.0, 1080 * 12.0, 12.0, 12.0}), "屏幕分辨率:1920 * 1080");
-    // 1000 / 3 in single precision is 333.33334 (double would give 333.3333333333333).
-    EXPECT_EQ(resolutionLine({1000, 20, 3, 8}), "屏幕分辨率:333.33334 * 2.5");
-    // Huge values stay in plain digits, never an exponent.
-    EXPECT_EQ(resolutionLine({1e7, 15, 1, 15}), "屏幕分辨率:10000000 * 1");
+TEST(ResolutionLine, ReadsWholePixelsAtEveryUsualScale) {
+    // 1440 twips per inch divide evenly only at some of these dpi (168 gives 8.571... twips a pixel).
+    const Point screens[] = {{1280, 800}, {1366, 768}, {1920, 1080}, {2560, 1600}, {2880, 1800}, {3840, 2160}};
+    for (const int dpi : {96, 120, 144, 168, 192, 216}) {
+        for (const Point size : screens) {
+            EXPECT_EQ(resolutionLine(screenMetricsAt(size.x, size.y, dpi, dpi)),
+                      "屏幕分辨率:" + std::to_string(size.x) + " * " + std::to_string(size.y))
+                << dpi << " dpi";
+        }
+    }
 }
 
 TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherField) {

@@ -27,12 +27,27 @@ TEST_F(TrayTest, WatchdogClosesTheMenuOnlyForAHeldLeftButtonElsewhere) {
     EXPECT_FALSE(tray.visible());
 }
 
-TEST_F(TrayTest, WatchdogRunsWhileTheMenuIsHidden) {
+TEST_F(TrayTest, WatchdogRunsOnlyWhileTheMenuIsUp) {
     tray.load();
     platform.setForeground(0x4242);
+    backend.advance(1000);
+    EXPECT_EQ(shared.foregroundWindow, 0);
+    startWithMenuUp();
     backend.advance(100);
     EXPECT_EQ(shared.foregroundWindow, 0x4242);
+    backend.click(*tray.Label4);
+    EXPECT_FALSE(tray.Timer1->running());
+}
+
+TEST_F(TrayTest, LosingTheActivationClosesTheMenuAtOnce) {
+    startWithMenuUp();
+    backend.deactivate(tray);
     EXPECT_FALSE(tray.visible());
+    EXPECT_FALSE(tray.Timer1->running());
+    backend.deactivate(tray);  // hidden already: nothing more
+    backend.trayMessage(tray, 517);
+    EXPECT_TRUE(tray.visible());
+    EXPECT_TRUE(tray.Timer1->running());
 }
 
 TEST_F(TrayTest, MarkerFollowsTheItemRowsAndHidesAtTheEdges) {

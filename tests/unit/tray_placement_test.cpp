@@ -5,7 +5,7 @@ namespace lumo::tray_test {
 namespace {
 
 ScreenMetrics pixels(int width, int height, double twipsPerPixel) {
-    return {width * twipsPerPixel, height * twipsPerPixel, twipsPerPixel, twipsPerPixel};
+    return {width * twipsPerPixel, height * twipsPerPixel, twipsPerPixel, twipsPerPixel, width, height};
 }
 
 TEST(MenuPlacement, OpensTowardsTheMiddleFromThreeQuarters) {
@@ -38,10 +38,15 @@ TEST(MenuPlacement, OddScreenAtAnotherFactorHasNoMiddlePixel) {
     // At 9.6 twips per pixel the twips are rounded to whole numbers.
     const ScreenMetrics dense = pixels(2000, 1200, 9.6);
     EXPECT_EQ(menuPositionAt({1001, 601}, dense), (MenuPosition{9610 - 1500, 5770 - 1800}));
+    // At 168 dpi twips do not divide back into whole pixels: the middle lines stay exact.
+    const ScreenMetrics scaled = screenMetricsAt(1280, 800, 168, 168);
+    EXPECT_FALSE(menuPositionAt({1000, 400}, scaled).has_value());
+    EXPECT_FALSE(menuPositionAt({640, 600}, scaled).has_value());
+    EXPECT_TRUE(menuPositionAt({641, 401}, scaled).has_value());
 }
 
 TEST(MenuPlacement, BrokenMetricsOpenNothing) {
-    EXPECT_FALSE(menuPositionAt({5, 5}, ScreenMetrics{0, 0, 0, 0}).has_value());
+    EXPECT_FALSE(menuPositionAt({5, 5}, ScreenMetrics{0, 0, 0, 0, 0, 0}).has_value());
 }
 
 TEST_F(TrayTest, PopupShowsRaisesActivatingThenMoves) {
