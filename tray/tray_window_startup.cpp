@@ -6,8 +6,6 @@ namespace lumo {
 
 void TrayWindow::wireStartup() {
     Load = [this] { startUp(); };
-    TrayNotify = [this](std::uint32_t message) { onTrayMessage(message); };
-    ShellRestarted = [this] { restoreTrayIcon(platform(), trayIconData_); };
     // The tray window lives for the whole run, so the system closing it (log-off,
     // shut-down, a close command) is the end of the program: going on without
     // an icon would leave a process that nothing can reach or end.
@@ -30,6 +28,14 @@ void TrayWindow::startUp() {
     const IconHandle iconHandle = platform().iconHandle(icon().value_or(Asset::AppIcon));
     trayIconData_ = makeTrayIconData(handle(), iconHandle);
     platform().notifyIcon(TrayAction::Add, trayIconData_);
+}
+
+void TrayWindow::trayIconMessage(std::uint32_t message) {
+    raise([&] { onTrayMessage(message); });
+}
+
+void TrayWindow::shellRestarted() {
+    raise([this] { restoreTrayIcon(platform(), trayIconData_); });
 }
 
 void TrayWindow::onTrayMessage(std::uint32_t message) {
