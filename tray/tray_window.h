@@ -59,7 +59,6 @@ private:
     void wireMenu();
 
     void startUp();
-    void onTrayMessage(std::uint32_t message);
     void showSettings();
     void hideSettings();
     void showAbout();

@@ -31,19 +31,17 @@ void TrayWindow::startUp() {
 }
 
 void TrayWindow::trayIconMessage(std::uint32_t message) {
-    raise([&] { onTrayMessage(message); });
+    raise([&] {
+        if (message == kTrayLeftButtonUp) {
+            showSettings();
+        } else if (message == kTrayRightButtonUp) {
+            popupAtPointer();
+        }
+    });
 }
 
 void TrayWindow::shellRestarted() {
     raise([this] { restoreTrayIcon(platform(), trayIconData_); });
-}
-
-void TrayWindow::onTrayMessage(std::uint32_t message) {
-    if (message == kTrayLeftButtonUp) {
-        showSettings();
-    } else if (message == kTrayRightButtonUp) {
-        popupAtPointer();
-    }
 }
 
 void TrayWindow::exitProgram() {

@@ -1,18 +1,19 @@
-// The interfaces a backend (win32 or sim) implements to realise the forms:
-// one peer per loaded form, told about every property change.
+// The interfaces between the forms and a backend (win32 or sim): the backend
+// realises each loaded form through a peer, told about every property change,
+// and hands the messages of a notification-area icon to the form owning it.
 #pragma once
 
 #include <memory>
 #include <string>
 
-#include "platform/forms/appearance.h"
-#include "platform/forms/properties.h"
-#include "platform/platform.h"
+#include "platform/forms/controls.h"
 
 namespace lumo::forms {
 
-class Control;
-class Form;
+struct Size {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
 
 // The backend's side of one loaded form.
 class FormPeer {
@@ -34,6 +35,20 @@ public:
     virtual std::unique_ptr<FormPeer> createPeer(Form& form) = 0;
     // Size of a text in twips, for self-sizing labels.
     virtual Size measureText(const Font& font, const std::string& text) = 0;
+};
+
+// A form that owns a notification-area icon implements this interface. The
+// icon's messages arrive at that form's window; the backend hands them here,
+// and forms without an icon never hear of them.
+class TrayIconSink {
+public:
+    // The icon reported a mouse message.
+    virtual void trayIconMessage(std::uint32_t message) = 0;
+    // The shell (taskbar) was restarted and has forgotten every icon.
+    virtual void shellRestarted() = 0;
+
+protected:
+    ~TrayIconSink() = default;
 };
 
 }  // namespace lumo::forms

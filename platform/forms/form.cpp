@@ -28,9 +28,7 @@ void Form::load() {
     owner_ = nullptr;
     windowState_ = WindowState::Normal;
     activeControl_ = nullptr;
-    captured_ = false;
-    captureTarget_ = nullptr;
-    heldButtons_ = 0;
+    captureLost();
     design();
     peer_ = runtime_.backend().createPeer(*this);
     if (Load) Load();
@@ -78,8 +76,7 @@ void Form::discard() {
     }
     loaded_ = false;
     visible_ = false;
-    captured_ = false;
-    captureTarget_ = nullptr;
+    captureLost();
     activeControl_ = nullptr;
     runtime_.retire(std::move(peer_));
     runtime_.retire(std::move(controls_));

@@ -3,15 +3,10 @@
 // points through which the backend feeds it user input.
 #pragma once
 
-#include <cstdint>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/forms/backend.h"
-#include "platform/forms/controls.h"
 
 namespace lumo::forms {
 

@@ -5,19 +5,11 @@
 
 namespace lumo::forms {
 
-namespace {
-
-bool contains(const Control& c, double x, double y) {
-    return x >= c.left() && y >= c.top() && x < c.left() + c.width() && y < c.top() + c.height();
-}
-
-}  // namespace
-
 Control* Form::hitTestGraphical(Control* surface, double x, double y) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control* c = it->get();
         if (c->container() == surface && c->takesMouseInput() && c->visible() && c->enabled() &&
-            contains(*c, x, y)) {
+            c->contains(x, y)) {
             return c;
         }
     }
@@ -28,7 +20,7 @@ Control* Form::hitTest(Control* surface, double x, double y) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control* c = it->get();
         if (c->container() != surface || c->isGraphical() || c->kind() == ControlKind::Timer) continue;
-        if (!c->visible() || !c->enabled() || !contains(*c, x, y)) continue;
+        if (!c->visible() || !c->enabled() || !c->contains(x, y)) continue;
         if (c->isContainer()) {
             Control* inner = hitTest(c, x - c->left(), y - c->top());
             return inner ? inner : c;
@@ -106,28 +98,27 @@ void Form::captureLost() {
 }
 
 void Form::nativeClick(Control& c) {
-    if (!loaded_ || !c.enabled()) return;
-    Runtime::EventScope scope(runtime_);
-    if (c.kind() == ControlKind::CheckBox) {
-        auto& box = static_cast<CheckBox&>(c);
-        box.setValue(box.value() == 1 ? 0 : 1);
-    } else if (c.kind() == ControlKind::OptionButton) {
-        static_cast<OptionButton&>(c).setValue(true);
-    }
-    if (c.Click) c.Click();
+    if (!c.enabled()) return;
+    raise([&] {
+        if (c.kind() == ControlKind::CheckBox) {
+            auto& box = static_cast<CheckBox&>(c);
+            box.setValue(box.value() == 1 ? 0 : 1);
+        } else if (c.kind() == ControlKind::OptionButton) {
+            static_cast<OptionButton&>(c).setValue(true);
+        }
+        if (c.Click) c.Click();
+    });
 }
 
 void Form::nativeDoubleClick(Control& c) {
-    if (!loaded_ || !c.enabled()) return;
-    Runtime::EventScope scope(runtime_);
-    if (c.DblClick) c.DblClick();
+    if (c.enabled()) raise(c.DblClick);
 }
 
 void Form::nativeSelect(ListBox& list, int row) {
-    if (!loaded_) return;
-    Runtime::EventScope scope(runtime_);
-    list.setListIndex(row);
-    if (list.Click) list.Click();
+    raise([&] {
+        list.setListIndex(row);
+        if (list.Click) list.Click();
+    });
 }
 
 int Form::nativeKeyPress(Control& c, int keyAscii) {
@@ -138,9 +129,7 @@ int Form::nativeKeyPress(Control& c, int keyAscii) {
 }
 
 void Form::nativeTextEdited(TextBox& box, const std::string& text) {
-    if (!loaded_) return;
-    Runtime::EventScope scope(runtime_);
-    box.userEdited(text);
+    raise([&] { box.userEdited(text); });
 }
 
 void Form::nativeFocus(Control* c) {

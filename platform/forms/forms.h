@@ -8,8 +8,6 @@
 #pragma once
 
 #include "platform/forms/backend.h"
-#include "platform/forms/control.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/runtime.h"
-#include "platform/forms/tray_icon_sink.h"

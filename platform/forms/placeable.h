@@ -25,6 +25,10 @@ public:
     void setTop(std::int32_t v) { move(left_, v, width_, height_); }
     void setWidth(std::int32_t v) { move(left_, top_, v, height_); }
     void setHeight(std::int32_t v) { move(left_, top_, width_, v); }
+    // The point lies inside (twips, in the frame left and top are measured in).
+    bool contains(double x, double y) const {
+        return x >= left_ && y >= top_ && x < left_ + width_ && y < top_ + height_;
+    }
 
 protected:
     Placeable() = default;

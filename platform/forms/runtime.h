@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/forms/backend.h"
-#include "platform/forms/control.h"
 
 namespace lumo::forms {
 
