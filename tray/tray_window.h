@@ -12,7 +12,7 @@
 
 namespace lumo {
 
-class TrayWindow : public forms::Form {
+class TrayWindow : public forms::Form, public forms::TrayIconSink {
 public:
     TrayWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows);
 
@@ -20,6 +20,11 @@ public:
     void exitProgram();
     // Opens the menu beside the pointer, towards the middle of the screen.
     void popupAtPointer();
+
+    // A left click on the icon shows the settings; a right click opens the menu.
+    void trayIconMessage(std::uint32_t message) override;
+    // Puts the icon back into the new shell's notification area.
+    void shellRestarted() override;
 
     // The icon record, filled once at start-up and reused unchanged.
     const TrayIconData& trayIconData() const { return trayIconData_; }
@@ -54,7 +59,6 @@ private:
     void wireMenu();
 
     void startUp();
-    void onTrayMessage(std::uint32_t message);
     void showSettings();
     void hideSettings();
     void showAbout();

@@ -6,8 +6,6 @@ namespace lumo {
 
 void TrayWindow::wireStartup() {
     Load = [this] { startUp(); };
-    TrayNotify = [this](std::uint32_t message) { onTrayMessage(message); };
-    ShellRestarted = [this] { restoreTrayIcon(platform(), trayIconData_); };
     // The tray window lives for the whole run, so the system closing it (log-off,
     // shut-down, a close command) is the end of the program: going on without
     // an icon would leave a process that nothing can reach or end.
@@ -32,12 +30,18 @@ void TrayWindow::startUp() {
     platform().notifyIcon(TrayAction::Add, trayIconData_);
 }
 
-void TrayWindow::onTrayMessage(std::uint32_t message) {
-    if (message == kTrayLeftButtonUp) {
-        showSettings();
-    } else if (message == kTrayRightButtonUp) {
-        popupAtPointer();
-    }
+void TrayWindow::trayIconMessage(std::uint32_t message) {
+    raise([&] {
+        if (message == kTrayLeftButtonUp) {
+            showSettings();
+        } else if (message == kTrayRightButtonUp) {
+            popupAtPointer();
+        }
+    });
+}
+
+void TrayWindow::shellRestarted() {
+    raise([this] { restoreTrayIcon(platform(), trayIconData_); });
 }
 
 void TrayWindow::exitProgram() {

@@ -73,6 +73,7 @@ private:
     void tick(UINT_PTR id);
 
     forms::Form& form_;
+    forms::TrayIconSink* const trayIconOwner_;  // the form, when it owns a notification-area icon
     const BackendContext& context_;
     std::vector<std::unique_ptr<Surface>> surfaces_;  // the form's own first, then containers in order
     std::vector<std::unique_ptr<NativeControl>> natives_;

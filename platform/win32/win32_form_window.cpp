@@ -71,7 +71,9 @@ void Win32FormPeer::applyIcon() {
 std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER: tick(wParam); return 0;
-        case kTrayCallbackMessage: form_.trayNotify(LOWORD(lParam)); return 0;
+        case kTrayCallbackMessage:
+            if (trayIconOwner_) trayIconOwner_->trayIconMessage(LOWORD(lParam));
+            return 0;
         case WM_CLOSE: form_.closeRequested(); return 0;
         case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION:
@@ -92,7 +94,7 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
         case WM_SIZE: reportSize(wParam); break;
         default:
             if (message == context_.taskbarCreatedMessage && message != 0) {
-                form_.shellRestarted();
+                if (trayIconOwner_) trayIconOwner_->shellRestarted();
                 return 0;
             }
             break;
