@@ -91,7 +91,6 @@ bench_build() {
   fi
   x86_64-w64-mingw32-gcc -O2 -Wall -Wextra -municode -mwindows -DUNICODE -D_UNICODE -s \
     -o "$BENCH_OUT/bare_timers.exe" "$BENCH_DIR/bare_timers.c" -lshell32 -luser32 || return 1
-  gcc -O2 -Wall -Wextra -o "$BENCH_OUT/pointer_latency" "$BENCH_DIR/pointer_latency.c" -lXtst -lX11 || return 1
   e2e_build_tools
 }
 
@@ -243,7 +242,7 @@ bench_latency() {
   lumo_wait_until 5 bench_focus_is "$title" ||
     bench_die "the focus is on '$(xdotool getwindowfocus getwindowname 2>/dev/null)', not '$title'"
   sleep 0.5
-  report=$(timeout --foreground $((BENCH_PRESSES * 2 + 30)) "$BENCH_OUT/pointer_latency" "$BENCH_PRESSES" "$KEYCODE_UP" \
+  report=$(timeout --foreground $((BENCH_PRESSES * 2 + 30)) "$E2E_TOOLS/pointer_latency" "$BENCH_PRESSES" "$KEYCODE_UP" \
     "$HOME_X" "$HOME_Y") || bench_die "pointer_latency failed"
   echo "$report" >"$BENCH_OUT/latency-$label.txt"
   local -A r
