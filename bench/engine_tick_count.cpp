@@ -69,7 +69,9 @@ int main(int argc, char** argv) {
         for (int key : {38, 40, 37, 39, 96, 110}) platform.setKeyDown(key, true);
     }
     // The simulated platform logs every call; room for all of them up front
-    // keeps the logging of the ticks from reallocating.
+    // keeps the logging of the ticks from reallocating (reported keys have
+    // made their first step already).
+    platform.clearLogs();
     const auto n = static_cast<std::size_t>(ticks);
     platform.keyProbes.reserve(6 * n);
     platform.cursorMoves.reserve(4 * n);

@@ -23,7 +23,7 @@
 # it needs, runs everything on a private X display and Wine prefix (see
 # scripts/wine-env.sh), bounds every wait and stops every process it started.
 # Knobs: BENCH_PRESSES (40), BENCH_CLICK_PRESSES (6 per press length),
-# BENCH_IDLE_SECONDS (30), BENCH_STARTUP_RUNS (7), BENCH_BEFORE (85482ff),
+# BENCH_IDLE_SECONDS (30), BENCH_WAKEUP_SECONDS (10), BENCH_STARTUP_RUNS (7), BENCH_BEFORE (85482ff),
 # LUMO_EXE (the program; default build/win64/LumoMouse.exe, built here).
 # The table also goes to build/bench/results.txt.
 set -uo pipefail
@@ -34,6 +34,7 @@ export LUMO_ROOT
 BENCH_PRESSES=${BENCH_PRESSES:-40}
 BENCH_CLICK_PRESSES=${BENCH_CLICK_PRESSES:-6}
 BENCH_IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
+BENCH_WAKEUP_SECONDS=${BENCH_WAKEUP_SECONDS:-10}
 BENCH_STARTUP_RUNS=${BENCH_STARTUP_RUNS:-7}
 BENCH_BEFORE=${BENCH_BEFORE:-85482ff}
 BENCH_OUT=$LUMO_ROOT/build/bench
@@ -182,19 +183,39 @@ bench_engine_tick() {
 
 # ---------------------------------------------------------------- programs under Wine
 
-# Starts a Windows program (with its arguments) in the prefix; its Unix PID
-# (the wine loader becomes the program) goes to BENCH_PID.
+# Starts a Windows program (with its arguments) in the prefix; the Unix PID
+# of the process `wine` started goes to BENCH_PID.
 BENCH_PID=
 bench_start() {
   lumo_spawn BENCH_PID "$E2E_TEST_DIR/logs/$(basename "$1").log" wine "$@"
 }
 
-# Ends a program started here and waits (bounded) until it and its tray
-# icon are gone.
+# The Unix PID of the running program $1 of this prefix, into PROGRAM_PID:
+# wine hands the program to a process of its own (started by start.exe
+# /exec), which is the one that runs, wakes and spends CPU time.
+bench_program_pid() {
+  lumo_wait_until 10 bench_find_program_pid "$(e2e_winpath "$1")" || bench_die "no process of $1 found"
+  bench_find_program_pid "$(e2e_winpath "$1")"
+}
+bench_find_program_pid() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    [[ $(tr '\0' ' ' <"$proc/cmdline" 2>/dev/null) == "$1"* ]] || continue
+    tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    PROGRAM_PID=${proc#/proc/}
+    return 0
+  done
+  return 1
+}
+
+# Ends a program started here (the process wine started, $1, and the
+# program's own, $2) and waits (bounded) until they and the tray icon are gone.
 bench_stop() {
-  local pid=$1
-  lumo_pid_alive "$pid" && kill -KILL "$pid" 2>/dev/null
-  lumo_wait_until 10 bench_pid_gone "$pid" || bench_die "process $pid does not end"
+  local pid
+  for pid in "$@"; do
+    lumo_pid_alive "$pid" && kill -KILL "$pid" 2>/dev/null
+    lumo_wait_until 10 bench_pid_gone "$pid" || bench_die "process $pid does not end"
+  done
   lumo_wait_until 10 bench_tray_empty || bench_die "a tray icon stays after its program ended: $(e2e_tray_icons)"
 }
 bench_tray_empty() { ! bench_has_icon; }
@@ -207,14 +228,6 @@ bench_cpu_ticks() {
   local -a fields
   read -ra fields <<<"${stat##*) }"
   echo $((fields[11] + fields[12]))
-}
-
-# Context switches of all the threads of process $1: every time a thread
-# wakes up (a timer, a message, an input report) and goes back to sleep
-# counts one.
-bench_switches() {
-  cat /proc/"$1"/task/*/status 2>/dev/null |
-    awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { n += $2 } END { print n + 0 }'
 }
 
 # Milliseconds from the start of program $1 to its icon in the tray, into
@@ -231,7 +244,9 @@ bench_startup_ms() {
     sleep 0.005
   done
   now=${EPOCHREALTIME/./}
-  bench_stop "$BENCH_PID"
+  local wine_pid=$BENCH_PID
+  bench_program_pid "$exe"
+  bench_stop "$wine_pid" "$PROGRAM_PID"
   STARTUP_MS=$(((now - started) / 1000))
 }
 # The tray probe may see a window vanish under it; that is only noise here.
@@ -262,22 +277,32 @@ bench_startup() {
     "$ratio ($lumo / $bare_median ms)" "<= 1.2" "$(bench_verdict "$ratio" 'v <= 1.2')"
 }
 
-# CPU time of process $1 over BENCH_IDLE_SECONDS into IDLE_MS, as a share of
-# one core into IDLE_PERCENT, and its wake-ups per second into IDLE_WAKEUPS.
+# CPU time of process $1 over BENCH_IDLE_SECONDS into IDLE_MS, and as a
+# share of one core into IDLE_PERCENT.
 bench_idle_cpu() {
-  local pid=$1 clock_tick before after start end switches_before switches_after
+  local pid=$1 clock_tick before after start end
   clock_tick=$(getconf CLK_TCK)
   before=$(bench_cpu_ticks "$pid") || bench_die "process $pid is gone"
-  switches_before=$(bench_switches "$pid")
   start=${EPOCHREALTIME/./}
   sleep "$BENCH_IDLE_SECONDS"
   after=$(bench_cpu_ticks "$pid") || bench_die "process $pid ended while idle"
-  switches_after=$(bench_switches "$pid")
   end=${EPOCHREALTIME/./}
   IDLE_MS=$(((after - before) * 1000 / clock_tick))
   IDLE_PERCENT=$(awk -v ms="$IDLE_MS" -v wall=$((end - start)) 'BEGIN { printf "%.2f", ms * 100000 / wall }')
-  IDLE_WAKEUPS=$(awk -v n=$((switches_after - switches_before)) -v wall=$((end - start)) \
-    'BEGIN { printf "%.1f", n * 1000000 / wall }')
+}
+
+# Messages the program's threads take from their queues per second over
+# BENCH_WAKEUP_SECONDS (timers, input reports, paints: each one a wake-up),
+# counted in Wine's message trace of a program started with WINEDEBUG=+msg
+# (log $1); into WAKEUPS.
+bench_wakeups() {
+  local log=$1 before after start end
+  before=$(grep -c 'peek_message got type' "$log")
+  start=${EPOCHREALTIME/./}
+  sleep "$BENCH_WAKEUP_SECONDS"
+  after=$(grep -c 'peek_message got type' "$log")
+  end=${EPOCHREALTIME/./}
+  WAKEUPS=$(awk -v n=$((after - before)) -v wall=$((end - start)) 'BEGIN { printf "%.1f", n * 1000000 / wall }')
 }
 
 # Starts the program and applies with the options clicked by the arguments
@@ -360,23 +385,28 @@ bench_clicks_per_press() {
 bench_program() {
   local exe=$1 column=$2
   E2E_EXE=$exe
+  bench_log "$column: wake-ups with the defaults, then with hotkeys on and fast follow"
+  bench_wakeup_run "$column" defaults
+  bench_wakeup_run "$column" fast OPTION_FAST_FOLLOW CHECK_HOTKEYS_BOX
+
   bench_log "$column: idle with the defaults for ${BENCH_IDLE_SECONDS} s"
   bench_apply_settings
   disown "$E2E_APP_PID" 2>/dev/null
+  bench_program_pid "$exe"
   sleep 3
-  bench_idle_cpu "$E2E_APP_PID"
+  bench_idle_cpu "$PROGRAM_PID"
   RESULT[$column.idle.defaults]=$IDLE_MS RESULT[$column.idle%.defaults]=$IDLE_PERCENT
-  RESULT[$column.wakeups.defaults]=$IDLE_WAKEUPS
-  bench_stop "$E2E_APP_PID"
+  bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
 
   bench_log "$column: idle with hotkeys on and fast follow for ${BENCH_IDLE_SECONDS} s"
   bench_apply_settings OPTION_FAST_FOLLOW CHECK_HOTKEYS_BOX
   local pid=$E2E_APP_PID
   disown "$pid" 2>/dev/null
+  bench_program_pid "$exe"
+  local program_pid=$PROGRAM_PID
   sleep 3
-  bench_idle_cpu "$pid"
+  bench_idle_cpu "$program_pid"
   RESULT[$column.idle.fast]=$IDLE_MS RESULT[$column.idle%.fast]=$IDLE_PERCENT
-  RESULT[$column.wakeups.fast]=$IDLE_WAKEUPS
 
   # The target lies under HOME and under every step the latency presses make.
   e2e_start_click_target $((HOME_X - 200)) $((HOME_Y - 200)) 400 300
@@ -386,23 +416,39 @@ bench_program() {
   bench_log "$column: key latency and clicks per press, focus elsewhere"
   bench_latency "e2e click target" windowactivate "$column" "elsewhere"
   bench_clicks_per_press "e2e click target" windowactivate "$column" "elsewhere"
-  lumo_pid_alive "$pid" || bench_die "LumoMouse ($column) ended during the measurements"
-  bench_stop "$pid"
+  lumo_pid_alive "$program_pid" || bench_die "LumoMouse ($column) ended during the measurements"
+  bench_stop "$pid" "$program_pid"
   lumo_stop_pid "$E2E_CLICK_TARGET_PID"
+}
+
+# Wake-ups of the program applied with the options given after $2 (as
+# bench_apply_settings takes them), under column $1 and name $2 in RESULT.
+bench_wakeup_run() {
+  local column=$1 name=$2
+  shift 2
+  WINEDEBUG=+msg bench_apply_settings "$@"
+  disown "$E2E_APP_PID" 2>/dev/null
+  bench_program_pid "$E2E_EXE"
+  sleep 3
+  bench_wakeups "$E2E_TEST_DIR/logs/program.log"
+  RESULT[$column.wakeups.$name]=$WAKEUPS
+  cp "$E2E_TEST_DIR/logs/program.log" "$BENCH_OUT/messages-$column-$name.log"
+  bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
 }
 
 bench_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "inf" }'; }
 bench_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 bench_per_second() { awk -v us="$1" 'BEGIN { printf "%.1f", 1000000 / us }'; }
 
-# Idle CPU and wake-ups of bare_timers.exe run with the arguments given.
+# Idle CPU of bare_timers.exe run with the arguments given.
 bench_idle_bare() {
   bench_start "$BENCH_OUT/bare_timers.exe" "$@"
   local pid=$BENCH_PID
   lumo_wait_until 30 bench_has_icon || bench_die "the bare program shows no tray icon"
+  bench_program_pid "$BENCH_OUT/bare_timers.exe"
   sleep 3
-  bench_idle_cpu "$pid"
-  bench_stop "$pid"
+  bench_idle_cpu "$PROGRAM_PID"
+  bench_stop "$pid" "$PROGRAM_PID"
 }
 
 # The rows of the figures bench_program collected.
@@ -430,7 +476,7 @@ bench_program_rows() {
 }
 
 bench_idle_rows() {
-  local bare_slow_ms=$1 bare_slow_pct=$2 bare_slow_wakeups=$3 bare_polling_ms=$4 bare_polling_pct=$5
+  local bare_slow_ms=$1 bare_slow_pct=$2 bare_polling_ms=$3 bare_polling_pct=$4
   local column fast defaults
   for column in before after; do
     fast=${RESULT[$column.idle.fast]} defaults=${RESULT[$column.idle.defaults]}
@@ -454,7 +500,6 @@ bench_idle_rows() {
     "${RESULT[after.wakeups.defaults]}" "<= 2" "$(bench_verdict "${RESULT[after.wakeups.defaults]}" 'v <= 2')"
   bench_row "wake-ups per second idle, hotkeys on+fast follow" "${RESULT[before.wakeups.fast]}" \
     "${RESULT[after.wakeups.fast]}" "-" "-"
-  bench_row "  bare 1000+1500 ms, for comparison" "$bare_slow_wakeups" "$bare_slow_wakeups" "-" "-"
 }
 
 bench_wine() {
@@ -474,10 +519,10 @@ bench_wine() {
 
   bench_log "idle CPU of the bare programs for ${BENCH_IDLE_SECONDS} s each"
   bench_idle_bare slow
-  local slow_ms=$IDLE_MS slow_pct=$IDLE_PERCENT slow_wakeups=$IDLE_WAKEUPS
+  local slow_ms=$IDLE_MS slow_pct=$IDLE_PERCENT
   bench_idle_bare
   bench_program_rows
-  bench_idle_rows "$slow_ms" "$slow_pct" "$slow_wakeups" "$IDLE_MS" "$IDLE_PERCENT"
+  bench_idle_rows "$slow_ms" "$slow_pct" "$IDLE_MS" "$IDLE_PERCENT"
 }
 
 # Size of the stripped program $1: "<total> KB (<code> code, <resources>
