@@ -221,13 +221,12 @@ bench_stop() {
 bench_tray_empty() { ! bench_has_icon; }
 bench_pid_gone() { ! lumo_pid_alive "$1"; }
 
-bench_cpu_ticks() {
-  local stat
-  stat=$(<"/proc/$1/stat") || return 1
-  # Fields after "(comm)": state is the first, utime the 12th, stime the 13th.
-  local -a fields
-  read -ra fields <<<"${stat##*) }"
-  echo $((fields[11] + fields[12]))
+# CPU time of all the threads of process $1 so far, in nanoseconds (the
+# scheduler's own count: the clock ticks of /proc/<pid>/stat are 10 ms, too
+# coarse for a program that sleeps).
+bench_cpu_ns() {
+  [[ -d /proc/$1/task ]] || return 1
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'
 }
 
 # Milliseconds from the start of program $1 to its icon in the tray, into
@@ -280,14 +279,13 @@ bench_startup() {
 # CPU time of process $1 over BENCH_IDLE_SECONDS into IDLE_MS, and as a
 # share of one core into IDLE_PERCENT.
 bench_idle_cpu() {
-  local pid=$1 clock_tick before after start end
-  clock_tick=$(getconf CLK_TCK)
-  before=$(bench_cpu_ticks "$pid") || bench_die "process $pid is gone"
+  local pid=$1 before after start end
+  before=$(bench_cpu_ns "$pid") || bench_die "process $pid is gone"
   start=${EPOCHREALTIME/./}
   sleep "$BENCH_IDLE_SECONDS"
-  after=$(bench_cpu_ticks "$pid") || bench_die "process $pid ended while idle"
+  after=$(bench_cpu_ns "$pid") || bench_die "process $pid ended while idle"
   end=${EPOCHREALTIME/./}
-  IDLE_MS=$(((after - before) * 1000 / clock_tick))
+  IDLE_MS=$(((after - before) / 1000000))
   IDLE_PERCENT=$(awk -v ms="$IDLE_MS" -v wall=$((end - start)) 'BEGIN { printf "%.2f", ms * 100000 / wall }')
 }
 

@@ -25,11 +25,33 @@ void postKey(DWORD virtualKey, bool down) {
     PostMessageW(receiver.load(), kKeyMessage, virtualKey, down ? 1 : 0);
 }
 
+// The hooks name the side of Shift, Ctrl and Alt; a binding names the key
+// itself, which is down while either side is.
+struct SidedKey {
+    DWORD left, right, plain;
+    bool down[2];  // hook thread only
+};
+SidedKey sidedKeys[] = {{VK_LSHIFT, VK_RSHIFT, VK_SHIFT, {}},
+                        {VK_LCONTROL, VK_RCONTROL, VK_CONTROL, {}},
+                        {VK_LMENU, VK_RMENU, VK_MENU, {}}};
+
+void postSidedKey(DWORD virtualKey, bool down) {
+    for (SidedKey& key : sidedKeys) {
+        if (virtualKey != key.left && virtualKey != key.right) continue;
+        const bool wasDown = key.down[0] || key.down[1];
+        key.down[virtualKey == key.right ? 1 : 0] = down;
+        const bool isDown = key.down[0] || key.down[1];
+        if (isDown != wasDown) postKey(key.plain, isDown);
+    }
+}
+
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
     if (code == HC_ACTION) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
         if (!ownInjection(key->flags, LLKHF_INJECTED, key->dwExtraInfo)) {
-            postKey(key->vkCode, (key->flags & LLKHF_UP) == 0);
+            const bool down = (key->flags & LLKHF_UP) == 0;
+            postKey(key->vkCode, down);
+            postSidedKey(key->vkCode, down);
         }
     }
     return CallNextHookEx(nullptr, code, message, data);
