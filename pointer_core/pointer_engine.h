@@ -54,9 +54,9 @@ private:
     bool stepHeldDirections();
     // Releases the buttons whose key is up, then presses those whose click
     // key is among `pressedKeys`.
-    void updateButtons(const std::bitset<256>& pressedKeys);
+    void updateButtons(const std::bitset<kKeyCount>& pressedKeys);
     // Polls the six keys; returns those that went down since the last poll.
-    std::bitset<256> probeSlots();
+    std::bitset<kKeyCount> probeSlots();
     bool isHeldButtonKey(std::int32_t key) const;
     std::int32_t clickKey(std::size_t button) const;
 
