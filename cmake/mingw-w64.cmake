@@ -1,5 +1,4 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64. The program's one
-# extra thread (the input hooks') is a plain CreateThread and it uses no C++
+# Cross build for 64-bit Windows with Debian's MinGW-w64. The program uses no
 # threads, so the win32 thread model keeps winpthread out of the exe.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
