@@ -1,40 +1,24 @@
 /* The yardstick for the idle and start-up figures of bench/run.sh: the least
- * a Win32 tray program with LumoMouse's running timers can cost. One hidden
- * window, the three timers of the virtual mouse window after an apply with
- * fast follow (1 ms engine, 50 ms follow, 1500 ms upkeep) whose ticks do
- * nothing, and one notification-area icon; it ends on WM_CLOSE, removing the
- * icon first.
+ * a Win32 tray program with a given set of running timers can cost. One hidden
+ * window, timers whose ticks do nothing, and one notification-area icon; it
+ * ends on WM_CLOSE, removing the icon first.
  *
- *   bare_timers.exe          ticks that do nothing
- *   bare_timers.exe probe    the engine timer's tick makes the Win32 calls of
- *                            an idle engine tick with hotkeys on: one
- *                            GetCursorPos and six GetAsyncKeyState (the
- *                            default keys), so that the cost of those calls
- *                            alone can be told from the program's own */
+ *   bare_timers.exe        the virtual mouse window's timers of the polling
+ *                          design after an apply with fast follow: 1 ms
+ *                          engine, 50 ms follow, 1500 ms upkeep
+ *   bare_timers.exe slow   only a 1000 ms and a 1500 ms timer: slow follow
+ *                          and upkeep, all an idle program needs to wake for */
 #include <windows.h>
 #include <shellapi.h>
 
 #define TRAY_ICON_ID 1
-#define ENGINE_TIMER_ID 1
 
 static NOTIFYICONDATAW icon_data;
-static BOOL probe_keys;
-
-static void probe_like_the_engine(void)
-{
-    static const int keys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_NUMPAD0, VK_DECIMAL};
-    POINT pointer;
-    GetCursorPos(&pointer);
-    for (int i = 0; i < (int)(sizeof keys / sizeof keys[0]); ++i)
-        GetAsyncKeyState(keys[i]);
-}
 
 static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_TIMER:
-        if (probe_keys && wparam == ENGINE_TIMER_ID)
-            probe_like_the_engine();
         return 0;
     case WM_CLOSE:
         Shell_NotifyIconW(NIM_DELETE, &icon_data);
@@ -52,7 +36,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
 {
     (void)previous;
     (void)show;
-    probe_keys = lstrcmpiW(command_line, L"probe") == 0;
     WNDCLASSW window_class = {0};
     window_class.lpfnWndProc = window_proc;
     window_class.hInstance = instance;
@@ -64,9 +47,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
     if (!window)
         return 1;
 
-    static const UINT periods[] = {1, 50, 1500};
-    for (UINT i = 0; i < sizeof periods / sizeof periods[0]; ++i)
-        SetTimer(window, ENGINE_TIMER_ID + i, periods[i] < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : periods[i], NULL);
+    static const UINT polling_periods[] = {1, 50, 1500, 0};
+    static const UINT slow_periods[] = {1000, 1500, 0};
+    const UINT *periods = lstrcmpiW(command_line, L"slow") == 0 ? slow_periods : polling_periods;
+    for (UINT i = 0; periods[i]; ++i)
+        SetTimer(window, i + 1, periods[i] < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : periods[i], NULL);
 
     icon_data.cbSize = sizeof icon_data;
     icon_data.hWnd = window;

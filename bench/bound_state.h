@@ -1,7 +1,9 @@
 // The engine's configuration in the benchmarks: hotkeys on, a step of 3 and
-// the default bindings.
+// the default bindings, and the engine itself.
 #pragma once
 
+#include "platform/sim/sim_platform.h"
+#include "pointer_core/pointer_engine.h"
 #include "pointer_core/shared_state.h"
 
 namespace lumo::bench {
@@ -13,5 +15,21 @@ inline SharedState boundState() {
     bindDefaultKeys(state);
     return state;
 }
+
+// An engine on the simulated platform that learns of keys either by input
+// reports (held keys are reported to it) or, when `polled`, by probing them on
+// every tick as where the platform offers no reports.
+class BenchEngine : private InputListener {
+public:
+    BenchEngine(sim::SimPlatform& platform, const SharedState& state, bool polled) : engine(platform, state) {
+        platform.setInputReportsAvailable(!polled);
+        engine.start(*this);
+    }
+    PointerEngine engine;
+
+private:
+    void keyChanged(std::int32_t virtualKey, bool down) override { engine.keyChanged(virtualKey, down); }
+    void pointerMoved() override {}
+};
 
 }  // namespace lumo::bench

@@ -2,7 +2,11 @@
 // scenario, a given number of times, so that callgrind can count the
 // instructions of the ticks alone:
 //
-//   engine_tick_count <up|one|all> <ticks>
+//   engine_tick_count <up|one|all|reported> <ticks>
+//
+// up, one and all poll the six keys on every tick (the engine's way where the
+// platform reports no input: the dearest tick) with no key, the Up key or all
+// six keys down; reported has all six down as reported keys.
 //
 // Only the ticks are collected (callgrind's instrumentation is switched on
 // around the loop); the process's set-up and the simulated platform's log
@@ -39,7 +43,7 @@ using lumo::sim::SimPlatform;
 using lumo::bench::boundState;
 
 int usage() {
-    std::fprintf(stderr, "usage: engine_tick_count <up|one|all> <ticks 0..1000000>\n");
+    std::fprintf(stderr, "usage: engine_tick_count <up|one|all|reported> <ticks 0..1000000>\n");
     return 2;
 }
 
@@ -51,27 +55,33 @@ int main(int argc, char** argv) {
     const long ticks = std::strtol(argv[2], &end, 10);
     if (*argv[2] == '\0' || *end != '\0' || ticks < 0 || ticks > 1000000) return usage();
 
-    SimPlatform platform;
-    if (std::strcmp(argv[1], "one") == 0) {
-        platform.setKeyDown(38, true);
-    } else if (std::strcmp(argv[1], "all") == 0) {
-        for (int key : {38, 40, 37, 39, 96, 110}) platform.setKeyDown(key, true);
-    } else if (std::strcmp(argv[1], "up") != 0) {
+    const bool reported = std::strcmp(argv[1], "reported") == 0;
+    if (!reported && std::strcmp(argv[1], "one") != 0 && std::strcmp(argv[1], "all") != 0 &&
+        std::strcmp(argv[1], "up") != 0) {
         return usage();
     }
+    SimPlatform platform;
+    const SharedState state = boundState();
+    lumo::bench::BenchEngine bench(platform, state, !reported);
+    if (std::strcmp(argv[1], "one") == 0) {
+        platform.setKeyDown(38, true);
+    } else if (std::strcmp(argv[1], "all") == 0 || reported) {
+        for (int key : {38, 40, 37, 39, 96, 110}) platform.setKeyDown(key, true);
+    }
     // The simulated platform logs every call; room for all of them up front
-    // keeps the logging of the ticks from reallocating.
+    // keeps the logging of the ticks from reallocating (reported keys have
+    // made their first step already).
+    platform.clearLogs();
     const auto n = static_cast<std::size_t>(ticks);
     platform.keyProbes.reserve(6 * n);
     platform.cursorMoves.reserve(4 * n);
-    platform.clicks.reserve(2 * n);
-    const SharedState state = boundState();
+    platform.buttonCalls.reserve(2 * n);
 
     const int callsBefore = platform.callCount;
     const std::size_t allocationsBefore = allocationCount;
     CALLGRIND_ZERO_STATS;
     CALLGRIND_TOGGLE_COLLECT;
-    for (long i = 0; i < ticks; ++i) lumo::runPointerEngineTick(platform, state);
+    for (long i = 0; i < ticks; ++i) bench.engine.tick();
     CALLGRIND_TOGGLE_COLLECT;
     const std::size_t allocations = allocationCount - allocationsBefore;
 

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Performance figures of LumoMouse, printed as one table:
+# Performance figures of LumoMouse, printed as one table with a column for
+# the program as it was before the input-report engine (BENCH_BEFORE, built
+# from that commit in build/bench/before-*) and one for this tree:
 #
 #   bash bench/run.sh
 #
@@ -8,16 +10,20 @@
 # figures as little as possible:
 #   - the engine tick on the simulated platform: instructions per tick
 #     (callgrind), platform calls and allocations per tick;
-#   - under Wine: key-down to the first pointer move (p50/p95) next to the
-#     engine timer period measured in the same presses;
-#   - idle CPU and start-up to the tray icon, as ratios to a bare Win32
-#     program with the same timers and one tray icon (bench/bare_timers.c);
-#   - the stripped size of LumoMouse.exe and the DLLs it imports.
+#   - under Wine, focus on the program's window and on another program's:
+#     clicks per press of the click key (15, 30, 80, 200 ms presses),
+#     key-down to the first pointer move (p50/p95) and moves per second while
+#     a direction key is held;
+#   - idle CPU and wake-ups per second, hotkeys on with fast follow and the
+#     defaults (hotkeys off, slow follow), next to bare Win32 programs with
+#     the same timers (bench/bare_timers.c); start-up to the tray icon;
+#   - the stripped size of LumoMouse.exe (code and resources) and its DLLs.
 #
-# Slow (about four minutes) and kept out of the test command. It builds what
+# Slow (about twelve minutes) and kept out of the test command. It builds what
 # it needs, runs everything on a private X display and Wine prefix (see
 # scripts/wine-env.sh), bounds every wait and stops every process it started.
-# Knobs: BENCH_PRESSES (60), BENCH_IDLE_SECONDS (30), BENCH_STARTUP_RUNS (7),
+# Knobs: BENCH_PRESSES (40), BENCH_CLICK_PRESSES (6 per press length),
+# BENCH_IDLE_SECONDS (30), BENCH_WAKEUP_SECONDS (10), BENCH_STARTUP_RUNS (7), BENCH_BEFORE (85482ff),
 # LUMO_EXE (the program; default build/win64/LumoMouse.exe, built here).
 # The table also goes to build/bench/results.txt.
 set -uo pipefail
@@ -25,11 +31,18 @@ set -uo pipefail
 BENCH_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 LUMO_ROOT=$(cd "$BENCH_DIR/.." && pwd)
 export LUMO_ROOT
-BENCH_PRESSES=${BENCH_PRESSES:-60}
+BENCH_PRESSES=${BENCH_PRESSES:-40}
+BENCH_CLICK_PRESSES=${BENCH_CLICK_PRESSES:-6}
 BENCH_IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
+BENCH_WAKEUP_SECONDS=${BENCH_WAKEUP_SECONDS:-10}
 BENCH_STARTUP_RUNS=${BENCH_STARTUP_RUNS:-7}
+BENCH_BEFORE=${BENCH_BEFORE:-85482ff}
 BENCH_OUT=$LUMO_ROOT/build/bench
 BENCH_TICKS=100000
+# The program before the change, built from BENCH_BEFORE.
+BEFORE_SRC=$BENCH_OUT/before-src
+BEFORE_EXE=$BENCH_OUT/before-win64/LumoMouse.exe
+BEFORE_TICK_COUNT=$BENCH_OUT/before-native/bench/engine_tick_count
 
 E2E_TEST=bench
 # shellcheck source=tests/e2e/lib.sh
@@ -42,8 +55,11 @@ source "$LUMO_ROOT/tests/e2e/lib.sh"
 readonly OPTION_FAST_FOLLOW=(3000 1680 1650 180)
 readonly CHECK_HOTKEYS_BOX=(3000 2640 240 180)
 readonly BUTTON_APPLY=(2880 3960 1455 300)
-# Up arrow: X keycode 111 (VK_UP 38 is bound to "up" by default).
-readonly KEYCODE_UP=111
+# Up arrow: X keycode 111 (VK_UP 38 is bound to "up" by default); keypad 0
+# (VK_NUMPAD0 96, the left-click key, with NumLock on): 90.
+readonly KEYCODE_UP=111 KEYCODE_KP0=90
+# Press lengths of the clicks-per-press figure, in milliseconds.
+readonly CLICK_PRESS_MS=(15 30 80 200)
 # Where each press starts: mid-screen, far from every edge the pointer may reach.
 readonly HOME_X=640 HOME_Y=600
 
@@ -53,9 +69,9 @@ bench_die() { echo "bench: FAILED: $*" >&2; exit 1; }
 # ---------------------------------------------------------------- the table
 
 ROWS=()
-# Adds a row: figure, value, target, verdict (PASS, MISS or "-" for a figure
-# shown for context).
-bench_row() { ROWS+=("$1"$'\t'"$2"$'\t'"$3"$'\t'"$4"); }
+# Adds a row: figure, value before, value after, target, verdict on the value
+# after (PASS, MISS or "-" for a figure shown for context).
+bench_row() { ROWS+=("$1"$'\t'"$2"$'\t'"$3"$'\t'"$4"$'\t'"$5"); }
 
 # PASS when the awk condition on `v` (the measured number) holds.
 bench_verdict() {
@@ -63,12 +79,12 @@ bench_verdict() {
 }
 
 bench_print_table() {
-  local row figure value target verdict
-  printf '%-54s %-47s %-21s %s\n' "figure" "value" "target" "result"
-  printf '%s\n' "$(printf '%.0s-' {1..130})"
+  local row figure before after target verdict
+  printf '%-52s %-30s %-30s %-22s %s\n' "figure" "before ($BENCH_BEFORE)" "after" "target" "result"
+  printf '%s\n' "$(printf '%.0s-' {1..146})"
   for row in "${ROWS[@]}"; do
-    IFS=$'\t' read -r figure value target verdict <<<"$row"
-    printf '%-54s %-47s %-21s %s\n' "$figure" "$value" "$target" "$verdict"
+    IFS=$'\t' read -r figure before after target verdict <<<"$row"
+    printf '%-52s %-30s %-30s %-22s %s\n' "$figure" "$before" "$after" "$target" "$verdict"
   done
 }
 
@@ -83,80 +99,134 @@ bench_build() {
   fi
   cmake --build "$LUMO_ROOT/build/native" -j2 --target engine_tick_count >/dev/null || return 1
   if [[ -z ${LUMO_EXE:-} ]]; then
-    if [[ ! -f $LUMO_ROOT/build/win64/CMakeCache.txt ]]; then
-      cmake -S "$LUMO_ROOT" -B "$LUMO_ROOT/build/win64" \
-        -DCMAKE_TOOLCHAIN_FILE="$LUMO_ROOT/cmake/mingw-w64.cmake" >/dev/null || return 1
-    fi
-    cmake --build "$LUMO_ROOT/build/win64" -j2 --target LumoMouse >/dev/null || return 1
+    bench_build_exe "$LUMO_ROOT" "$LUMO_ROOT/build/win64" || return 1
   fi
+  bench_build_before || return 1
   x86_64-w64-mingw32-gcc -O2 -Wall -Wextra -municode -mwindows -DUNICODE -D_UNICODE -s \
     -o "$BENCH_OUT/bare_timers.exe" "$BENCH_DIR/bare_timers.c" -lshell32 -luser32 || return 1
-  gcc -O2 -Wall -Wextra -o "$BENCH_OUT/pointer_latency" "$BENCH_DIR/pointer_latency.c" -lXtst -lX11 || return 1
   e2e_build_tools
+}
+
+# LumoMouse.exe from the source tree $1 in the build folder $2.
+bench_build_exe() {
+  if [[ ! -f $2/CMakeCache.txt ]]; then
+    cmake -S "$1" -B "$2" -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-w64.cmake" >/dev/null || return 1
+  fi
+  cmake --build "$2" -j2 --target LumoMouse >/dev/null
+}
+
+# The program and the tick driver as they were at BENCH_BEFORE, from a copy of
+# that commit's files (made again only when BENCH_BEFORE changes).
+bench_build_before() {
+  local stamp=$BEFORE_SRC/.bench-commit
+  if [[ ! -f $stamp || $(<"$stamp") != "$BENCH_BEFORE" ]]; then
+    rm -rf "$BEFORE_SRC" "$BENCH_OUT/before-win64" "$BENCH_OUT/before-native"
+    mkdir -p "$BEFORE_SRC"
+    git -C "$LUMO_ROOT" archive "$BENCH_BEFORE" | tar -x -C "$BEFORE_SRC" || return 1
+    echo "$BENCH_BEFORE" >"$stamp"
+  fi
+  bench_build_exe "$BEFORE_SRC" "$BENCH_OUT/before-win64" || return 1
+  if [[ ! -f $BENCH_OUT/before-native/CMakeCache.txt ]]; then
+    cmake -S "$BEFORE_SRC" -B "$BENCH_OUT/before-native" >/dev/null || return 1
+  fi
+  cmake --build "$BENCH_OUT/before-native" -j2 --target engine_tick_count >/dev/null
 }
 
 # ---------------------------------------------------------------- engine tick
 
-# Instructions that callgrind counts for `ticks` ticks of scenario $1, into
-# TICK_INSTRUCTIONS; the driver's own counts go to TICK_ALLOCATIONS and
-# TICK_CALLS.
+# Instructions that callgrind counts for `ticks` ticks of scenario $2 of the
+# tick driver $1, into TICK_INSTRUCTIONS; the driver's own counts go to
+# TICK_ALLOCATIONS and TICK_CALLS.
 bench_tick_instructions() {
-  local scenario=$1 ticks=$2 out=$BENCH_OUT/callgrind.$1.$2 report
+  local driver=$1 scenario=$2 ticks=$3 out=$BENCH_OUT/callgrind.$RANDOM.$2.$3 report
   report=$(timeout --foreground 300 valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$out" \
-    "$LUMO_ROOT/build/native/bench/engine_tick_count" "$scenario" "$ticks" 2>/dev/null) ||
-    bench_die "callgrind run of scenario $scenario failed"
+    "$driver" "$scenario" "$ticks" 2>/dev/null) || bench_die "callgrind run of scenario $scenario failed"
   TICK_ALLOCATIONS=$(awk '$1 == "allocations" { print $2 }' <<<"$report")
   TICK_CALLS=$(awk '$1 == "platform_calls" { print $2 }' <<<"$report")
   TICK_INSTRUCTIONS=$(awk '$1 == "totals:" { print $2 }' "$out")
+  rm -f "$out"
+}
+
+# "<instructions> instr, <calls> calls" per tick of scenario $2 of driver $1
+# into TICK_FIGURE, the calls into TICK_CALLS_PER_TICK; allocations add up
+# in TICK_ALLOCATIONS_TOTAL.
+TICK_ALLOCATIONS_TOTAL=0
+bench_tick_figure() {
+  local base
+  bench_tick_instructions "$1" "$2" 0
+  base=$TICK_INSTRUCTIONS
+  bench_tick_instructions "$1" "$2" "$BENCH_TICKS"
+  TICK_ALLOCATIONS_TOTAL=$((TICK_ALLOCATIONS_TOTAL + TICK_ALLOCATIONS))
+  TICK_CALLS_PER_TICK=$((TICK_CALLS / BENCH_TICKS))
+  TICK_FIGURE="$(awk -v a="$base" -v b="$TICK_INSTRUCTIONS" -v n="$BENCH_TICKS" \
+    'BEGIN { printf "%.0f", (b - a) / n }') instr, $TICK_CALLS_PER_TICK calls"
 }
 
 bench_engine_tick() {
-  local scenario label base full per_tick calls
+  local scenario before
   local -A labels=([up]="all six keys up" [one]="one direction key down" [all]="all six keys down")
-  local allocations=0
+  # Before, the engine always polled; now it polls only where the platform
+  # reports no input: the same three scenarios on that path.
   for scenario in up one all; do
-    label=${labels[$scenario]}
-    bench_tick_instructions "$scenario" 0
-    base=$TICK_INSTRUCTIONS
-    bench_tick_instructions "$scenario" "$BENCH_TICKS"
-    full=$TICK_INSTRUCTIONS
-    allocations=$((allocations + TICK_ALLOCATIONS))
-    per_tick=$(awk -v a="$base" -v b="$full" -v n="$BENCH_TICKS" 'BEGIN { printf "%.0f", (b - a) / n }')
-    calls=$((TICK_CALLS / BENCH_TICKS))
-    bench_row "engine tick, $label (sim)" "$per_tick instr, $calls platform calls" "<= 13 platform calls" \
-      "$(bench_verdict "$calls" 'v <= 13')"
+    bench_tick_figure "$BEFORE_TICK_COUNT" "$scenario"
+    before=$TICK_FIGURE
+    bench_tick_figure "$LUMO_ROOT/build/native/bench/engine_tick_count" "$scenario"
+    bench_row "engine tick polling, ${labels[$scenario]} (sim)" "$before" "$TICK_FIGURE" "<= 13 calls" \
+      "$(bench_verdict "$TICK_CALLS_PER_TICK" 'v <= 13')"
   done
-  bench_row "engine tick allocations (3 x $BENCH_TICKS ticks)" "$allocations" "0" \
-    "$(bench_verdict "$allocations" 'v == 0')"
+  bench_tick_figure "$LUMO_ROOT/build/native/bench/engine_tick_count" reported
+  bench_row "engine tick reported, all six keys down (sim)" "-" "$TICK_FIGURE" "<= 13 calls" \
+    "$(bench_verdict "$TICK_CALLS_PER_TICK" 'v <= 13')"
+  bench_row "engine allocations ($BENCH_TICKS ticks per scenario)" "-" "$TICK_ALLOCATIONS_TOTAL" "0" \
+    "$(bench_verdict "$TICK_ALLOCATIONS_TOTAL" 'v == 0')"
 }
 
 # ---------------------------------------------------------------- programs under Wine
 
-# Starts a Windows program (with its arguments) in the prefix; its Unix PID
-# (the wine loader becomes the program) goes to BENCH_PID.
+# Starts a Windows program (with its arguments) in the prefix; the Unix PID
+# of the process `wine` started goes to BENCH_PID.
 BENCH_PID=
 bench_start() {
   lumo_spawn BENCH_PID "$E2E_TEST_DIR/logs/$(basename "$1").log" wine "$@"
 }
 
-# Ends a program started here and waits (bounded) until it and its tray
-# icon are gone.
+# The Unix PID of the running program $1 of this prefix, into PROGRAM_PID:
+# wine hands the program to a process of its own (started by start.exe
+# /exec), which is the one that runs, wakes and spends CPU time.
+bench_program_pid() {
+  lumo_wait_until 10 bench_find_program_pid "$(e2e_winpath "$1")" || bench_die "no process of $1 found"
+  bench_find_program_pid "$(e2e_winpath "$1")"
+}
+bench_find_program_pid() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    [[ $(tr '\0' ' ' <"$proc/cmdline" 2>/dev/null) == "$1"* ]] || continue
+    tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    PROGRAM_PID=${proc#/proc/}
+    return 0
+  done
+  return 1
+}
+
+# Ends a program started here (the process wine started, $1, and the
+# program's own, $2) and waits (bounded) until they and the tray icon are gone.
 bench_stop() {
-  local pid=$1
-  lumo_pid_alive "$pid" && kill -KILL "$pid" 2>/dev/null
-  lumo_wait_until 10 bench_pid_gone "$pid" || bench_die "process $pid does not end"
+  local pid
+  for pid in "$@"; do
+    lumo_pid_alive "$pid" && kill -KILL "$pid" 2>/dev/null
+    lumo_wait_until 10 bench_pid_gone "$pid" || bench_die "process $pid does not end"
+  done
   lumo_wait_until 10 bench_tray_empty || bench_die "a tray icon stays after its program ended: $(e2e_tray_icons)"
 }
 bench_tray_empty() { ! bench_has_icon; }
 bench_pid_gone() { ! lumo_pid_alive "$1"; }
 
-bench_cpu_ticks() {
-  local stat
-  stat=$(<"/proc/$1/stat") || return 1
-  # Fields after "(comm)": state is the first, utime the 12th, stime the 13th.
-  local -a fields
-  read -ra fields <<<"${stat##*) }"
-  echo $((fields[11] + fields[12]))
+# CPU time of all the threads of process $1 so far, in nanoseconds (the
+# scheduler's own count: the clock ticks of /proc/<pid>/stat are 10 ms, too
+# coarse for a program that sleeps).
+bench_cpu_ns() {
+  [[ -d /proc/$1/task ]] || return 1
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'
 }
 
 # Milliseconds from the start of program $1 to its icon in the tray, into
@@ -173,7 +243,9 @@ bench_startup_ms() {
     sleep 0.005
   done
   now=${EPOCHREALTIME/./}
-  bench_stop "$BENCH_PID"
+  local wine_pid=$BENCH_PID
+  bench_program_pid "$exe"
+  bench_stop "$wine_pid" "$PROGRAM_PID"
   STARTUP_MS=$(((now - started) / 1000))
 }
 # The tray probe may see a window vanish under it; that is only noise here.
@@ -200,31 +272,47 @@ bench_startup() {
   lumo=$(printf '%s\n' "${lumo_times[@]}" | bench_median)
   bare_median=$(printf '%s\n' "${bare_times[@]}" | bench_median)
   ratio=$(bench_ratio "$lumo" "$bare_median")
-  bench_row "start -> tray icon, median of $BENCH_STARTUP_RUNS, vs bare" \
+  bench_row "start -> tray icon, median of $BENCH_STARTUP_RUNS, vs bare" "-" \
     "$ratio ($lumo / $bare_median ms)" "<= 1.2" "$(bench_verdict "$ratio" 'v <= 1.2')"
 }
 
 # CPU time of process $1 over BENCH_IDLE_SECONDS into IDLE_MS, and as a
 # share of one core into IDLE_PERCENT.
 bench_idle_cpu() {
-  local pid=$1 clock_tick before after start end
-  clock_tick=$(getconf CLK_TCK)
-  before=$(bench_cpu_ticks "$pid") || bench_die "process $pid is gone"
+  local pid=$1 before after start end
+  before=$(bench_cpu_ns "$pid") || bench_die "process $pid is gone"
   start=${EPOCHREALTIME/./}
   sleep "$BENCH_IDLE_SECONDS"
-  after=$(bench_cpu_ticks "$pid") || bench_die "process $pid ended while idle"
+  after=$(bench_cpu_ns "$pid") || bench_die "process $pid ended while idle"
   end=${EPOCHREALTIME/./}
-  IDLE_MS=$(((after - before) * 1000 / clock_tick))
+  IDLE_MS=$(((after - before) / 1000000))
   IDLE_PERCENT=$(awk -v ms="$IDLE_MS" -v wall=$((end - start)) 'BEGIN { printf "%.2f", ms * 100000 / wall }')
 }
 
-# Hotkeys on, fast follow, colourful pointer (on by default), then apply.
+# Messages the program's threads take from their queues per second over
+# BENCH_WAKEUP_SECONDS (timers, input reports, paints: each one a wake-up),
+# counted in Wine's message trace of a program started with WINEDEBUG=+msg
+# (log $1); into WAKEUPS.
+bench_wakeups() {
+  local log=$1 before after start end
+  before=$(grep -c 'peek_message got type' "$log")
+  start=${EPOCHREALTIME/./}
+  sleep "$BENCH_WAKEUP_SECONDS"
+  after=$(grep -c 'peek_message got type' "$log")
+  end=${EPOCHREALTIME/./}
+  WAKEUPS=$(awk -v n=$((after - before)) -v wall=$((end - start)) 'BEGIN { printf "%.1f", n * 1000000 / wall }')
+}
+
+# Starts the program and applies with the options clicked by the arguments
+# (names of the arrays above); the pointer then rests at HOME.
 bench_apply_settings() {
   e2e_start_and_wait_settings
   e2e_wait_settled "$TITLE_SETTINGS"
-  local settings=$E2E_WINDOW
-  e2e_click_in_window_twips "$settings" "${OPTION_FAST_FOLLOW[@]}"
-  e2e_click_in_window_twips "$settings" "${CHECK_HOTKEYS_BOX[@]}"
+  local settings=$E2E_WINDOW option
+  for option in "$@"; do
+    local -n rect=$option
+    e2e_click_in_window_twips "$settings" "${rect[@]}"
+  done
   sleep 0.3
   e2e_click_in_window_twips "$settings" "${BUTTON_APPLY[@]}"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
@@ -232,103 +320,238 @@ bench_apply_settings() {
   e2e_move "$HOME_X" "$HOME_Y"
 }
 
-# Key-down to first pointer move with the X keyboard focus on the window
-# titled $1, given the focus by xdotool's command $2 (windowfocus for the
-# virtual mouse window, which the window manager does not activate;
-# windowactivate for an ordinary one); rows labelled $3. Wine sees keys only
+# Gives the X keyboard focus to the window titled $1 by xdotool's command $2
+# (windowfocus for the virtual mouse window, which the window manager does
+# not activate; windowactivate for an ordinary one). Wine sees keys only
 # while one of its windows has the X focus.
+bench_focus() {
+  xdotool search --name "^$1\$" "$2" >/dev/null 2>&1 || bench_die "cannot focus '$1'"
+  lumo_wait_until 5 bench_focus_is "$1" ||
+    bench_die "the focus is on '$(xdotool getwindowfocus getwindowname 2>/dev/null)', not '$1'"
+}
+bench_focus_is() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
+
+# Key-down to first pointer move and moves per second while held, with the
+# focus given as bench_focus takes it ($1 $2); results under column $3 and
+# focus label $4 in RESULT.
+declare -A RESULT
 bench_latency() {
-  local title=$1 method=$2 label=$3 report
-  xdotool search --name "^$title\$" "$method" >/dev/null 2>&1 || bench_die "cannot focus '$title'"
-  lumo_wait_until 5 bench_focus_is "$title" ||
-    bench_die "the focus is on '$(xdotool getwindowfocus getwindowname 2>/dev/null)', not '$title'"
+  local title=$1 method=$2 column=$3 label=$4 report
+  bench_focus "$title" "$method"
   sleep 0.5
-  report=$(timeout --foreground $((BENCH_PRESSES * 2 + 30)) "$BENCH_OUT/pointer_latency" "$BENCH_PRESSES" "$KEYCODE_UP" \
-    "$HOME_X" "$HOME_Y") || bench_die "pointer_latency failed"
-  echo "$report" >"$BENCH_OUT/latency-$label.txt"
+  report=$(timeout --foreground $((BENCH_PRESSES * 2 + 30)) "$E2E_TOOLS/pointer_latency" "$BENCH_PRESSES" \
+    "$KEYCODE_UP" "$HOME_X" "$HOME_Y") || bench_die "pointer_latency failed"
+  echo "$report" >"$BENCH_OUT/latency-$column-${label// /-}.txt"
   local -A r
   local key value
   while read -r key value; do r[$key]=$value; done <<<"$report"
-  local period=${r[period_p50_us]} p50=${r[latency_p50_us]} p95=${r[latency_p95_us]}
-  ((period > 0)) || bench_die "no timer period measured ($label): $report"
-  local period_ms p50_ms p95_ms
-  period_ms=$(bench_ms "$period")
-  p50_ms=$(bench_ms "$p50")
-  p95_ms=$(bench_ms "$p95")
-  bench_row "key-down -> move p50, focus $label" "$p50_ms ms (period $period_ms ms)" "<= 1 period" \
-    "$(bench_verdict "$p50" "v <= $period")"
-  bench_row "key-down -> move p95, focus $label" "$p95_ms ms (${r[misses]} of ${r[presses]} missed)" \
-    "<= 2 periods" "$(bench_verdict "$p95" "v <= 2 * $period")"
-  bench_row "  timer period samples / poll rate, focus $label" \
-    "${r[period_samples]} / ${r[poll_hz]} Hz" ">= 1000 Hz polling" "$(bench_verdict "${r[poll_hz]}" 'v >= 1000')"
+  ((r[period_p50_us] > 0)) || bench_die "no timer period measured ($column, $label): $report"
+  RESULT[$column.p50.$label]=${r[latency_p50_us]}
+  RESULT[$column.p95.$label]=${r[latency_p95_us]}
+  RESULT[$column.period.$label]=${r[period_p50_us]}
+  RESULT[$column.misses.$label]="${r[misses]} of ${r[presses]}"
 }
 
-bench_focus_is() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
-bench_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
+# Presses of the left button that the click target logged (the second press
+# of a double click arrives as WM_LBUTTONDBLCLK).
+bench_target_presses() { e2e_clicks | grep -c -E '^WM_LBUTTON(DOWN|DBLCLK) '; }
 
-bench_wine() {
-  e2e_setup
-  trap 'exit 130' INT
-  trap 'exit 143' TERM
+# Clicks per press of the left-click key for each press length, with the
+# pointer over the click target and the focus given as bench_focus takes it
+# ($1 $2) before every press (a click moves the focus to the target);
+# "mean (min-max)" under column $3, focus label $4.
+bench_clicks_per_press() {
+  local title=$1 method=$2 column=$3 label=$4 ms i before counts
+  for ms in "${CLICK_PRESS_MS[@]}"; do
+    counts=()
+    for ((i = 0; i < BENCH_CLICK_PRESSES; ++i)); do
+      e2e_move "$HOME_X" "$HOME_Y"
+      bench_focus "$title" "$method"
+      before=$(bench_target_presses)
+      "$E2E_TOOLS/xkey" tap "$KEYCODE_KP0" "$ms"
+      # Past the double-click time, so that presses never pair up.
+      sleep 0.7
+      counts+=($(($(bench_target_presses) - before)))
+    done
+    RESULT[$column.clicks$ms.$label]=$(printf '%s\n' "${counts[@]}" |
+      awk 'NR == 1 { lo = hi = $1 } { s += $1; lo = $1 < lo ? $1 : lo; hi = $1 > hi ? $1 : hi }
+           END { printf "%.2f (%d-%d)", s / NR, lo, hi }')
+  done
+}
 
-  bench_exe_facts
-  bench_log "start-up: $((BENCH_STARTUP_RUNS + 1)) starts of each program"
-  bench_startup
+# Every figure of one program under Wine ($1, column $2).
+bench_program() {
+  local exe=$1 column=$2
+  E2E_EXE=$exe
+  bench_log "$column: wake-ups with the defaults, then with hotkeys on and fast follow"
+  bench_wakeup_run "$column" defaults
+  bench_wakeup_run "$column" fast OPTION_FAST_FOLLOW CHECK_HOTKEYS_BOX
 
-  bench_log "idle CPU of LumoMouse for ${BENCH_IDLE_SECONDS} s"
+  bench_log "$column: idle with the defaults for ${BENCH_IDLE_SECONDS} s"
   bench_apply_settings
-  local lumo_pid=$E2E_APP_PID
-  # Ended by bench_stop below; no job notice when it is.
-  disown "$lumo_pid" 2>/dev/null
+  disown "$E2E_APP_PID" 2>/dev/null
+  bench_program_pid "$exe"
   sleep 3
-  bench_idle_cpu "$lumo_pid"
-  local lumo_ms=$IDLE_MS lumo_pct=$IDLE_PERCENT
+  bench_idle_cpu "$PROGRAM_PID"
+  RESULT[$column.idle.defaults]=$IDLE_MS RESULT[$column.idle%.defaults]=$IDLE_PERCENT
+  bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
 
-  bench_log "latency: $BENCH_PRESSES presses with the focus on the virtual mouse window"
-  bench_latency "$TITLE_VIRTUAL_MOUSE" windowfocus "in LumoMouse"
-  bench_log "latency: $BENCH_PRESSES presses with the focus on another program's window"
-  e2e_start_click_target 40 40 320 200
-  bench_latency "e2e click target" windowactivate "elsewhere"
-  e2e_program_running || bench_die "LumoMouse ended during the latency runs"
-  bench_stop "$lumo_pid"
+  bench_log "$column: idle with hotkeys on and fast follow for ${BENCH_IDLE_SECONDS} s"
+  bench_apply_settings OPTION_FAST_FOLLOW CHECK_HOTKEYS_BOX
+  local pid=$E2E_APP_PID
+  disown "$pid" 2>/dev/null
+  bench_program_pid "$exe"
+  local program_pid=$PROGRAM_PID
+  sleep 3
+  bench_idle_cpu "$program_pid"
+  RESULT[$column.idle.fast]=$IDLE_MS RESULT[$column.idle%.fast]=$IDLE_PERCENT
+
+  # The target lies under HOME and under every step the latency presses make.
+  e2e_start_click_target $((HOME_X - 200)) $((HOME_Y - 200)) 400 300
+  bench_log "$column: key latency and clicks per press, focus in LumoMouse"
+  bench_latency "$TITLE_VIRTUAL_MOUSE" windowfocus "$column" "in LumoMouse"
+  bench_clicks_per_press "$TITLE_VIRTUAL_MOUSE" windowfocus "$column" "in LumoMouse"
+  bench_log "$column: key latency and clicks per press, focus elsewhere"
+  bench_latency "e2e click target" windowactivate "$column" "elsewhere"
+  bench_clicks_per_press "e2e click target" windowactivate "$column" "elsewhere"
+  lumo_pid_alive "$program_pid" || bench_die "LumoMouse ($column) ended during the measurements"
+  bench_stop "$pid" "$program_pid"
   lumo_stop_pid "$E2E_CLICK_TARGET_PID"
+}
 
-  bench_log "idle CPU of the bare program for ${BENCH_IDLE_SECONDS} s"
-  bench_idle_bare
-  local bare_ms=$IDLE_MS bare_pct=$IDLE_PERCENT
-  bench_log "idle CPU of the bare program making the engine's calls for ${BENCH_IDLE_SECONDS} s"
-  bench_idle_bare probe
-  local probe_ms=$IDLE_MS probe_pct=$IDLE_PERCENT
-
-  local ratio
-  ratio=$(bench_ratio "$lumo_ms" "$bare_ms")
-  bench_row "idle CPU over ${BENCH_IDLE_SECONDS} s, vs bare" "$ratio ($lumo_pct% / $bare_pct% of a core)" "<= 1.2" \
-    "$(bench_verdict "$ratio" 'v <= 1.2')"
-  ratio=$(bench_ratio "$lumo_ms" "$probe_ms")
-  bench_row "  same, vs bare making the engine's 7 calls/tick" "$ratio ($lumo_pct% / $probe_pct%)" "-" "-"
+# Wake-ups of the program applied with the options given after $2 (as
+# bench_apply_settings takes them), under column $1 and name $2 in RESULT.
+bench_wakeup_run() {
+  local column=$1 name=$2
+  shift 2
+  WINEDEBUG=+msg bench_apply_settings "$@"
+  disown "$E2E_APP_PID" 2>/dev/null
+  bench_program_pid "$E2E_EXE"
+  sleep 3
+  bench_wakeups "$E2E_TEST_DIR/logs/program.log"
+  RESULT[$column.wakeups.$name]=$WAKEUPS
+  cp "$E2E_TEST_DIR/logs/program.log" "$BENCH_OUT/messages-$column-$name.log"
+  bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
 }
 
 bench_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "inf" }'; }
+bench_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
+bench_per_second() { awk -v us="$1" 'BEGIN { printf "%.1f", 1000000 / us }'; }
 
 # Idle CPU of bare_timers.exe run with the arguments given.
 bench_idle_bare() {
   bench_start "$BENCH_OUT/bare_timers.exe" "$@"
   local pid=$BENCH_PID
   lumo_wait_until 30 bench_has_icon || bench_die "the bare program shows no tray icon"
+  bench_program_pid "$BENCH_OUT/bare_timers.exe"
   sleep 3
-  bench_idle_cpu "$pid"
-  bench_stop "$pid"
+  bench_idle_cpu "$PROGRAM_PID"
+  bench_stop "$pid" "$PROGRAM_PID"
 }
 
-# Size of the stripped program and its imports: every DLL it names must be
+# The rows of the figures bench_program collected.
+bench_program_rows() {
+  local label ms b a
+  for label in "in LumoMouse" elsewhere; do
+    for ms in "${CLICK_PRESS_MS[@]}"; do
+      a=${RESULT[after.clicks$ms.$label]}
+      bench_row "clicks per $ms ms press, focus $label" "${RESULT[before.clicks$ms.$label]}" "$a" "exactly 1" \
+        "$([[ $a == "1.00 (1-1)" ]] && echo PASS || echo MISS)"
+    done
+  done
+  for label in "in LumoMouse" elsewhere; do
+    b=${RESULT[before.p50.$label]} a=${RESULT[after.p50.$label]}
+    bench_row "key-down -> move p50, focus $label" "$(bench_ms "$b") ms" "$(bench_ms "$a") ms" "<= 2 ms" \
+      "$(bench_verdict "$a" 'v <= 2000')"
+    b=${RESULT[before.p95.$label]} a=${RESULT[after.p95.$label]}
+    bench_row "key-down -> move p95, focus $label" "$(bench_ms "$b") ms (${RESULT[before.misses.$label]} missed)" \
+      "$(bench_ms "$a") ms (${RESULT[after.misses.$label]} missed)" "<= 1 period" \
+      "$(bench_verdict "$a" "v <= ${RESULT[after.period.$label]}")"
+    b=${RESULT[before.period.$label]} a=${RESULT[after.period.$label]}
+    bench_row "moves per second while held, focus $label" "$(bench_per_second "$b")" "$(bench_per_second "$a")" \
+      "within 5 % of before" "$(bench_verdict "$(bench_ratio "$b" "$a")" 'v >= 0.95 && v <= 1.05')"
+  done
+}
+
+bench_idle_rows() {
+  local bare_slow_ms=$1 bare_slow_pct=$2 bare_polling_ms=$3 bare_polling_pct=$4
+  local column fast defaults
+  for column in before after; do
+    fast=${RESULT[$column.idle.fast]} defaults=${RESULT[$column.idle.defaults]}
+    RESULT[$column.cpu]="${RESULT[$column.idle%.fast]}% / ${RESULT[$column.idle%.defaults]}%"
+    RESULT[$column.fast_vs_defaults]=$(bench_ratio "$fast" "$defaults")
+    RESULT[$column.fast_vs_bare]=$(bench_ratio "$fast" "$bare_slow_ms")
+    RESULT[$column.defaults_vs_bare]=$(bench_ratio "$defaults" "$bare_slow_ms")
+    RESULT[$column.fast_vs_polling_bare]=$(bench_ratio "$fast" "$bare_polling_ms")
+  done
+  bench_row "idle CPU ${BENCH_IDLE_SECONDS} s, hotkeys+fast / defaults, of a core" "${RESULT[before.cpu]}" \
+    "${RESULT[after.cpu]}" "-" "-"
+  bench_row "  ratio hotkeys on+fast follow / defaults" "${RESULT[before.fast_vs_defaults]}" \
+    "${RESULT[after.fast_vs_defaults]}" "<= 1.2" "$(bench_verdict "${RESULT[after.fast_vs_defaults]}" 'v <= 1.2')"
+  bench_row "  ratio hotkeys on+fast / bare 1000+1500 ms ($bare_slow_pct%)" "${RESULT[before.fast_vs_bare]}" \
+    "${RESULT[after.fast_vs_bare]}" "-" "-"
+  bench_row "  ratio defaults / bare 1000+1500 ms" "${RESULT[before.defaults_vs_bare]}" \
+    "${RESULT[after.defaults_vs_bare]}" "-" "-"
+  bench_row "  ratio hotkeys on+fast / bare 10+50+1500 ms ($bare_polling_pct%)" \
+    "${RESULT[before.fast_vs_polling_bare]}" "${RESULT[after.fast_vs_polling_bare]}" "-" "-"
+  bench_row "wake-ups per second idle, defaults" "${RESULT[before.wakeups.defaults]}" \
+    "${RESULT[after.wakeups.defaults]}" "<= 2" "$(bench_verdict "${RESULT[after.wakeups.defaults]}" 'v <= 2')"
+  bench_row "wake-ups per second idle, hotkeys on+fast follow" "${RESULT[before.wakeups.fast]}" \
+    "${RESULT[after.wakeups.fast]}" "-" "-"
+}
+
+bench_wine() {
+  e2e_setup
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  numlockx on >/dev/null 2>&1 || true
+
+  bench_exe_facts
+  bench_log "start-up: $((BENCH_STARTUP_RUNS + 1)) starts of each program"
+  bench_startup
+
+  local after_exe=$E2E_EXE
+  bench_program "$BEFORE_EXE" before
+  bench_program "$after_exe" after
+  E2E_EXE=$after_exe
+
+  bench_log "idle CPU of the bare programs for ${BENCH_IDLE_SECONDS} s each"
+  bench_idle_bare slow
+  local slow_ms=$IDLE_MS slow_pct=$IDLE_PERCENT
+  bench_idle_bare
+  bench_program_rows
+  bench_idle_rows "$slow_ms" "$slow_pct" "$IDLE_MS" "$IDLE_PERCENT"
+}
+
+# Size of the stripped program $1: "<total> KB (<code> code, <resources>
+# resources)" into EXE_FIGURE, the total into EXE_KB. Code is every section
+# but the resources and the relocations.
+bench_exe_size() {
+  local stripped=$BENCH_OUT/stripped.$2.exe
+  x86_64-w64-mingw32-strip -o "$stripped" "$1" || bench_die "cannot strip $1"
+  local bytes
+  bytes=$(stat -c %s "$stripped")
+  EXE_KB=$(((bytes + 1023) / 1024))
+  local name hex code=0 resources=0
+  while read -r name hex; do
+    case $name in
+      .bss | .reloc | .tls) ;;
+      .rsrc) resources=$((resources + 16#$hex)) ;;
+      *) code=$((code + 16#$hex)) ;;
+    esac
+  done < <(x86_64-w64-mingw32-objdump -h "$stripped" | awk '$2 ~ /^\./ { print $2, $3 }')
+  code=$(((code + 1023) / 1024)) resources=$(((resources + 1023) / 1024))
+  EXE_FIGURE="$EXE_KB KB ($code code, $resources res.)"
+}
+
+# Size of the stripped programs and the imports: every DLL it names must be
 # one that Windows itself has (Wine's system32 holds exactly those).
 bench_exe_facts() {
-  local stripped=$BENCH_OUT/LumoMouse.stripped.exe
-  x86_64-w64-mingw32-strip -o "$stripped" "$E2E_EXE" || bench_die "cannot strip $E2E_EXE"
-  local bytes kib
-  bytes=$(stat -c %s "$stripped")
-  kib=$(((bytes + 1023) / 1024))
-  bench_row "LumoMouse.exe size, stripped" "$kib KB" "<= 300 KB" "$(bench_verdict "$kib" 'v <= 300')"
+  local before
+  bench_exe_size "$BEFORE_EXE" before
+  before=$EXE_FIGURE
+  bench_exe_size "$E2E_EXE" after
+  bench_row "LumoMouse.exe size, stripped" "$before" "$EXE_FIGURE" "<= 300 KB" "$(bench_verdict "$EXE_KB" 'v <= 300')"
 
   local dll dlls=() foreign=()
   while read -r dll; do
@@ -338,7 +561,7 @@ bench_exe_facts() {
   done < <(x86_64-w64-mingw32-objdump -p "$E2E_EXE" | awk '/DLL Name:/ { print $3 }' | sort -fu)
   local names=("${dlls[@],,}")
   names=("${names[@]%.dll}")
-  bench_row "imported DLLs (${#dlls[@]})" "${names[*]}" "system DLLs only" \
+  bench_row "imported DLLs (${#dlls[@]})" "-" "${names[*]}" "system DLLs only" \
     "$( ((${#foreign[@]} == 0)) && echo PASS || echo "MISS: ${foreign[*]}")"
 }
 
@@ -347,6 +570,7 @@ bench_exe_facts() {
 bench_log "building"
 bench_build || bench_die "build failed"
 [[ -f $E2E_EXE ]] || bench_die "program not found: $E2E_EXE"
+[[ -f $BEFORE_EXE ]] || bench_die "program before the change not found: $BEFORE_EXE"
 bench_log "engine tick under callgrind"
 bench_engine_tick
 bench_wine

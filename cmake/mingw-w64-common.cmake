@@ -1,7 +1,8 @@
 # The part of the MinGW-w64 cross builds that both architectures share; the
 # per-architecture toolchain files set LUMO_MINGW_PROCESSOR and include this.
-# The program uses no threads, so the win32 thread model keeps winpthread out
-# of the exe.
+# The program starts its one extra thread (the input hooks) with CreateThread
+# and uses no std::thread, so the win32 thread model keeps winpthread out of
+# the exe.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${LUMO_MINGW_PROCESSOR})
 set(TOOLCHAIN_PREFIX ${LUMO_MINGW_PROCESSOR}-w64-mingw32)

@@ -56,6 +56,22 @@ inline constexpr std::uint32_t kMouseRightClick = 0x0008 | 0x0010;  // 24
 // (WM_APP + 1, clear of every system mouse message).
 inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
 
+// The two buttons the program presses and releases on the user's behalf.
+enum class MouseButton { Left, Right };
+
+// Reports of the desktop's input, delivered on the user-interface thread in
+// the order they happened. Keys and mouse buttons alike carry their
+// virtual-key code (1 left button, 2 right button, 4 middle button). Input the
+// program injects itself is never reported, so its own button presses cannot
+// come back as key changes.
+class InputListener {
+public:
+    virtual ~InputListener() = default;
+    virtual void keyChanged(std::int32_t virtualKey, bool down) = 0;
+    // The pointer moved (reports may be merged: one for several moves).
+    virtual void pointerMoved() = 0;
+};
+
 // Shell_NotifyIcon messages and flags.
 enum class TrayAction { Add = 0, Modify = 1, Delete = 2 };
 inline constexpr std::uint32_t kNifMessage = 1, kNifIcon = 2, kNifTip = 4;
@@ -84,6 +100,15 @@ public:
     virtual void setCursorPos(std::int32_t x, std::int32_t y) = 0;
     // mouse_event(flags, 0, 0, 0, 0): one synthetic press and release at the pointer.
     virtual void mouseEvent(std::uint32_t flags) = 0;
+    // One synthetic button press, or release, at the pointer.
+    virtual void pressButton(MouseButton button) = 0;
+    virtual void releaseButton(MouseButton button) = 0;
+    // Starts reporting input to `listener`, or stops with null. False when the
+    // system cannot report input; nothing is reported then. Reporting never
+    // delays or withholds input from the rest of the desktop.
+    virtual bool watchInput(InputListener* listener) = 0;
+    // Pointer moves are frequent; they are reported only while asked for.
+    virtual void reportPointerMoves(bool on) = 0;
 
     // SetWindowPos z-order only (HWND_TOPMOST or HWND_NOTOPMOST). `activate`
     // false adds SWP_NOACTIVATE so that the window never takes the focus.

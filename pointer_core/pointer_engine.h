@@ -1,17 +1,75 @@
-// The keyboard pointer engine: while hotkeys are on, each tick moves the real
-// pointer by the step for every held direction key and injects one full click
-// for every held click key. It keeps no state between ticks.
+// The keyboard pointer engine: while hotkeys are on, the direction keys move
+// the real pointer by the step on every timer period and the click keys act
+// as the mouse buttons they stand for (key down: button down at the pointer,
+// key up: button up), so a tap clicks, two taps double-click and holding a
+// click key while moving drags.
+//
+// It learns of keys from the platform's input reports: a key's change is acted
+// on at once and the timer runs only while a bound direction key is down.
+// Where the platform cannot report input, it polls the six keys on every
+// timer period instead and finds the same changes there. The host runs tick()
+// on its timer and keeps that timer running exactly while wantsTicks().
 #pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
 
 #include "platform/platform.h"
 #include "pointer_core/shared_state.h"
 
 namespace lumo {
 
-// One tick (the virtual mouse window's Timer3). All four moves start from the
-// pointer position read at the start of the tick, so with several direction
-// keys held the last one in the order up, down, left, right wins; the clicks
-// come after the moves. At most 13 platform calls and no allocation.
-void runPointerEngineTick(Platform& platform, const SharedState& state);
+class PointerEngine {
+public:
+    PointerEngine(Platform& platform, const SharedState& state) : platform_(platform), state_(state) {}
+
+    // Asks for input reports to `listener`, which hands key changes back to
+    // keyChanged(); polls when there are none.
+    void start(InputListener& listener);
+    // Lets go of the buttons and of the input reports.
+    void stop();
+    // True while key changes arrive as reports rather than by polling.
+    bool reported() const { return started_ && reported_; }
+    bool wantsTicks() const;
+
+    // A reported key change. Returns true when it moved the pointer.
+    bool keyChanged(std::int32_t virtualKey, bool down);
+    // One timer period: one step for every held direction key, all from the
+    // one position read at its start, in the order up, down, left, right;
+    // when polling, then the click keys' changes. At most 13 platform calls,
+    // no allocation. Returns true when it moved the pointer.
+    bool tick();
+    // Lets go of every button the engine holds: hotkeys switched off, a key
+    // rebound, apply, the program ending.
+    void releaseButtons();
+
+private:
+    static constexpr std::size_t kKeyCount = 256;
+    static constexpr std::size_t kButtonCount = 2;
+
+    void noteKey(std::int32_t key, bool down);
+    bool isDown(std::int32_t key) const;
+    bool directionKeyDown() const;
+    bool stepHeldDirections();
+    // Releases the buttons whose key is up, then presses those whose click
+    // key is among `pressedKeys`.
+    void updateButtons(const std::bitset<kKeyCount>& pressedKeys);
+    // Polls the six keys; returns those that went down since the last poll.
+    std::bitset<kKeyCount> probeSlots();
+    bool isHeldButtonKey(std::int32_t key) const;
+    std::int32_t clickKey(std::size_t button) const;
+
+    Platform& platform_;
+    const SharedState& state_;
+    bool started_ = false;
+    bool reported_ = false;
+    std::bitset<kKeyCount> down_;
+    // Keys that went down since the last step: a tap between two ticks still
+    // gives its step.
+    std::bitset<kKeyCount> pressedSinceStep_;
+    // The key that pressed each button (left, right); 0 when it is up.
+    std::array<std::int32_t, kButtonCount> heldBy_{};
+};
 
 }  // namespace lumo

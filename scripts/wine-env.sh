@@ -62,11 +62,12 @@ lumo_spawn() {
   disown "$pid_var" 2>/dev/null || true
 }
 
-# The two small X tools (XTest keys, tray probing); native, built on demand.
+# The small X tools (XTest keys, tray probing, key-to-pointer latency);
+# native, built on demand.
 lumo_build_x_tools() {
   mkdir -p "$LUMO_TOOLS_DIR"
   local tool
-  for tool in xkey xprobe; do
+  for tool in xkey xprobe pointer_latency; do
     local source=$LUMO_ROOT/tests/e2e/tools/$tool.c
     if [[ ! -x $LUMO_TOOLS_DIR/$tool || $source -nt $LUMO_TOOLS_DIR/$tool ]]; then
       gcc -O2 -Wall -Wextra -o "$LUMO_TOOLS_DIR/$tool" "$source" -lXtst -lX11 || return 1

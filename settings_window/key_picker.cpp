@@ -62,6 +62,7 @@ void SettingsWindow::confirmKey() {
         // picker is hidden below all the same.
         (this->*info->box)->setText(List1->items()[row]);
         if (const auto code = keyCodeOfRow(row)) state_.*info->keyField = *code;
+        if (windows_.hotkeysChanged) windows_.hotkeysChanged();
     }
     Frame4->setVisible(false);
 }

@@ -62,6 +62,7 @@ void SettingsWindow::applyHotkeySwitch() {
         state_.hideVirtualMouse = 0;
         state_.hotkeysEnabled = 0;
     }
+    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
 }
 
 }  // namespace lumo

@@ -13,6 +13,7 @@ void SettingsWindow::wireStartup() {
 void SettingsWindow::onLoad() {
     // The hotkey boxes' design texts name these keys.
     bindDefaultKeys(state_);
+    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
 
     Shape4->setLeft(0);
     Shape4->setTop(Shape1->height());

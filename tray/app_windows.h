@@ -16,6 +16,10 @@ struct AppWindows {
     forms::Form* about = nullptr;         // GuanYu1
     // Deletes the notification-area icon and ends the process at once.
     std::function<void()> exitProgram;
+    // The hotkey switch or a key binding changed, or the program is ending:
+    // the keyboard pointer engine lets go of any mouse button it holds, so
+    // that no button is left down, and takes up the change at once.
+    std::function<void()> hotkeysChanged;
 };
 
 }  // namespace lumo

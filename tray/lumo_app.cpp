@@ -12,6 +12,7 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     windows.trayMenu = &trayMenu;
     windows.about = &about;
     windows.exitProgram = [this] { trayMenu.exitProgram(); };
+    windows.hotkeysChanged = [this] { virtualMouse.hotkeysChanged(); };
 }
 
 // The tray window is the start-up object: its load shows the settings window

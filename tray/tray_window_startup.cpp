@@ -45,6 +45,9 @@ void TrayWindow::shellRestarted() {
 }
 
 void TrayWindow::exitProgram() {
+    // Also the way out at log-off and shut-down: a button the engine holds
+    // must not outlive the program.
+    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
     platform().notifyIcon(TrayAction::Delete, trayIconData_);
     platform().exitProcess();
 }

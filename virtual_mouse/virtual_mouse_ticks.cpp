@@ -58,14 +58,24 @@ void VirtualMouseWindow::setFollowPace() {
     // the value does not change.
     switch (state_.followMode) {
         case 1:
+            setFollowWakesOnMoves(false);
             Timer1->setInterval(kSlowFollowMs);
             Timer1->setEnabled(true);
             break;
         case 2:
             Timer1->setInterval(kFastFollowMs);
-            Timer1->setEnabled(true);
+            if (engine_.reported()) {
+                // Asleep while the window is at the pointer; a pointer move
+                // the reports miss (one made by another program) is caught
+                // here.
+                setFollowWakesOnMoves(true);
+                if (!Timer1->enabled() && !atFollowTarget(platform().cursorPos())) Timer1->setEnabled(true);
+            } else {
+                Timer1->setEnabled(true);
+            }
             break;
         case 3:
+            setFollowWakesOnMoves(false);
             Timer1->setEnabled(false);
             break;
         default:
@@ -73,12 +83,37 @@ void VirtualMouseWindow::setFollowPace() {
     }
 }
 
+void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {
+    if (on == followWakesOnMoves_) return;
+    followWakesOnMoves_ = on;
+    platform().reportPointerMoves(on);
+}
+
+void VirtualMouseWindow::wakeFollow() {
+    if (followWakesOnMoves_ && !Timer1->enabled()) Timer1->setEnabled(true);
+}
+
 void VirtualMouseWindow::followTick() {
     const Point pointer = platform().cursorPos();
     Label1->setText(coordinateText(pointer.x, pointer.y));
+    const Point target = followTarget(pointer);
+    if (followWakesOnMoves_ && left() == target.x && top() == target.y) {
+        Timer1->setEnabled(false);
+        return;
+    }
+    setLeft(target.x);
+    setTop(target.y);
+}
+
+Point VirtualMouseWindow::followTarget(Point pointer) {
     const ScreenMetrics screen = platform().screen();
-    setLeft(roundHalfEven(pointer.x * screen.twipsPerPixelX + kFollowOffsetTwips));
-    setTop(roundHalfEven(pointer.y * screen.twipsPerPixelY + kFollowOffsetTwips));
+    return {roundHalfEven(pointer.x * screen.twipsPerPixelX + kFollowOffsetTwips),
+            roundHalfEven(pointer.y * screen.twipsPerPixelY + kFollowOffsetTwips)};
+}
+
+bool VirtualMouseWindow::atFollowTarget(Point pointer) {
+    const Point target = followTarget(pointer);
+    return left() == target.x && top() == target.y;
 }
 
 }  // namespace lumo

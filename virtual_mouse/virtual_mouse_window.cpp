@@ -1,7 +1,6 @@
 #include "virtual_mouse/virtual_mouse_window.h"
 
 #include "platform/units.h"
-#include "pointer_core/pointer_engine.h"
 
 namespace lumo {
 
@@ -14,7 +13,7 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 }  // namespace
 
 VirtualMouseWindow::VirtualMouseWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "Form1"), state_(state) {}
+    : forms::Form(runtime, "Form1"), state_(state), engine_(runtime.platform(), state) {}
 
 void VirtualMouseWindow::design() {
     setCaption("Lumo虚拟鼠标");
@@ -35,6 +34,10 @@ void VirtualMouseWindow::design() {
 
     wireDragSurface(MouseDown, MouseMove);
     Load = [this] { onLoad(); };
+    QueryUnload = [this](bool&) {
+        setFollowWakesOnMoves(false);
+        engine_.stop();
+    };
 }
 
 void VirtualMouseWindow::addPictureAndZones() {
@@ -92,8 +95,9 @@ void VirtualMouseWindow::addCoordinateLabels() {
 }
 
 void VirtualMouseWindow::addTimers() {
-    Timer3 = addTimer("Timer3", 1, true);
-    Timer3->Tick = [this] { runPointerEngineTick(platform(), state_); };
+    // The platform's shortest period; started by the engine's first key.
+    Timer3 = addTimer("Timer3", 1, false);
+    Timer3->Tick = [this] { afterEngineStep(engine_.tick()); };
     Timer2 = addTimer("Timer2", 1500, true);
     Timer2->Tick = [this] { upkeepTick(); };
     Timer1 = addTimer("Timer1", 1000, true);
@@ -103,6 +107,31 @@ void VirtualMouseWindow::addTimers() {
 void VirtualMouseWindow::onLoad() {
     platform().makeColorKeyed(handle(), kVirtualMouseColorKey);
     applyZOrder();
+    followWakesOnMoves_ = false;
+    engine_.start(*this);
+    Timer3->setEnabled(engine_.wantsTicks());
+}
+
+void VirtualMouseWindow::hotkeysChanged() {
+    if (!loaded()) return;
+    engine_.releaseButtons();
+    Timer3->setEnabled(engine_.wantsTicks());
+}
+
+void VirtualMouseWindow::keyChanged(std::int32_t virtualKey, bool down) {
+    const forms::Runtime::EventScope scope(runtime());
+    afterEngineStep(engine_.keyChanged(virtualKey, down));
+}
+
+void VirtualMouseWindow::pointerMoved() {
+    const forms::Runtime::EventScope scope(runtime());
+    wakeFollow();
+}
+
+void VirtualMouseWindow::afterEngineStep(bool movedPointer) {
+    if (!loaded()) return;
+    if (movedPointer) wakeFollow();
+    Timer3->setEnabled(engine_.wantsTicks());
 }
 
 void VirtualMouseWindow::applyZOrder() {

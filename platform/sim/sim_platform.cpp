@@ -9,7 +9,8 @@ namespace lumo::sim {
 std::int16_t SimPlatform::asyncKeyState(std::int32_t virtualKey) {
     ++callCount;
     keyProbes.push_back(virtualKey);
-    const bool down = virtualKey >= 0 && virtualKey < 256 && keys_[static_cast<std::size_t>(virtualKey)];
+    const bool down = (virtualKey >= 0 && virtualKey < 256 && keys_[static_cast<std::size_t>(virtualKey)]) ||
+                      (virtualKey == 1 && injectedButtons_[0]) || (virtualKey == 2 && injectedButtons_[1]);
     return down ? static_cast<std::int16_t>(0x8000) : 0;
 }
 
@@ -30,6 +31,29 @@ void SimPlatform::setCursorPos(std::int32_t x, std::int32_t y) {
 void SimPlatform::mouseEvent(std::uint32_t flags) {
     ++callCount;
     clicks.push_back({flags, cursor_});
+}
+
+void SimPlatform::pressButton(MouseButton button) {
+    ++callCount;
+    buttonCalls.push_back({button, true, cursor_});
+    injectedButtons_[button == MouseButton::Left ? 0 : 1] = true;
+}
+
+void SimPlatform::releaseButton(MouseButton button) {
+    ++callCount;
+    buttonCalls.push_back({button, false, cursor_});
+    injectedButtons_[button == MouseButton::Left ? 0 : 1] = false;
+}
+
+bool SimPlatform::watchInput(InputListener* listener) {
+    ++callCount;
+    listener_ = inputReportsAvailable_ ? listener : nullptr;
+    return listener_ != nullptr;
+}
+
+void SimPlatform::reportPointerMoves(bool on) {
+    ++callCount;
+    reportMoves_ = on;
 }
 
 void SimPlatform::setTopmost(WindowHandle window, bool topmost, bool activate) {
@@ -93,7 +117,16 @@ void SimPlatform::exitProcess() {
 }
 
 void SimPlatform::setKeyDown(std::int32_t virtualKey, bool down) {
-    if (virtualKey >= 0 && virtualKey < 256) keys_[static_cast<std::size_t>(virtualKey)] = down;
+    if (virtualKey < 0 || virtualKey >= 256) return;
+    const bool changed = keys_[static_cast<std::size_t>(virtualKey)] != down;
+    keys_[static_cast<std::size_t>(virtualKey)] = down;
+    if (changed && listener_) listener_->keyChanged(virtualKey, down);
+}
+
+void SimPlatform::movePointer(Point p) {
+    const bool moved = p != cursor_;
+    cursor_ = p;
+    if (moved && reportMoves_ && listener_) listener_->pointerMoved();
 }
 
 void SimPlatform::setScreenPixels(int width, int height, double twipsPerPixel) {
@@ -107,6 +140,7 @@ void SimPlatform::queueRandom(std::initializer_list<double> values) {
 void SimPlatform::clearLogs() {
     cursorMoves.clear();
     clicks.clear();
+    buttonCalls.clear();
     topmostCalls.clear();
     colorKeyed.clear();
     drags.clear();

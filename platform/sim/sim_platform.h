@@ -18,6 +18,12 @@ public:
         std::uint32_t flags;
         Point at;
     };
+    struct ButtonCall {
+        MouseButton button;
+        bool down;
+        Point at;
+        friend bool operator==(const ButtonCall&, const ButtonCall&) = default;
+    };
     struct TopmostCall {
         WindowHandle window;
         bool topmost;
@@ -49,6 +55,10 @@ public:
     Point cursorPos() override;
     void setCursorPos(std::int32_t x, std::int32_t y) override;
     void mouseEvent(std::uint32_t flags) override;
+    void pressButton(MouseButton button) override;
+    void releaseButton(MouseButton button) override;
+    bool watchInput(InputListener* listener) override;
+    void reportPointerMoves(bool on) override;
     void setTopmost(WindowHandle window, bool topmost, bool activate) override;
     void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
     void startWindowDrag(WindowHandle window) override;
@@ -62,9 +72,16 @@ public:
     void exitProcess() override;
 
     // ---- Test controls ----
+    // A key or mouse button going down or up, as the user does it: reported
+    // to the input listener when it changes.
     void setKeyDown(std::int32_t virtualKey, bool down);
-    // Moves the pointer like the user would (not logged as a program move).
-    void movePointer(Point p) { cursor_ = p; }
+    // Moves the pointer like the user would (not logged as a program move);
+    // reported while pointer moves are asked for.
+    void movePointer(Point p);
+    // When cleared, watchInput fails, as on a system without input reports.
+    void setInputReportsAvailable(bool available) { inputReportsAvailable_ = available; }
+    InputListener* inputListener() const { return listener_; }
+    bool reportingPointerMoves() const { return reportMoves_; }
     void setForeground(WindowHandle w) { foreground_ = w; }
     void setScreen(const ScreenMetrics& m) { screen_ = m; }
     void setScreenPixels(int width, int height, double twipsPerPixel = 15.0);
@@ -78,6 +95,7 @@ public:
     // ---- Logs ----
     std::vector<Point> cursorMoves;  // targets asked of SetCursorPos, before clamping
     std::vector<Click> clicks;
+    std::vector<ButtonCall> buttonCalls;
     std::vector<TopmostCall> topmostCalls;
     std::vector<WindowHandle> colorKeyed;
     std::vector<WindowHandle> drags;
@@ -99,6 +117,12 @@ private:
     std::deque<double> randomQueue_;
     std::uint64_t randomState_ = 0x2545F4914F6CDD1DULL;
     bool trayRefusesAdd_ = false;
+    bool inputReportsAvailable_ = true;
+    InputListener* listener_ = nullptr;
+    bool reportMoves_ = false;
+    // Buttons held by pressButton: the key state shows them, as the real
+    // one shows injected buttons.
+    std::array<bool, 2> injectedButtons_{};
 };
 
 }  // namespace lumo::sim

@@ -54,7 +54,27 @@ Point Win32Platform::cursorPos() {
 
 void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) { SetCursorPos(x, y); }
 
-void Win32Platform::mouseEvent(std::uint32_t flags) { mouse_event(flags, 0, 0, 0, 0); }
+// Every injected event carries the program's mark, so that its own input
+// reports leave it out.
+void Win32Platform::mouseEvent(std::uint32_t flags) { mouse_event(flags, 0, 0, 0, kInjectedMark); }
+
+void Win32Platform::pressButton(MouseButton button) {
+    mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, kInjectedMark);
+}
+
+void Win32Platform::releaseButton(MouseButton button) {
+    mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP, 0, 0, 0, kInjectedMark);
+}
+
+bool Win32Platform::watchInput(InputListener* listener) {
+    if (!listener) {
+        inputWatch_.stop();
+        return false;
+    }
+    return inputWatch_.start(*listener);
+}
+
+void Win32Platform::reportPointerMoves(bool on) { inputWatch_.reportPointerMoves(on); }
 
 void Win32Platform::setTopmost(WindowHandle window, bool topmost, bool activate) {
     const UINT flags = SWP_NOSIZE | SWP_NOMOVE | (activate ? 0 : SWP_NOACTIVATE);

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_input_watch.h"
 
 namespace lumo::win32 {
 
@@ -14,6 +15,10 @@ public:
     Point cursorPos() override;
     void setCursorPos(std::int32_t x, std::int32_t y) override;
     void mouseEvent(std::uint32_t flags) override;
+    void pressButton(MouseButton button) override;
+    void releaseButton(MouseButton button) override;
+    bool watchInput(InputListener* listener) override;
+    void reportPointerMoves(bool on) override;
     void setTopmost(WindowHandle window, bool topmost, bool activate) override;
     void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
     void startWindowDrag(WindowHandle window) override;
@@ -27,6 +32,7 @@ public:
     [[noreturn]] void exitProcess() override;
 
 private:
+    InputWatch inputWatch_;
     // Default-constructed, i.e. never seeded: every run draws the same sequence.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};

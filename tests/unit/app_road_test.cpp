@@ -2,6 +2,8 @@
 // key press, and the settings window coming back from the tray.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/sim/sim_backend.h"
 #include "tray/lumo_app.h"
 #include "tray/tray_icon.h"
@@ -46,22 +48,65 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_EQ(app.state.stepPixels, 3);
     EXPECT_EQ(app.state.hotkeysEnabled, 1);
+    EXPECT_FALSE(app.virtualMouse.Timer3->running());  // nothing held: no engine ticks
 
     platform.movePointer({600, 500});
-    platform.setKeyDown(38, true);
-    backend.advance(100);  // ten engine ticks at the platform's 10 ms pace
-    EXPECT_EQ(platform.cursorPos(), (Point{600, 470}));
+    platform.setKeyDown(38, true);  // one step at once...
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
+    backend.advance(100);  // ...and one per tick at the platform's 10 ms pace
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 467}));
     platform.setKeyDown(38, false);
+    EXPECT_FALSE(app.virtualMouse.Timer3->running());
     backend.advance(2000);  // upkeep switches to fast follow; the follow tick jumps to the pointer
-    EXPECT_EQ(platform.cursorPos(), (Point{600, 470}));
     EXPECT_EQ(app.virtualMouse.left(), 600 * 15 + 10);
-    EXPECT_EQ(app.virtualMouse.top(), 470 * 15 + 10);
+    EXPECT_EQ(app.virtualMouse.top(), 467 * 15 + 10);
 
-    platform.setKeyDown(96, true);  // keypad 0: one left click per tick
+    platform.clearLogs();
+    platform.setKeyDown(96, true);  // keypad 0: the left button, down while the key is
     backend.advance(30);
-    EXPECT_EQ(platform.clicks.size(), 3u);
-    EXPECT_EQ(platform.clicks[0].flags, kMouseLeftClick);
-    EXPECT_EQ(platform.clicks[0].at, (Point{600, 470}));
+    platform.setKeyDown(96, false);
+    EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
+                                        {MouseButton::Left, true, {600, 467}}, {MouseButton::Left, false, {600, 467}}}));
+    EXPECT_EQ(platform.callCount, 2);  // nothing polled, nothing else woken
+}
+
+// Every way the engine's settings change or the program ends lets go of a
+// button held by a click key.
+TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramEnds) {
+    backend.click(*app.settings.Check2);
+    apply();
+    const struct {
+        const char* what;
+        bool settingsShown;
+        std::function<void()> act;
+    } ways[] = {
+        {"hotkeys off", true, [&] { backend.click(*app.settings.Check2); }},
+        {"rebind", true,
+         [&] {
+             backend.click(*app.settings.Text6);
+             backend.selectRow(*app.settings.List1, 40);  // "A键"
+             backend.click(*app.settings.LumoAnniu20102->host());
+         }},
+        {"apply", true, [&] { apply(); }},
+        {"reload with the default keys", false, [&] { backend.trayMessage(app.trayMenu, kTrayLeftButtonUp); }},
+        {"log-off", true, [&] { backend.closeWindow(app.trayMenu); }},
+    };
+    for (const auto& way : ways) {
+        // From a fresh load: the default keys, hotkeys on.
+        if (app.settings.loaded()) apply();
+        backend.trayMessage(app.trayMenu, kTrayLeftButtonUp);
+        if (app.settings.Check2->value() == 0) backend.click(*app.settings.Check2);
+        if (!way.settingsShown) apply();
+        platform.clearLogs();
+        platform.setKeyDown(110, true);
+        way.act();
+        const Point at = platform.cursorPos();
+        EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{{MouseButton::Right, true, at},
+                                                                                   {MouseButton::Right, false, at}}))
+            << way.what;
+        platform.setKeyDown(110, false);
+    }
+    EXPECT_TRUE(platform.exited);
 }
 
 TEST_F(AppFixture, TheTrayBringsBackTheDesignStateWhileAppliedValuesStayInForce) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <vector>
 
 #include "platform/sim/sim_platform.h"
@@ -13,7 +14,23 @@ using lumo::Point;
 using lumo::SharedState;
 using lumo::sim::SimPlatform;
 
+using lumo::MouseButton;
+using ButtonCall = SimPlatform::ButtonCall;
+
 constexpr std::int32_t kUp = 38, kDown = 40, kLeft = 37, kRight = 39, kLeftClick = 96, kRightClick = 110;
+
+// The engine with its input reports wired as the virtual mouse window wires
+// them; `polled` makes the platform refuse reports, so the engine polls.
+class EngineHost : public lumo::InputListener {
+public:
+    EngineHost(SimPlatform& platform, const SharedState& state, bool polled) : engine(platform, state) {
+        platform.setInputReportsAvailable(!polled);
+        engine.start(*this);
+    }
+    void keyChanged(std::int32_t key, bool down) override { engine.keyChanged(key, down); }
+    void pointerMoved() override {}
+    lumo::PointerEngine engine;
+};
 
 class PointerEngine : public ::testing::Test {
 protected:
@@ -28,102 +45,91 @@ protected:
         state.keyRightClick = kRightClick;
         platform.movePointer(start);
     }
+    // Starts the engine; the polling one learns of keys only by ticking.
+    void startEngine(bool polled) {
+        host = std::make_unique<EngineHost>(platform, state, polled);
+        platform.clearLogs();
+    }
     void hold(std::initializer_list<std::int32_t> keys) {
         for (auto k : keys) platform.setKeyDown(k, true);
     }
-    void tick() { lumo::runPointerEngineTick(platform, state); }
+    void lift(std::int32_t key) { platform.setKeyDown(key, false); }
+    void tick() { host->engine.tick(); }
+    lumo::PointerEngine& engine() { return host->engine; }
 
     SimPlatform platform;
     SharedState state;
+    std::unique_ptr<EngineHost> host;
     const Point start{500, 300};
 };
 
-TEST_F(PointerEngine, HotkeysOffProbesNothingAndDoesNothing) {
+// The tick itself, on the polling path (the one that probes the keys).
+class PolledTick : public PointerEngine {
+protected:
+    void SetUp() override { startEngine(/*polled=*/true); }
+};
+
+TEST_F(PolledTick, HotkeysOffProbesNothingAndDoesNothing) {
     hold({kUp, kLeftClick});
     for (std::int32_t off : {0, 2, -1}) {
         state.hotkeysEnabled = off;
+        EXPECT_FALSE(engine().wantsTicks());
         tick();
     }
     EXPECT_EQ(platform.callCount, 0);
-    EXPECT_TRUE(platform.keyProbes.empty());
-    EXPECT_TRUE(platform.clicks.empty());
+    EXPECT_TRUE(platform.buttonCalls.empty());
     EXPECT_EQ(platform.cursorPos(), start);
 }
 
-TEST_F(PointerEngine, ProbesAllSixKeysInOrderEvenWhenNoneIsDown) {
+TEST_F(PolledTick, ProbesAllSixKeysInOrderAndReadsThePointerOnlyForAMove) {
     tick();
     EXPECT_EQ(platform.keyProbes, (std::vector<std::int32_t>{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}));
-    EXPECT_EQ(platform.callCount, 7);  // one position read and six probes
+    EXPECT_EQ(platform.callCount, 6);
     EXPECT_TRUE(platform.cursorMoves.empty());
+    EXPECT_TRUE(engine().wantsTicks());  // polling never rests
 }
 
-TEST_F(PointerEngine, MovesStartFromThePositionReadAtTheStartOfTheTick) {
+TEST_F(PolledTick, MovesStartFromThePositionReadAtTheStartOfTheTick) {
     hold({kUp, kLeft});
     tick();
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{500, 293}, {493, 300}}));
     EXPECT_EQ(platform.cursorPos(), (Point{493, 300}));  // no diagonal
 
-    platform.setKeyDown(kLeft, false);
-    platform.setKeyDown(kDown, true);
+    lift(kLeft);
+    hold({kDown});
     platform.movePointer(start);
     platform.clearLogs();
     tick();
     EXPECT_EQ(platform.cursorPos(), (Point{500, 307}));  // up then down: the last one wins
 }
 
-TEST_F(PointerEngine, AllSixHeldMakeThirteenCallsAndClickWhereTheMovesEnded) {
+TEST_F(PolledTick, AllSixHeldMakeThirteenCallsAndPressWhereTheMovesEnded) {
     hold({kUp, kDown, kLeft, kRight, kLeftClick, kRightClick});
     tick();
     EXPECT_EQ(platform.callCount, 13);
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{500, 293}, {500, 307}, {493, 300}, {507, 300}}));
-    ASSERT_EQ(platform.clicks.size(), 2u);
-    EXPECT_EQ(platform.clicks[0].flags, 6u);
-    EXPECT_EQ(platform.clicks[1].flags, 24u);
-    EXPECT_EQ(platform.clicks[0].at, (Point{507, 300}));
-    EXPECT_EQ(platform.clicks[1].at, (Point{507, 300}));
+    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, {507, 300}},
+                                                              {MouseButton::Right, true, {507, 300}}}));
 }
 
-TEST_F(PointerEngine, AHeldClickKeyClicksOnEveryTick) {
-    hold({kLeftClick});
-    for (int i = 0; i < 10; ++i) tick();
-    ASSERT_EQ(platform.clicks.size(), 10u);
-    for (const auto& c : platform.clicks) EXPECT_EQ(c.flags, 6u);
-}
-
-TEST_F(PointerEngine, OneKeyBoundToTwoSlotsDoesBothInStepOrder) {
-    state.keyRightClick = kLeftClick;
-    hold({kLeftClick});
-    tick();
-    ASSERT_EQ(platform.clicks.size(), 2u);
-    EXPECT_EQ(platform.clicks[0].flags, 6u);
-    EXPECT_EQ(platform.clicks[1].flags, 24u);
-}
-
-TEST_F(PointerEngine, AMouseButtonCanDriveADirection) {
-    state.keyRight = 1;  // left mouse button
-    hold({1});
-    tick();
-    EXPECT_EQ(platform.cursorPos(), (Point{507, 300}));
-}
-
-TEST_F(PointerEngine, UnboundKeysAndAZeroStep) {
-    // Fresh state: keys 0, step 0. Code 0 is no key: probed, never down.
-    state = SharedState{};
-    state.hotkeysEnabled = 1;
+TEST_F(PolledTick, UnboundKeysAndAZeroStep) {
+    // Keys 0, step 0. Code 0 is no key: probed, never down.
+    state.keyUp = state.keyDown = state.keyLeft = state.keyRight = state.keyLeftClick = state.keyRightClick = 0;
+    state.stepPixels = 0;
     hold({kUp, kLeftClick});
     tick();
     EXPECT_EQ(platform.keyProbes, std::vector<std::int32_t>(6, 0));
     EXPECT_TRUE(platform.cursorMoves.empty());
-    EXPECT_TRUE(platform.clicks.empty());
+    EXPECT_TRUE(platform.buttonCalls.empty());
 
     state.keyUp = kUp;
     state.keyLeftClick = kLeftClick;
     tick();
-    EXPECT_EQ(platform.cursorPos(), start);  // step 0 moves nothing...
-    EXPECT_EQ(platform.clicks.size(), 1u);   // ...but clicks still click
+    EXPECT_EQ(platform.cursorPos(), start);      // step 0 moves nothing...
+    EXPECT_EQ(platform.buttonCalls.size(), 1u);  // ...but the click key still presses
 }
 
-TEST_F(PointerEngine, SumsSaturateAtBothEndsOfTheRange) {
+TEST_F(PolledTick, SumsSaturateAtBothEndsOfTheRange) {
     constexpr std::int32_t kMax = INT_MAX, kMin = INT_MIN;
     const struct {
         Point pointer;
@@ -138,15 +144,175 @@ TEST_F(PointerEngine, SumsSaturateAtBothEndsOfTheRange) {
     };
     for (const auto& c : cases) {
         SimPlatform fresh;
+        EngineHost polled(fresh, state, true);
         fresh.movePointer(c.pointer);
-        fresh.setKeyDown(kUp, true);
-        fresh.setKeyDown(kDown, true);
-        fresh.setKeyDown(kLeft, true);
-        fresh.setKeyDown(kRight, true);
+        for (auto key : {kUp, kDown, kLeft, kRight}) fresh.setKeyDown(key, true);
         state.stepPixels = c.step;
-        lumo::runPointerEngineTick(fresh, state);
+        polled.engine.tick();
         EXPECT_EQ(fresh.cursorMoves, c.moves) << "step " << c.step;
     }
+}
+
+// Key changes on both paths: reported (acted on at once) and polled (acted
+// on by the next tick). `act` is what a test does between key changes.
+class KeyEdges : public PointerEngine, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override { startEngine(polled()); }
+    bool polled() const { return GetParam(); }
+    // One timer period: a tick on the polled path and while the engine asks
+    // for one; reported key changes have been acted on already.
+    void period() {
+        if (engine().wantsTicks()) tick();
+    }
+    void key(std::int32_t k, bool down) {
+        platform.setKeyDown(k, down);
+        period();
+    }
+};
+
+TEST_P(KeyEdges, AClickKeyIsItsButtonDownWhileHeldAndUpOnRelease) {
+    for (auto [k, button] : {std::pair{kLeftClick, MouseButton::Left}, std::pair{kRightClick, MouseButton::Right}}) {
+        platform.clearLogs();
+        key(k, true);
+        for (int i = 0; i < 10; ++i) period();  // held: no repeated presses
+        EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{button, true, start}}));
+        key(k, false);
+        period();
+        EXPECT_EQ(platform.buttonCalls,
+                  (std::vector<ButtonCall>{{button, true, start}, {button, false, start}}));
+    }
+}
+
+TEST_P(KeyEdges, HoldingAClickKeyWhileMovingDrags) {
+    key(kLeftClick, true);
+    key(kRight, true);
+    period();
+    period();
+    key(kRight, false);
+    key(kLeftClick, false);
+    ASSERT_EQ(platform.buttonCalls.size(), 2u);
+    EXPECT_EQ(platform.buttonCalls[0], (ButtonCall{MouseButton::Left, true, start}));
+    EXPECT_EQ(platform.buttonCalls[1], (ButtonCall{MouseButton::Left, false, platform.cursorPos()}));
+    EXPECT_EQ(platform.cursorPos(), (Point{start.x + 7 * static_cast<int>(platform.cursorMoves.size()), start.y}));
+    EXPECT_GE(platform.cursorMoves.size(), 3u);
+}
+
+TEST_P(KeyEdges, OneKeyBoundToTwoSlotsPressesBothInSlotOrder) {
+    state.keyRightClick = kLeftClick;
+    key(kLeftClick, true);
+    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, start},
+                                                              {MouseButton::Right, true, start}}));
+}
+
+TEST_P(KeyEdges, ASlotBoundToItsOwnButtonDoesNothingAndCrossedButtonsDoNotFeedBack) {
+    state.keyLeftClick = 1;  // the left mouse button presses the left button: nothing
+    key(1, true);
+    key(1, false);
+    EXPECT_TRUE(platform.buttonCalls.empty());
+
+    state.keyLeftClick = 2;  // right mouse button -> left button, and the other way
+    state.keyRightClick = 1;
+    key(2, true);
+    for (int i = 0; i < 5; ++i) period();
+    key(2, false);
+    period();
+    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, start},
+                                                              {MouseButton::Left, false, start}}));
+}
+
+TEST_P(KeyEdges, AMouseButtonCanDriveADirection) {
+    state.keyRight = 1;  // left mouse button
+    key(1, true);
+    ASSERT_FALSE(platform.cursorMoves.empty());
+    EXPECT_EQ(platform.cursorMoves.front(), (Point{507, 300}));
+}
+
+TEST_P(KeyEdges, HotkeysOffReleasesAHeldButtonAndPressesNothing) {
+    key(kLeftClick, true);
+    state.hotkeysEnabled = 0;
+    period();
+    engine().releaseButtons();  // what the switch's handler adds
+    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, start},
+                                                              {MouseButton::Left, false, start}}));
+    key(kLeftClick, false);
+    key(kRightClick, true);
+    EXPECT_EQ(platform.buttonCalls.size(), 2u);
+    EXPECT_FALSE(engine().wantsTicks());
+}
+
+TEST_P(KeyEdges, ARebindReleasesTheButtonEvenWithItsKeyStillDown) {
+    key(kLeftClick, true);
+    state.keyLeftClick = 65;
+    key(kUp, true);  // any change: the engine sees the rebind
+    EXPECT_EQ(platform.buttonCalls.back().down, false);
+    key(65, true);
+    EXPECT_EQ(platform.buttonCalls.back().down, true);
+    EXPECT_EQ(platform.buttonCalls.size(), 3u);
+}
+
+TEST_P(KeyEdges, StopLetsGoOfTheButtonsAndTheReports) {
+    key(kLeftClick, true);
+    key(kRightClick, true);
+    engine().stop();
+    EXPECT_EQ(platform.buttonCalls.size(), 4u);
+    EXPECT_EQ(platform.inputListener(), nullptr);
+    EXPECT_FALSE(engine().wantsTicks());
+    engine().releaseButtons();
+    EXPECT_EQ(platform.buttonCalls.size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportedAndPolled, KeyEdges, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Polled" : "Reported"; });
+
+// Reported keys only: acting between ticks and resting while nothing moves.
+class ReportedKeys : public PointerEngine {
+protected:
+    void SetUp() override { startEngine(/*polled=*/false); }
+};
+
+TEST_F(ReportedKeys, TheFallbackIsPollingWhenTheSystemReportsNothing) {
+    EXPECT_TRUE(engine().reported());
+    startEngine(/*polled=*/true);
+    EXPECT_FALSE(engine().reported());
+    EXPECT_TRUE(engine().wantsTicks());
+}
+
+TEST_F(ReportedKeys, TapsShorterThanATickStillStepAndClick) {
+    hold({kUp});
+    lift(kUp);
+    hold({kLeftClick});
+    lift(kLeftClick);
+    hold({kLeftClick});  // a second tap: the system makes it a double click
+    lift(kLeftClick);
+    EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{500, 293}}));
+    EXPECT_EQ(platform.buttonCalls.size(), 4u);
+    EXPECT_FALSE(engine().wantsTicks());
+    EXPECT_EQ(platform.keyProbes.size(), 0u);
+}
+
+TEST_F(ReportedKeys, TheTimerRunsOnlyWhileADirectionKeyIsDown) {
+    hold({kLeftClick, 65});
+    EXPECT_FALSE(engine().wantsTicks());
+    hold({kUp});
+    EXPECT_EQ(platform.cursorMoves.size(), 1u);  // the first step at once
+    EXPECT_TRUE(engine().wantsTicks());
+    tick();
+    EXPECT_EQ(platform.cursorMoves.size(), 2u);
+    host->keyChanged(kUp, true);  // the keyboard's repeat is no new press
+    EXPECT_EQ(platform.cursorMoves.size(), 2u);
+    lift(kUp);
+    EXPECT_FALSE(engine().wantsTicks());
+    EXPECT_EQ(platform.callCount, 4 + 1);  // two reads, two moves, one press
+}
+
+TEST_F(ReportedKeys, ASecondDirectionKeyTappedBetweenTicksStepsWithTheNextTick) {
+    hold({kUp});
+    hold({kLeft});
+    lift(kLeft);
+    EXPECT_EQ(platform.cursorMoves.size(), 1u);  // the timer already runs for Up
+    platform.movePointer(start);
+    tick();
+    EXPECT_EQ(platform.cursorPos(), (Point{493, 300}));
 }
 
 // A platform whose key state word is set by the test.

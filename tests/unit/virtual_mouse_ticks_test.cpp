@@ -87,13 +87,43 @@ TEST_F(UpkeepTick, HidesTheWindowWhichKeepsFollowing) {
     EXPECT_FALSE(window.visible());
 }
 
-TEST_F(UpkeepTick, FastFollowTicksEveryFiftyMillisecondsFromTheFirstUpkeep) {
+TEST_F(UpkeepTick, FastFollowTicksEveryFiftyMillisecondsWhereNoPointerMovesAreReported) {
+    platform.setInputReportsAvailable(false);
     state.followMode = 2;
     showWindow();
     recordFollowTicks();
     backend.advance(1700);
     EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 1550, 1600, 1650, 1700}));
     EXPECT_EQ(window.Timer1->interval(), 50);
+}
+
+// With pointer moves reported, fast follow costs nothing while the pointer
+// stands still and still puts the tip where the clock-driven one does.
+TEST_F(UpkeepTick, FastFollowSleepsWhileTheTipIsAtThePointerAndMovesWakeIt) {
+    state.followMode = 2;
+    showWindow();
+    recordFollowTicks();
+    backend.advance(1700);  // the tip reached the pointer at 1000; asleep from 1550
+    EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 1550}));
+    EXPECT_TRUE(platform.reportingPointerMoves());
+    backend.advance(10000);
+    EXPECT_EQ(followTimes.size(), 2u);
+
+    platform.movePointer({300, 200});  // reported: the follow tick runs again
+    backend.advance(150);
+    EXPECT_EQ(followTimes.size(), 4u);  // one move, one tick that finds the tip there
+    EXPECT_EQ(window.left(), 300 * 15 + 10);
+    EXPECT_EQ(window.top(), 200 * 15 + 10);
+
+    window.move(0, 0, window.width(), window.height());  // moved by hand, pointer still
+    platform.reportPointerMoves(false);                  // a move the reports miss
+    platform.movePointer({700, 500});
+    backend.advance(1500);  // the next upkeep notices it
+    EXPECT_EQ(window.left(), 700 * 15 + 10);
+
+    state.followMode = 1;
+    backend.advance(1500);
+    EXPECT_FALSE(platform.reportingPointerMoves());
 }
 
 TEST_F(UpkeepTick, SlowFollowKeepsItsSecondAcrossUpkeepTicks) {
@@ -118,6 +148,7 @@ TEST_F(UpkeepTick, ManualDragStopsFollowingAfterTheFirstJump) {
 }
 
 TEST_F(UpkeepTick, AnUnknownFollowModeLeavesThePaceAlone) {
+    platform.setInputReportsAvailable(false);
     state.followMode = 2;
     showWindow();
     backend.advance(1500);

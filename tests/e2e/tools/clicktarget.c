@@ -4,7 +4,10 @@
  *   clicktarget.exe <log file> [left top width height [title]]
  *
  * Log lines: "ready <hwnd>", then "<message> <x> <y>" with client coordinates,
- * message one of WM_LBUTTONDOWN WM_LBUTTONUP WM_RBUTTONDOWN WM_RBUTTONUP.
+ * message one of WM_LBUTTONDOWN WM_LBUTTONUP WM_LBUTTONDBLCLK WM_RBUTTONDOWN
+ * WM_RBUTTONUP WM_RBUTTONDBLCLK, or WM_MOUSEMOVE while a button is held (a
+ * drag). The window class asks for double clicks, so the second press of a
+ * double click is logged as WM_?BUTTONDBLCLK, as the system decides it.
  * Every line is written through at once, so a test can poll the file. */
 #include "console_out.h"
 #include <stdlib.h>
@@ -23,6 +26,8 @@ static const char *button_message_name(UINT message)
     switch (message) {
     case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
     case WM_LBUTTONUP: return "WM_LBUTTONUP";
+    case WM_LBUTTONDBLCLK: return "WM_LBUTTONDBLCLK";
+    case WM_RBUTTONDBLCLK: return "WM_RBUTTONDBLCLK";
     case WM_RBUTTONDOWN: return "WM_RBUTTONDOWN";
     case WM_RBUTTONUP: return "WM_RBUTTONUP";
     default: return NULL;
@@ -32,6 +37,8 @@ static const char *button_message_name(UINT message)
 static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
     const char *name = button_message_name(message);
+    if (message == WM_MOUSEMOVE && (wparam & (MK_LBUTTON | MK_RBUTTON)))
+        name = "WM_MOUSEMOVE";
     if (name) {
         char line[96];
         snprintf(line, sizeof line, "%s %d %d\n", name, (short)LOWORD(lparam), (short)HIWORD(lparam));
@@ -67,6 +74,7 @@ int wmain(int argc, wchar_t **argv)
     const wchar_t *title = argc == 7 ? argv[6] : L"e2e click target";
 
     WNDCLASSW window_class = {0};
+    window_class.style = CS_DBLCLKS;
     window_class.lpfnWndProc = window_proc;
     window_class.hInstance = GetModuleHandleW(NULL);
     window_class.hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
