@@ -25,8 +25,8 @@ void VirtualMouseWindow::upkeepTick() {
     if (state_.showCoordinates == 1) {
         showCoordinates();
     } else {
-        Label1->setVisible(false);
-        Label2->setVisible(false);
+        pointerCoordinates->setVisible(false);
+        tipCoordinates->setVisible(false);
     }
     if (state_.colorPointer == 1) recolourArrowhead();
     if (state_.hideVirtualMouse == 1) hide();
@@ -34,13 +34,13 @@ void VirtualMouseWindow::upkeepTick() {
 }
 
 void VirtualMouseWindow::showCoordinates() {
-    Label1->setVisible(true);
-    Label2->setVisible(true);
+    pointerCoordinates->setVisible(true);
+    tipCoordinates->setVisible(true);
     const ScreenMetrics screen = platform().screen();
-    Label2->setText(coordinateText(twipsToPixels(left(), screen.twipsPerPixelX),
+    tipCoordinates->setText(coordinateText(twipsToPixels(left(), screen.twipsPerPixelX),
                                    twipsToPixels(top(), screen.twipsPerPixelY)));
     const Point pointer = platform().cursorPos();
-    Label1->setText(coordinateText(pointer.x, pointer.y));
+    pointerCoordinates->setText(coordinateText(pointer.x, pointer.y));
 }
 
 void VirtualMouseWindow::recolourArrowhead() {
@@ -48,9 +48,9 @@ void VirtualMouseWindow::recolourArrowhead() {
     const std::uint32_t green = randomChannel(platform());
     const std::uint32_t blue = randomChannel(platform());
     const forms::Color colour = red | green << 8 | blue << 16;
-    Line1->setColor(colour);
-    Line2->setColor(colour);
-    Line3->setColor(colour);
+    arrowheadTop->setColor(colour);
+    arrowheadLeft->setColor(colour);
+    arrowheadDiagonal->setColor(colour);
 }
 
 void VirtualMouseWindow::setFollowPace() {
@@ -59,24 +59,24 @@ void VirtualMouseWindow::setFollowPace() {
     switch (state_.followMode) {
         case 1:
             setFollowWakesOnMoves(false);
-            Timer1->setInterval(kSlowFollowMs);
-            Timer1->setEnabled(true);
+            followTimer->setInterval(kSlowFollowMs);
+            followTimer->setEnabled(true);
             break;
         case 2:
-            Timer1->setInterval(kFastFollowMs);
+            followTimer->setInterval(kFastFollowMs);
             if (engine_.reported()) {
                 // Asleep while the window is at the pointer; a pointer move
                 // the reports miss (one made by another program) is caught
                 // here.
                 setFollowWakesOnMoves(true);
-                if (!Timer1->enabled() && !atFollowTarget(platform().cursorPos())) Timer1->setEnabled(true);
+                if (!followTimer->enabled() && !atFollowTarget(platform().cursorPos())) followTimer->setEnabled(true);
             } else {
-                Timer1->setEnabled(true);
+                followTimer->setEnabled(true);
             }
             break;
         case 3:
             setFollowWakesOnMoves(false);
-            Timer1->setEnabled(false);
+            followTimer->setEnabled(false);
             break;
         default:
             break;
@@ -90,15 +90,15 @@ void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {
 }
 
 void VirtualMouseWindow::wakeFollow() {
-    if (followWakesOnMoves_ && !Timer1->enabled()) Timer1->setEnabled(true);
+    if (followWakesOnMoves_ && !followTimer->enabled()) followTimer->setEnabled(true);
 }
 
 void VirtualMouseWindow::followTick() {
     const Point pointer = platform().cursorPos();
-    Label1->setText(coordinateText(pointer.x, pointer.y));
+    pointerCoordinates->setText(coordinateText(pointer.x, pointer.y));
     const Point target = followTarget(pointer);
     if (followWakesOnMoves_ && left() == target.x && top() == target.y) {
-        Timer1->setEnabled(false);
+        followTimer->setEnabled(false);
         return;
     }
     setLeft(target.x);

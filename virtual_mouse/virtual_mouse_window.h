@@ -1,8 +1,8 @@
 // Form1, the virtual mouse: a frameless floating window whose background is its
 // transparency colour key, so only the mouse picture, the arrowhead at its
 // top-left corner (the tip) and the coordinate labels are seen. It hosts the
-// keyboard pointer engine (Timer3, running only while the engine asks), the
-// upkeep tick (Timer2) and the follow tick (Timer1), and receives the
+// keyboard pointer engine (engineTimer, running only while the engine asks), the
+// upkeep tick (upkeepTimer) and the follow tick (followTimer), and receives the
 // platform's input reports for both. It never takes the foreground or the
 // keyboard focus.
 #pragma once
@@ -27,18 +27,18 @@ public:
     // the engine lets go of the buttons it holds and takes up the change.
     void hotkeysChanged();
 
-    forms::Image* Image1 = nullptr;  // the mouse picture (drag surface)
-    forms::Image* Image2 = nullptr;  // left-click zone
-    forms::Image* Image3 = nullptr;  // right-click zone
-    forms::Image* Image4 = nullptr;  // drag area over the body
-    forms::Line* Line1 = nullptr;    // arrowhead: top leg
-    forms::Line* Line2 = nullptr;    // arrowhead: left leg
-    forms::Line* Line3 = nullptr;    // arrowhead: diagonal
-    forms::Label* Label1 = nullptr;  // real pointer's coordinates
-    forms::Label* Label2 = nullptr;  // the window's own position (the tip)
-    forms::Timer* Timer1 = nullptr;  // follow tick
-    forms::Timer* Timer2 = nullptr;  // upkeep tick
-    forms::Timer* Timer3 = nullptr;  // keyboard pointer engine
+    forms::Image* mousePicture = nullptr;  // the mouse picture (drag surface)
+    forms::Image* leftClickZone = nullptr;  // left-click zone
+    forms::Image* rightClickZone = nullptr;  // right-click zone
+    forms::Image* dragArea = nullptr;  // drag area over the body
+    forms::Line* arrowheadTop = nullptr;    // arrowhead: top leg
+    forms::Line* arrowheadLeft = nullptr;    // arrowhead: left leg
+    forms::Line* arrowheadDiagonal = nullptr;    // arrowhead: diagonal
+    forms::Label* pointerCoordinates = nullptr;  // real pointer's coordinates
+    forms::Label* tipCoordinates = nullptr;  // the window's own position (the tip)
+    forms::Timer* followTimer = nullptr;  // follow tick
+    forms::Timer* upkeepTimer = nullptr;  // upkeep tick
+    forms::Timer* engineTimer = nullptr;  // keyboard pointer engine
 
 protected:
     void design() override;
@@ -58,7 +58,7 @@ private:
     // Runs an engine step; a pointer it moved wakes fast follow.
     void afterEngineStep(bool movedPointer);
 
-    // Dragging by hand; the form background, Image1 and Image4 share one pair.
+    // Dragging by hand; the form background, mousePicture and dragArea share one pair.
     void wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                          std::function<void(const forms::MouseEvent&)>& move);
     // A real click 5 pixels left of the tip, level with it.

@@ -34,19 +34,19 @@ protected:
 class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindowTest() {
-        windows.virtualMouse = &form1;
-        windows.settings = &form2;
-        windows.trayMenu = &form3;
+        windows.virtualMouse = &virtualMouse;
+        windows.settings = &settings;
+        windows.trayMenu = &trayMenu;
         windows.about = &about;
         windows.exitProgram = [this] { ++exits; };
         platform.setScreenPixels(1920, 1080);
-        form2.show();
-        platform.setForeground(form2.handle());
+        settings.show();
+        platform.setForeground(settings.handle());
     }
 
     void pressBody(int button, double x = 2000, double y = 4300) {
-        backend.pressForm(form2, button, x, y);
-        backend.releaseForm(form2, button, x, y);
+        backend.pressForm(settings, button, x, y);
+        backend.releaseForm(settings, button, x, y);
     }
     // A press and release of one button on a control (a click when it is the
     // left one). A press that hid the control still ends with the release.
@@ -66,10 +66,10 @@ protected:
     SharedState state;
     AppWindows windows;
     int exits = 0;
-    StubForm form1{runtime, "Form1"};
-    StubForm form3{runtime, "Form3"};
-    StubForm about{runtime, "GuanYu1"};
-    SettingsWindow form2{runtime, state, windows};
+    StubForm virtualMouse{runtime, "VirtualMouseWindow"};
+    StubForm trayMenu{runtime, "TrayMenuWindow"};
+    StubForm about{runtime, "AboutWindow"};
+    SettingsWindow settings{runtime, state, windows};
 };
 
 }  // namespace lumo::testing

@@ -4,7 +4,7 @@
 #include "platform/units.h"
 #include "pointer_core/key_state.h"
 #include "tray/menu_placement.h"
-#include "tray/tray_window.h"
+#include "tray/tray_menu_window.h"
 
 namespace lumo {
 
@@ -20,34 +20,34 @@ constexpr std::int32_t kExitRow = 1080;
 
 }  // namespace
 
-void TrayWindow::wireMenu() {
-    Label5->Click = [this] {
+void TrayMenuWindow::wireMenu() {
+    showSettingsItem->Click = [this] {
         showSettings();
         hide();
     };
-    Label4->Click = [this] {
+    hideSettingsItem->Click = [this] {
         hideSettings();
         hide();
     };
-    Label3->Click = [this] {
+    aboutItem->Click = [this] {
         showAbout();
         hide();
     };
-    Label2->Click = [this] { exitProgram(); };
+    exitItem->Click = [this] { exitProgram(); };
 
-    Label5->MouseMove = [this](const forms::MouseEvent&) { markRow(kShowSettingsRow); };
-    Label4->MouseMove = [this](const forms::MouseEvent&) { markRow(kHideSettingsRow); };
-    Label3->MouseMove = [this](const forms::MouseEvent&) { markRow(kAboutRow); };
-    Label2->MouseMove = [this](const forms::MouseEvent&) { markRow(kExitRow); };
+    showSettingsItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kShowSettingsRow); };
+    hideSettingsItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kHideSettingsRow); };
+    aboutItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kAboutRow); };
+    exitItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kExitRow); };
     // The pencil itself and the edge strips: the pointer is leaving the items.
-    for (forms::Image* edge : {Image1, Image2, Image3, Image4}) {
+    for (forms::Image* edge : {rowMarker, leftEdgeStrip, bottomEdgeStrip, rightEdgeStrip}) {
         edge->MouseMove = [this](const forms::MouseEvent&) { hideMarker(); };
     }
 
     MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
     MouseMove = [this](const forms::MouseEvent& e) { drag.moveWindow(*this, e); };
-    Image5->MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
-    Image5->MouseMove = [this](const forms::MouseEvent& e) {
+    topEdgeStrip->MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
+    topEdgeStrip->MouseMove = [this](const forms::MouseEvent& e) {
         hideMarker();
         drag.moveWindow(*this, e);
     };
@@ -55,12 +55,12 @@ void TrayWindow::wireMenu() {
     // Like any menu, it closes when another window takes the activation (a
     // click elsewhere, Alt+Tab, a focus change); presses inside keep it active.
     Deactivate = [this] { hide(); };
-    Shown = [this] { Timer1->setEnabled(true); };
-    Hidden = [this] { Timer1->setEnabled(false); };
-    Timer1->Tick = [this] { watchdogTick(); };
+    Shown = [this] { watchdogTimer->setEnabled(true); };
+    Hidden = [this] { watchdogTimer->setEnabled(false); };
+    watchdogTimer->Tick = [this] { watchdogTick(); };
 }
 
-void TrayWindow::popupAtPointer() {
+void TrayMenuWindow::popupAtPointer() {
     const auto position = menuPositionAt(platform().cursorPos(), platform().screen());
     if (!position) return;
     show();
@@ -71,26 +71,26 @@ void TrayWindow::popupAtPointer() {
     setTop(position->top);
 }
 
-void TrayWindow::showSettings() {
+void TrayMenuWindow::showSettings() {
     if (windows_.settings) windows_.settings->show();
 }
 
-void TrayWindow::hideSettings() {
+void TrayMenuWindow::hideSettings() {
     if (windows_.settings) windows_.settings->hide();
 }
 
-void TrayWindow::showAbout() {
+void TrayMenuWindow::showAbout() {
     if (windows_.about) windows_.about->show(nullptr);
 }
 
-void TrayWindow::markRow(std::int32_t markerTop) {
-    Image1->setVisible(true);
-    Image1->setTop(markerTop);
+void TrayMenuWindow::markRow(std::int32_t markerTop) {
+    rowMarker->setVisible(true);
+    rowMarker->setTop(markerTop);
 }
 
-void TrayWindow::hideMarker() { Image1->setVisible(false); }
+void TrayMenuWindow::hideMarker() { rowMarker->setVisible(false); }
 
-void TrayWindow::watchdogTick() {
+void TrayMenuWindow::watchdogTick() {
     shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
     // A press elsewhere closes the menu; presses inside it make it the
     // foreground window and leave it open.

@@ -12,9 +12,9 @@
 
 namespace lumo {
 
-class TrayWindow : public forms::Form, public forms::TrayIconSink {
+class TrayMenuWindow : public forms::Form, public forms::TrayIconSink {
 public:
-    TrayWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows);
+    TrayMenuWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows);
 
     // Removes the notification-area icon and ends the process at once.
     void exitProgram();
@@ -32,29 +32,29 @@ public:
     // The window is dragged by its background and its top strip.
     forms::HandDrag drag;
 
-    forms::Shape* Shape1 = nullptr;  // left band
-    forms::Shape* Shape2 = nullptr;  // frame; gives the window its size
-    forms::Shape* Shape3 = nullptr;  // top band
-    forms::Label* Label1 = nullptr;  // header
-    forms::Label* Label5 = nullptr;  // "显示设置"
-    forms::Label* Label4 = nullptr;  // "隐藏设置"
-    forms::Label* Label3 = nullptr;  // "关于软件"
-    forms::Label* Label2 = nullptr;  // "退出程序"
-    forms::Line* Line3 = nullptr;
-    forms::Line* Line2 = nullptr;
-    forms::Line* Line1 = nullptr;
-    forms::Image* Image1 = nullptr;  // hover marker
-    forms::Image* Image2 = nullptr;  // left edge strip
-    forms::Image* Image3 = nullptr;  // bottom edge strip
-    forms::Image* Image4 = nullptr;  // right edge strip
-    forms::Image* Image5 = nullptr;  // top edge strip and drag handle
-    forms::Timer* Timer1 = nullptr;  // watchdog
+    forms::Shape* leftBand = nullptr;  // left band
+    forms::Shape* menuFrame = nullptr;  // frame; gives the window its size
+    forms::Shape* topBand = nullptr;  // top band
+    forms::Label* seriesHeader = nullptr;  // header
+    forms::Label* showSettingsItem = nullptr;  // "显示设置"
+    forms::Label* hideSettingsItem = nullptr;  // "隐藏设置"
+    forms::Label* aboutItem = nullptr;  // "关于软件"
+    forms::Label* exitItem = nullptr;  // "退出程序"
+    forms::Line* ruleBelowShowSettings = nullptr;
+    forms::Line* ruleBelowHideSettings = nullptr;
+    forms::Line* ruleBelowAbout = nullptr;
+    forms::Image* rowMarker = nullptr;  // hover marker
+    forms::Image* leftEdgeStrip = nullptr;  // left edge strip
+    forms::Image* bottomEdgeStrip = nullptr;  // bottom edge strip
+    forms::Image* rightEdgeStrip = nullptr;  // right edge strip
+    forms::Image* topEdgeStrip = nullptr;  // top edge strip and drag handle
+    forms::Timer* watchdogTimer = nullptr;  // watchdog
 
 protected:
     void design() override;
 
 private:
-    // Wiring, one job each (tray_window_*.cpp).
+    // Wiring, one job each (tray_menu_*.cpp).
     void wireStartup();
     void wireMenu();
 
