@@ -1,4 +1,4 @@
-// GuanYu1, the About window: product name, version, description, the maker's
+// The About window: product name, version, description, the maker's
 // contact details and notices, and five links that open the maker's pages.
 // Frameless; dragged by its body, closed by "确定" (which unloads it).
 #pragma once
@@ -15,25 +15,25 @@ class AboutWindow : public forms::Form {
 public:
     explicit AboutWindow(forms::Runtime& runtime);
 
-    forms::Shape* titleBand = nullptr;  // title band
-    forms::Shape* bodyFrame = nullptr;  // body frame
+    forms::Shape* titleBand = nullptr;
+    forms::Shape* bodyFrame = nullptr;
     forms::Label* seriesTitle = nullptr;
-    forms::Label* seriesTitleShadow = nullptr;  // shadow of seriesTitle
+    forms::Label* seriesTitleShadow = nullptr;
     forms::Label* verseLine = nullptr;
     forms::Line* ruleBelowTitle = nullptr;
     forms::Label* productName = nullptr;
     forms::Label* versionLabel = nullptr;
-    forms::TextBox* descriptionPanel = nullptr;  // description
-    forms::TextBox* contactPanel = nullptr;  // contact details
-    forms::TextBox* noticePanel = nullptr;  // distribution notice
-    forms::Label* studioPageLink = nullptr;   // studio home page
-    forms::Label* baiduBlogLink = nullptr;   // Baidu blog
-    forms::Label* sinaWeiboLink = nullptr;   // Sina micro-blog
-    forms::Label* neteaseWeiboLink = nullptr;   // NetEase micro-blog
-    forms::Label* tencentWeiboLink = nullptr;   // Tencent micro-blog
+    forms::TextBox* descriptionPanel = nullptr;
+    forms::TextBox* contactPanel = nullptr;
+    forms::TextBox* noticePanel = nullptr;
+    forms::Label* studioPageLink = nullptr;
+    forms::Label* baiduBlogLink = nullptr;
+    forms::Label* sinaWeiboLink = nullptr;
+    forms::Label* neteaseWeiboLink = nullptr;
+    forms::Label* tencentWeiboLink = nullptr;
     forms::Line* ruleAboveNotice = nullptr;
     forms::Label* noticeLine = nullptr;
-    forms::Label* okButton = nullptr;  // "确定"
+    forms::Label* okButton = nullptr;  // "确定", closes the window
     forms::Line* bottomRule = nullptr;
 
     // The window is dragged by its body.

@@ -1,6 +1,7 @@
-// Form3: the start-up window. It owns the notification-area icon and doubles
-// as the icon's hand-drawn popup menu (show settings, hide settings, about,
-// exit). It is hidden except while the menu is up and lives for the whole run.
+// The tray menu window, which is also the start-up window: it owns the
+// notification-area icon and doubles as the icon's hand-drawn popup menu (show
+// settings, hide settings, about, exit). It is hidden except while the menu is
+// up and lives for the whole run.
 #pragma once
 
 #include <cstdint>
@@ -32,10 +33,10 @@ public:
     // The window is dragged by its background and its top strip.
     forms::HandDrag drag;
 
-    forms::Shape* leftBand = nullptr;  // left band
-    forms::Shape* menuFrame = nullptr;  // frame; gives the window its size
-    forms::Shape* topBand = nullptr;  // top band
-    forms::Label* seriesHeader = nullptr;  // header
+    forms::Shape* leftBand = nullptr;
+    forms::Shape* menuFrame = nullptr;  // gives the window its size
+    forms::Shape* topBand = nullptr;
+    forms::Label* seriesHeader = nullptr;  // "Lumo 系列软件", a column
     forms::Label* showSettingsItem = nullptr;  // "显示设置"
     forms::Label* hideSettingsItem = nullptr;  // "隐藏设置"
     forms::Label* aboutItem = nullptr;  // "关于软件"
@@ -43,12 +44,12 @@ public:
     forms::Line* ruleBelowShowSettings = nullptr;
     forms::Line* ruleBelowHideSettings = nullptr;
     forms::Line* ruleBelowAbout = nullptr;
-    forms::Image* rowMarker = nullptr;  // hover marker
-    forms::Image* leftEdgeStrip = nullptr;  // left edge strip
-    forms::Image* bottomEdgeStrip = nullptr;  // bottom edge strip
-    forms::Image* rightEdgeStrip = nullptr;  // right edge strip
-    forms::Image* topEdgeStrip = nullptr;  // top edge strip and drag handle
-    forms::Timer* watchdogTimer = nullptr;  // watchdog
+    forms::Image* rowMarker = nullptr;  // the pencil beside the row under the pointer
+    forms::Image* leftEdgeStrip = nullptr;
+    forms::Image* bottomEdgeStrip = nullptr;
+    forms::Image* rightEdgeStrip = nullptr;
+    forms::Image* topEdgeStrip = nullptr;  // also a drag handle
+    forms::Timer* watchdogTimer = nullptr;
 
 protected:
     void design() override;

@@ -1,4 +1,4 @@
-// Form1, the virtual mouse: a frameless floating window whose background is its
+// The virtual mouse: a frameless floating window whose background is its
 // transparency colour key, so only the mouse picture, the arrowhead at its
 // top-left corner (the tip) and the coordinate labels are seen. It hosts the
 // keyboard pointer engine (engineTimer, running only while the engine asks), the
@@ -27,18 +27,18 @@ public:
     // the engine lets go of the buttons it holds and takes up the change.
     void hotkeysChanged();
 
-    forms::Image* mousePicture = nullptr;  // the mouse picture (drag surface)
-    forms::Image* leftClickZone = nullptr;  // left-click zone
-    forms::Image* rightClickZone = nullptr;  // right-click zone
-    forms::Image* dragArea = nullptr;  // drag area over the body
-    forms::Line* arrowheadTop = nullptr;    // arrowhead: top leg
-    forms::Line* arrowheadLeft = nullptr;    // arrowhead: left leg
-    forms::Line* arrowheadDiagonal = nullptr;    // arrowhead: diagonal
-    forms::Label* pointerCoordinates = nullptr;  // real pointer's coordinates
-    forms::Label* tipCoordinates = nullptr;  // the window's own position (the tip)
-    forms::Timer* followTimer = nullptr;  // follow tick
-    forms::Timer* upkeepTimer = nullptr;  // upkeep tick
-    forms::Timer* engineTimer = nullptr;  // keyboard pointer engine
+    forms::Image* mousePicture = nullptr;  // a drag surface
+    forms::Image* leftClickZone = nullptr;
+    forms::Image* rightClickZone = nullptr;
+    forms::Image* dragArea = nullptr;  // over the body
+    forms::Line* arrowheadTop = nullptr;
+    forms::Line* arrowheadLeft = nullptr;
+    forms::Line* arrowheadDiagonal = nullptr;
+    forms::Label* pointerCoordinates = nullptr;
+    forms::Label* tipCoordinates = nullptr;  // the window's own position
+    forms::Timer* followTimer = nullptr;
+    forms::Timer* upkeepTimer = nullptr;
+    forms::Timer* engineTimer = nullptr;  // ticks the keyboard pointer engine
 
 protected:
     void design() override;

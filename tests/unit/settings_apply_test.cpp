@@ -33,7 +33,7 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     EXPECT_EQ(state.followMode, 1);
     EXPECT_FALSE(settings.loaded());
 
-    // The reloaded window applies its design values again, and Form1 only shows.
+    // The reloaded window applies its design values again, and the virtual mouse only shows.
     settings.show();
     backend.click(*settings.hotkeysCheck);
     backend.click(*settings.showCoordinatesCheck);
