@@ -1,7 +1,5 @@
 // The shopping links panel: links handed to the shell, the chat box with its
 // hint, and the fold tab that shortens the window to hide the panel.
-#include <algorithm>
-
 #include "platform/utf.h"
 #include "settings_window/settings_looks.h"
 #include "settings_window/settings_window.h"
@@ -12,13 +10,6 @@ namespace lumo {
 
 using namespace settings_looks;
 
-namespace {
-
-// Fold and unfold move the body one twip per pass for at most this many passes.
-constexpr std::int32_t kFoldPasses = 2001;
-
-}  // namespace
-
 void SettingsWindow::wirePanel() {
     searchButton->Click = [this] { openWebPage(searchAddress(searchBox->text())); };
     crownShopsLink->Click = [this] { openWebPage(channelAddress(ShopChannel::CrownShops)); };
@@ -27,8 +18,8 @@ void SettingsWindow::wirePanel() {
     shopLink->Click = [this] { openWebPage(shopAddress()); };
     chatButton->Click = [this] { openChat(); };
     chatBox->Click = [this] { clearChatHint(); };
-    foldButton->Click = [this] { fold(); };
-    unfoldButton->Click = [this] { unfold(); };
+    foldButton->Click = [this] { showFolded(true); };
+    unfoldButton->Click = [this] { showFolded(false); };
 }
 
 void SettingsWindow::openWebPage(const std::string& address) {
@@ -55,26 +46,15 @@ void SettingsWindow::restoreChatHint() {
     enterBox->setFocus();
 }
 
-void SettingsWindow::fold() {
-    foldButton->setVisible(false);
-    foldChevronLeft->setVisible(false);
-    foldChevronRight->setVisible(false);
-    unfoldChevronLeft->setVisible(true);
-    unfoldChevronRight->setVisible(true);
-    unfoldButton->setVisible(true);
-    const std::int32_t height = bodyOutline->height();
-    if (height > kFoldedBodyHeight) setBodyHeight(std::max(kFoldedBodyHeight, height - kFoldPasses));
-}
-
-void SettingsWindow::unfold() {
-    foldButton->setVisible(true);
-    foldChevronLeft->setVisible(true);
-    foldChevronRight->setVisible(true);
-    unfoldChevronLeft->setVisible(false);
-    unfoldChevronRight->setVisible(false);
-    unfoldButton->setVisible(false);
-    const std::int32_t height = bodyOutline->height();
-    if (height < kUnfoldedBodyHeight) setBodyHeight(std::min(kUnfoldedBodyHeight, height + kFoldPasses));
+void SettingsWindow::showFolded(bool folded) {
+    foldButton->setVisible(!folded);
+    foldChevronLeft->setVisible(!folded);
+    foldChevronRight->setVisible(!folded);
+    unfoldChevronLeft->setVisible(folded);
+    unfoldChevronRight->setVisible(folded);
+    unfoldButton->setVisible(folded);
+    const std::int32_t height = bodyHeightAfterFoldClick(bodyOutline->height(), folded);
+    if (height != bodyOutline->height()) setBodyHeight(height);
 }
 
 void SettingsWindow::setBodyHeight(std::int32_t height) {

@@ -155,8 +155,8 @@ private:
 
     // Panel.
     void openWebPage(const std::string& address);
-    void fold();
-    void unfold();
+    // Fold or unfold click: the tab's arrows and hot areas swap, the body shortens or grows.
+    void showFolded(bool folded);
     void setBodyHeight(std::int32_t height);
     void openChat();
     void clearChatHint();
