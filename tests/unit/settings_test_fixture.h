@@ -11,6 +11,7 @@
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
+#include "settings_window/shop_links.h"
 #include "tray/app_windows.h"
 
 namespace lumo::testing {
@@ -59,6 +60,10 @@ protected:
         }
     }
     bool dragged() const { return !platform.drags.empty(); }
+    // The chat box shows its hint, greyed unlike typed text.
+    bool chatHintShown() const {
+        return settings.chatBox->text() == chatPlaceholder() && settings.chatBox->foreColor() != forms::kWindowTextColor;
+    }
 
     sim::SimPlatform platform;
     sim::SimBackend backend{platform};

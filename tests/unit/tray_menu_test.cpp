@@ -52,20 +52,19 @@ TEST_F(TrayTest, LosingTheActivationClosesTheMenuAtOnce) {
 
 TEST_F(TrayTest, MarkerFollowsTheItemRowsAndHidesAtTheEdges) {
     startWithMenuUp();
-    const std::pair<forms::Label*, std::int32_t> rows[] = {
-        {tray.showSettingsItem, 0}, {tray.hideSettingsItem, 360}, {tray.aboutItem, 720}, {tray.exitItem, 1080}};
-    for (const auto& [label, top] : rows) {
+    // The pencil's point, halfway down its picture, is level with the item's top edge, right of the text.
+    for (forms::Label* item : {tray.showSettingsItem, tray.hideSettingsItem, tray.aboutItem, tray.exitItem}) {
         tray.rowMarker->setVisible(false);
-        backend.move(*label, 0, 100, 90);
+        backend.move(*item, 0, 100, 90);
         EXPECT_TRUE(tray.rowMarker->visible());
-        EXPECT_EQ(tray.rowMarker->top(), top);
-        EXPECT_EQ(tray.rowMarker->left(), 1080);
+        EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, item->top());
+        EXPECT_EQ(tray.rowMarker->left(), item->left() + item->width());
     }
 
     // The background between the items leaves it alone.
     backend.moveForm(tray, 0, 1200, 540);
     EXPECT_TRUE(tray.rowMarker->visible());
-    EXPECT_EQ(tray.rowMarker->top(), 1080);
+    EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, tray.exitItem->top());
 
     // From an item to the right onto the pencil itself.
     backend.move(*tray.rowMarker, 0, 100, 300);
@@ -92,7 +91,7 @@ TEST_F(TrayTest, MarkerKeepsItsRowAcrossAnItemAndReopening) {
     ASSERT_FALSE(tray.visible());
     backend.trayMessage(tray, 517);
     EXPECT_TRUE(tray.rowMarker->visible());
-    EXPECT_EQ(tray.rowMarker->top(), 360);
+    EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, tray.hideSettingsItem->top());
 }
 
 TEST_F(TrayTest, LeftDragOnBackgroundOrTopStripMovesTheMenu) {
