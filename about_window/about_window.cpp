@@ -123,7 +123,8 @@ void AboutWindow::designTexts() {
 }
 
 void AboutWindow::designLinks() {
-    studioPageLink = addLinkLabel("Label4", 120, 3240, 1170, std::string{about::kStudioName} + "主页", about::kStudioPage);
+    studioPageLink =
+        addLinkLabel("Label4", 120, 3240, 1170, std::string{about::kStudioName} + "主页", about::kStudioPage);
     studioPageLink->setCursor(Asset::HandCursor);
     baiduBlogLink = addLinkLabel("Label8", 1440, 3240, 1080, "Lumo百度博客", about::kBaiduBlogPage);
     baiduBlogLink->setCursor(Asset::HandCursor);
@@ -169,7 +170,8 @@ forms::Line* AboutWindow::addLine(const char* name, std::int32_t y, std::int32_t
 void AboutWindow::onLoad() {
     setHeight(bodyFrame->height() + titleBand->height());
     setWidth(titleBand->width());
-    for (forms::Label* link : {tencentWeiboLink, neteaseWeiboLink, sinaWeiboLink, baiduBlogLink}) link->setCursor(studioPageLink->cursor());
+    for (forms::Label* link : {tencentWeiboLink, neteaseWeiboLink, sinaWeiboLink, baiduBlogLink})
+        link->setCursor(studioPageLink->cursor());
 }
 
 }  // namespace lumo

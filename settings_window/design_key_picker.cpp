@@ -31,7 +31,8 @@ void SettingsWindow::designKeyPicker() {
     cancelKeyButton = addCaptionButton("LumoAnniu20103", keyPicker, " 取消");
     cancelKeyButton->move(4200, 2040, 855, 315);
 
-    currentKeyHeading = design::label(*this, "Label5", keyPicker, {360, 3000, 2610, 180}, "当前信息(按取消保持原有信息):");
+    currentKeyHeading =
+        design::label(*this, "Label5", keyPicker, {360, 3000, 2610, 180}, "当前信息(按取消保持原有信息):");
     currentKeyBox = design::textBox(*this, "Text7", keyPicker, {360, 3240, 4335, 270}, "信息");
     currentKeyBox->setBackColor(kBackground);
 }

@@ -26,7 +26,8 @@ void SettingsWindow::designOptions() {
     rightButtonLegend = legend("Label8", {1440, 3480, 1080, 180}, "*.蓝色为右键", 0xFFC0C0);
     dragAreaLegend = legend("Label9", {600, 3720, 1260, 180}, "*.黄色为拖拽区", 0x00FFFF);
 
-    showCoordinatesCheck = design::checkBox(*this, "Check1", nullptr, {2880, 600, 1740, 180}, "鼠标下显示坐标", kBackground);
+    showCoordinatesCheck =
+        design::checkBox(*this, "Check1", nullptr, {2880, 600, 1740, 180}, "鼠标下显示坐标", kBackground);
     showCoordinatesCheck->setValue(1);
     colorPointerCheck = design::checkBox(*this, "Check3", nullptr, {2880, 840, 1260, 180}, "幻彩指针", kBackground);
     colorPointerCheck->setValue(1);

@@ -48,8 +48,8 @@ TEST_F(AboutWindowTest, OpensFramelessAtItsDesignedSizeInTheMiddleOfTheScreen) {
 
 TEST_F(AboutWindowTest, LinksAndCloseLabelShowTheHandCursor) {
     about.show();
-    for (forms::Label* label :
-         {about.okButton, about.studioPageLink, about.tencentWeiboLink, about.neteaseWeiboLink, about.sinaWeiboLink, about.baiduBlogLink}) {
+    for (forms::Label* label : {about.okButton, about.studioPageLink, about.tencentWeiboLink, about.neteaseWeiboLink,
+                                about.sinaWeiboLink, about.baiduBlogLink}) {
         EXPECT_EQ(label->cursor(), Asset::HandCursor) << label->name();
     }
     EXPECT_EQ(about.seriesTitle->cursor(), std::nullopt);

@@ -65,8 +65,9 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     platform.setKeyDown(96, true);  // keypad 0: the left button, down while the key is
     backend.advance(30);
     platform.setKeyDown(96, false);
-    EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
-                                        {MouseButton::Left, true, {600, 467}}, {MouseButton::Left, false, {600, 467}}}));
+    EXPECT_EQ(platform.buttonCalls,
+              (std::vector<sim::SimPlatform::ButtonCall>{{MouseButton::Left, true, {600, 467}},
+                                                         {MouseButton::Left, false, {600, 467}}}));
     EXPECT_EQ(platform.callCount, 2);  // nothing polled, nothing else woken
 }
 

@@ -40,9 +40,10 @@ TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
 
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.upKeyBox, settings.downKeyBox, settings.leftKeyBox, settings.rightKeyBox,
-             settings.leftClickKeyBox, settings.rightClickKeyBox, settings.searchButton, settings.foldButton, settings.unfoldButton, settings.shopLink, settings.crownShopsLink,
-             settings.mallLink, settings.generalChannelLink}) {
+             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.upKeyBox, settings.downKeyBox,
+             settings.leftKeyBox, settings.rightKeyBox, settings.leftClickKeyBox, settings.rightClickKeyBox,
+             settings.searchButton, settings.foldButton, settings.unfoldButton, settings.shopLink,
+             settings.crownShopsLink, settings.mallLink, settings.generalChannelLink}) {
         EXPECT_EQ(c->cursor(), Asset::HandCursor) << c->name();
     }
 }

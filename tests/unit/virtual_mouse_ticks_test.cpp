@@ -67,7 +67,8 @@ TEST_F(UpkeepTick, RandomColourChannelsRoundHalfToEven) {
 
     platform.queueRandom({254.5 / 255, std::nextafter(254.5 / 255, 1.0), std::nextafter(1.0, 0.0)});
     backend.advance(1500);
-    for (auto* line : {window.arrowheadTop, window.arrowheadLeft, window.arrowheadDiagonal}) EXPECT_EQ(line->color(), 0xFFFFFEu);
+    for (auto* line : {window.arrowheadTop, window.arrowheadLeft, window.arrowheadDiagonal})
+        EXPECT_EQ(line->color(), 0xFFFFFEu);
 
     state.colorPointer = 0;  // the last colour stays
     backend.advance(1500);
