@@ -24,9 +24,9 @@ constexpr Color kVersionPurple = 0xC000C0; // RGB(192,0,192)
 constexpr Color kLinkBlue = 0xC00000;      // RGB(0,0,192)
 constexpr Color kRed = 0x0000FF;           // RGB(255,0,0)
 
-constexpr std::int32_t kWidth = 4575;        // titleBand's width
-constexpr std::int32_t kTitleHeight = 255;   // titleBand's height
-constexpr std::int32_t kBodyHeight = 4200;   // bodyFrame's height
+constexpr std::int32_t kWidth = 4575;       // titleBand's width
+constexpr std::int32_t kTitleHeight = 255;  // titleBand's height
+constexpr std::int32_t kBodyHeight = 4200;  // bodyFrame's height
 constexpr std::int32_t kPanelLeft = 120;
 constexpr std::int32_t kPanelWidth = 4215;
 constexpr std::int32_t kRuleLeft = 120;

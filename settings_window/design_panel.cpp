@@ -47,7 +47,7 @@ void SettingsWindow::designPanel() {
     shopLink->setToolTip("Lumo的淘宝店铺");
 
     searchBanner = design::image(*this, "Image5", {120, 5000, 4875, 735}, Asset::SearchBanner,
-                           "淘宝网 " + std::string(promo::kChannelHost));
+                                 "淘宝网 " + std::string(promo::kChannelHost));
     searchBannerOutline = design::rectangle(*this, "Shape8", {120, 4995, 4875, 735});
     searchBox = design::textBox(*this, "Text9", nullptr, {1260, 5280, 2655, 270}, "");
     searchBox->setForeColor(kLinkColor);
@@ -63,7 +63,7 @@ void SettingsWindow::designPanel() {
         return c;
     };
     crownShopsLink = link("Label24", {120, 5760, 1440, 180}, "淘宝皇冠店铺精选",
-                   "淘宝皇冠店铺精选,集合了高佣金高转换率的皇冠店铺。");
+                          "淘宝皇冠店铺精选,集合了高佣金高转换率的皇冠店铺。");
     mallLink = link("Label25", {1680, 5760, 720, 180}, "商城频道",
                     "淘宝网打造的在线B2C购物平台。 淘宝商城频道集合了全球最知名的品牌,给买家带来全新的一站式购物体验");
     generalChannelLink = link("Label26", {2520, 5760, 720, 180}, "综合频道",

@@ -123,8 +123,7 @@ private:
     void designPanel();
     void designKeyPicker();
     void designWindowMenu();
-    CaptionButton* addCaptionButton(const std::string& name, forms::Control* container,
-                                    const std::string& caption);
+    CaptionButton* addCaptionButton(const std::string& name, forms::Control* container, const std::string& caption);
 
     // Behaviour: each area wires its own events.
     void wireStartup();

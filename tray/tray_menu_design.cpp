@@ -9,8 +9,8 @@ namespace {
 
 using forms::Color;
 
-constexpr Color kMenuBackground = 0xFFC0C0;  // RGB(192,192,255)
-constexpr Color kBandColor = 0xFF8080;       // RGB(128,128,255)
+constexpr Color kMenuBackground = 0xFFC0C0;     // RGB(192,192,255)
+constexpr Color kBandColor = 0xFF8080;          // RGB(128,128,255)
 constexpr Color kSettingsItemColor = 0xC00000;  // RGB(0,0,192)
 
 }  // namespace

@@ -36,11 +36,11 @@ public:
     forms::Shape* leftBand = nullptr;
     forms::Shape* menuFrame = nullptr;  // gives the window its size
     forms::Shape* topBand = nullptr;
-    forms::Label* seriesHeader = nullptr;  // "Lumo 系列软件", a column
+    forms::Label* seriesHeader = nullptr;      // "Lumo 系列软件", a column
     forms::Label* showSettingsItem = nullptr;  // "显示设置"
     forms::Label* hideSettingsItem = nullptr;  // "隐藏设置"
-    forms::Label* aboutItem = nullptr;  // "关于软件"
-    forms::Label* exitItem = nullptr;  // "退出程序"
+    forms::Label* aboutItem = nullptr;         // "关于软件"
+    forms::Label* exitItem = nullptr;          // "退出程序"
     forms::Line* ruleBelowShowSettings = nullptr;
     forms::Line* ruleBelowHideSettings = nullptr;
     forms::Line* ruleBelowAbout = nullptr;

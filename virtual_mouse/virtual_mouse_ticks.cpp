@@ -37,8 +37,8 @@ void VirtualMouseWindow::showCoordinates() {
     pointerCoordinates->setVisible(true);
     tipCoordinates->setVisible(true);
     const ScreenMetrics screen = platform().screen();
-    tipCoordinates->setText(coordinateText(twipsToPixels(left(), screen.twipsPerPixelX),
-                                   twipsToPixels(top(), screen.twipsPerPixelY)));
+    tipCoordinates->setText(
+        coordinateText(twipsToPixels(left(), screen.twipsPerPixelX), twipsToPixels(top(), screen.twipsPerPixelY)));
     const Point pointer = platform().cursorPos();
     pointerCoordinates->setText(coordinateText(pointer.x, pointer.y));
 }

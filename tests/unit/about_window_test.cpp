@@ -58,8 +58,8 @@ TEST_F(AboutWindowTest, LinksAndCloseLabelShowTheHandCursor) {
 TEST_F(AboutWindowTest, LinksStartTheBrowserMinimizedAndKeepTheWindowOpen) {
     about.show();
     const std::pair<forms::Label*, std::string_view> links[] = {
-        {about.studioPageLink, about::kStudioPage},      {about.baiduBlogLink, about::kBaiduBlogPage},
-        {about.sinaWeiboLink, about::kSinaWeiboPage},   {about.neteaseWeiboLink, about::kNeteaseWeiboPage},
+        {about.studioPageLink, about::kStudioPage},         {about.baiduBlogLink, about::kBaiduBlogPage},
+        {about.sinaWeiboLink, about::kSinaWeiboPage},       {about.neteaseWeiboLink, about::kNeteaseWeiboPage},
         {about.tencentWeiboLink, about::kTencentWeiboPage},
     };
     for (const auto& [label, page] : links) {
