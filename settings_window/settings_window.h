@@ -19,7 +19,7 @@ public:
     // Writes the screen resolution into resolutionLabel.
     void showResolution();
 
-    // ---- Title bar and window menu ----
+    // ---- Title bar ----
     forms::Shape* titleStrip = nullptr;   // its size sizes the window
     forms::Shape* bodyOutline = nullptr;  // its height is the fold state
     forms::Image* windowMenuIcon = nullptr;
@@ -32,22 +32,28 @@ public:
     forms::Line* closeCrossFalling = nullptr;
     forms::Line* closeCrossRising = nullptr;
     forms::Image* closeBox = nullptr;
+
+    // ---- Window menu, opened by the icon ----
     forms::Frame* windowMenu = nullptr;
     forms::Label* menuMoveItem = nullptr;
     forms::Line* menuRuleBelowMove = nullptr;
     forms::Label* menuMinimizeItem = nullptr;
     forms::Line* menuRuleBelowMinimize = nullptr;
     forms::Label* menuCloseItem = nullptr;
+    // Closes the menu when another window comes to the front.
     forms::Timer* foregroundWatchTimer = nullptr;
+    // Moves the window with the pointer after the menu's "move".
     forms::Timer* moveModeTimer = nullptr;
 
-    // ---- Schematic, options, hotkeys, apply ----
+    // ---- Schematic and its colour legend ----
     forms::Label* schematicHeading = nullptr;
     forms::Label* settingsHeading = nullptr;
     forms::Image* schematic = nullptr;  // a drag surface
     forms::Label* leftButtonLegend = nullptr;
     forms::Label* rightButtonLegend = nullptr;
     forms::Label* dragAreaLegend = nullptr;
+
+    // ---- Options, read by apply (hideMouseCheck acts at once) ----
     forms::CheckBox* showCoordinatesCheck = nullptr;
     forms::CheckBox* colorPointerCheck = nullptr;
     forms::CheckBox* stayOnTopCheck = nullptr;
@@ -56,6 +62,8 @@ public:
     forms::OptionButton* followFast = nullptr;
     forms::OptionButton* dragByHand = nullptr;
     forms::CheckBox* hideMouseCheck = nullptr;
+
+    // ---- Hotkeys: the switch, the step and one key box per action ----
     forms::Frame* hotkeysFrame = nullptr;
     forms::CheckBox* hotkeysCheck = nullptr;
     forms::Label* stepLabel = nullptr;
@@ -72,6 +80,8 @@ public:
     forms::TextBox* rightKeyBox = nullptr;
     forms::TextBox* leftClickKeyBox = nullptr;
     forms::TextBox* rightClickKeyBox = nullptr;
+
+    // ---- Apply and the lines beside it ----
     forms::Label* resolutionLabel = nullptr;
     CaptionButton* applyButton = nullptr;
     forms::TextBox* enterBox = nullptr;  // Enter here applies

@@ -27,15 +27,21 @@ public:
     // the engine lets go of the buttons it holds and takes up the change.
     void hotkeysChanged();
 
-    forms::Image* mousePicture = nullptr;  // a drag surface
+    // The picture and its hot areas: pressing a zone clicks beside the tip,
+    // the picture and the drag area move the window by hand.
+    forms::Image* mousePicture = nullptr;
     forms::Image* leftClickZone = nullptr;
     forms::Image* rightClickZone = nullptr;
     forms::Image* dragArea = nullptr;  // over the body
+
+    // The arrowhead's three legs, recoloured by the colour-pointer option.
     forms::Line* arrowheadTop = nullptr;
     forms::Line* arrowheadLeft = nullptr;
     forms::Line* arrowheadDiagonal = nullptr;
+
     forms::Label* pointerCoordinates = nullptr;
     forms::Label* tipCoordinates = nullptr;  // the window's own position
+
     forms::Timer* followTimer = nullptr;
     forms::Timer* upkeepTimer = nullptr;
     forms::Timer* engineTimer = nullptr;  // ticks the keyboard pointer engine
