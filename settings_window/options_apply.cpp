@@ -14,6 +14,13 @@ std::int32_t yesNo(const forms::CheckBox& box) { return box.value() == 1 ? 1 : 0
 
 }  // namespace
 
+std::optional<std::int32_t> chosenFollowMode(bool slow, bool fast, bool dragByHand) {
+    if (slow) return 1;
+    if (fast) return 2;
+    if (dragByHand) return 3;
+    return std::nullopt;
+}
+
 void SettingsWindow::wireOptions() {
     applyButton->Click = [this] { apply(); };
     // Only a typed Enter: a paste into enterBox never reaches this handler.
@@ -40,12 +47,8 @@ void SettingsWindow::apply() {
     state_.showCoordinates = yesNo(*showCoordinatesCheck);
     state_.colorPointer = yesNo(*colorPointerCheck);
     state_.stayOnTop = yesNo(*stayOnTopCheck);
-    if (followSlow->value()) {
-        state_.followMode = 1;
-    } else if (followFast->value()) {
-        state_.followMode = 2;
-    } else if (dragByHand->value()) {
-        state_.followMode = 3;
+    if (const auto mode = chosenFollowMode(followSlow->value(), followFast->value(), dragByHand->value())) {
+        state_.followMode = *mode;
     }
     applyHotkeySwitch();
 

@@ -3,6 +3,7 @@
 // can drive them as a user would.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "caption_button/caption_button.h"
@@ -11,6 +12,10 @@
 #include "tray/app_windows.h"
 
 namespace lumo {
+
+// The follow mode apply writes: the first option that is on; with none on,
+// the applied mode stays.
+std::optional<std::int32_t> chosenFollowMode(bool slow, bool fast, bool dragByHand);
 
 class SettingsWindow : public forms::Form {
 public:

@@ -92,10 +92,8 @@ void TrayMenuWindow::hideMarker() { rowMarker->setVisible(false); }
 
 void TrayMenuWindow::watchdogTick() {
     shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
-    // A press elsewhere closes the menu; presses inside it make it the
-    // foreground window and leave it open.
     const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
-    if (isKeyDown(platform(), kLeftButtonKey) && !menuInFront) hide();
+    if (pressedElsewhere(isKeyDown(platform(), kLeftButtonKey), menuInFront)) hide();
 }
 
 }  // namespace lumo

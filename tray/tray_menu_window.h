@@ -13,6 +13,11 @@
 
 namespace lumo {
 
+// The watchdog's rule: the left button down while another window is in front
+// is a press elsewhere, which closes the menu. Presses inside the menu make it
+// the foreground window and leave it open.
+inline bool pressedElsewhere(bool leftButtonDown, bool menuInFront) { return leftButtonDown && !menuInFront; }
+
 class TrayMenuWindow : public forms::Form, public forms::TrayIconSink {
 public:
     TrayMenuWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows);

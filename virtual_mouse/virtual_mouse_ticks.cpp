@@ -53,34 +53,27 @@ void VirtualMouseWindow::recolourArrowhead() {
     arrowheadDiagonal->setColor(colour);
 }
 
+std::optional<FollowPace> followPace(std::int32_t followMode, bool movesReported) {
+    switch (followMode) {
+        case 1: return FollowPace{true, kSlowFollowMs, false};
+        case 2: return FollowPace{true, kFastFollowMs, movesReported};
+        case 3: return FollowPace{false, 0, false};
+        default: return std::nullopt;
+    }
+}
+
 void VirtualMouseWindow::setFollowPace() {
+    const auto pace = followPace(state_.followMode, engine_.reported());
+    if (!pace) return;
+    setFollowWakesOnMoves(pace->wakesOnMoves);
     // Written on every tick; the runtime leaves a running countdown alone when
     // the value does not change.
-    switch (state_.followMode) {
-        case 1:
-            setFollowWakesOnMoves(false);
-            followTimer->setInterval(kSlowFollowMs);
-            followTimer->setEnabled(true);
-            break;
-        case 2:
-            followTimer->setInterval(kFastFollowMs);
-            if (engine_.reported()) {
-                // Asleep while the window is at the pointer; a pointer move
-                // the reports miss (one made by another program) is caught
-                // here.
-                setFollowWakesOnMoves(true);
-                if (!followTimer->enabled() && !atFollowTarget(platform().cursorPos())) followTimer->setEnabled(true);
-            } else {
-                followTimer->setEnabled(true);
-            }
-            break;
-        case 3:
-            setFollowWakesOnMoves(false);
-            followTimer->setEnabled(false);
-            break;
-        default:
-            break;
-    }
+    if (pace->ticks) followTimer->setInterval(pace->intervalMs);
+    bool run = pace->ticks;
+    // A tick asleep at the pointer wakes here for a pointer move the reports
+    // miss (one made by another program).
+    if (pace->wakesOnMoves) run = followTimer->enabled() || !atFollowTarget(platform().cursorPos());
+    followTimer->setEnabled(run);
 }
 
 void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/hand_drag.h"
@@ -18,6 +19,16 @@ namespace lumo {
 
 // Background and colour key: red 213, green 0, blue 220.
 inline constexpr forms::Color kVirtualMouseColorKey = 0xDC00D5;
+
+// How the follow tick runs in one follow mode.
+struct FollowPace {
+    bool ticks = false;  // it runs at all
+    int intervalMs = 0;
+    bool wakesOnMoves = false;  // asleep while the window is at the pointer, woken by reported moves
+    friend bool operator==(const FollowPace&, const FollowPace&) = default;
+};
+// Nothing before the first apply: the follow tick keeps its design pace.
+std::optional<FollowPace> followPace(std::int32_t followMode, bool movesReported);
 
 class VirtualMouseWindow : public forms::Form, private InputListener {
 public:
