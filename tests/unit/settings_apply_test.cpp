@@ -55,7 +55,7 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     EXPECT_EQ(state.hotkeysEnabled, 0);  // unchanged design state switches hotkeys off
 }
 
-TEST_F(ApplyTest, EnterInText8AppliesOtherKeysDoNot) {
+TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
     backend.type(*settings.enterBox, "ab");
     EXPECT_TRUE(settings.loaded());
     EXPECT_EQ(virtualMouse.loads, 0);
@@ -65,7 +65,7 @@ TEST_F(ApplyTest, EnterInText8AppliesOtherKeysDoNot) {
     EXPECT_EQ(state.followMode, 1);
 }
 
-TEST_F(ApplyTest, Check2AndCheck5ActAtOnce) {
+TEST_F(ApplyTest, HotkeySwitchAndHideMouseActAtOnce) {
     backend.click(*settings.hotkeysCheck);
     EXPECT_EQ(state.hotkeysEnabled, 1);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());

@@ -188,7 +188,7 @@ TEST_F(Dragging, AllSurfacesShareOneDragStart) {
     EXPECT_EQ(window.top(), 2030);
 }
 
-TEST_F(VirtualMouseWindowTest, Timer3RunsTheEngineAlsoWhileHidden) {
+TEST_F(VirtualMouseWindowTest, EngineTimerRunsAlsoWhileHidden) {
     state.hotkeysEnabled = 1;
     state.stepPixels = 2;
     state.keyRight = 39;
