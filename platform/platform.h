@@ -55,9 +55,8 @@ enum class MouseButton { Left, Right };
 
 // Reports of the desktop's input, delivered on the user-interface thread in
 // the order they happened. Keys and mouse buttons alike carry their key code
-// (Key::LeftButton, Key::RightButton, ...). Input the
-// program injects itself is never reported, so its own button presses cannot
-// come back as key changes.
+// (Key::LeftButton, Key::RightButton, ...). Input the program injects itself
+// is never reported, so its own button presses cannot come back as key changes.
 class InputListener {
 public:
     virtual ~InputListener() = default;
