@@ -10,8 +10,6 @@ namespace {
 
 constexpr int kEnterKey = 13;
 
-std::int32_t yesNo(const forms::CheckBox& box) { return box.value() == 1 ? 1 : 0; }
-
 }  // namespace
 
 void SettingsWindow::wireOptions() {
@@ -21,7 +19,7 @@ void SettingsWindow::wireOptions() {
         if (keyAscii == kEnterKey) apply();
     };
     Check2->Click = [this] { applyHotkeySwitch(); };
-    Check5->Click = [this] { state_.hideVirtualMouse = yesNo(*Check5); };
+    Check5->Click = [this] { state_.hideVirtualMouse = Check5->ticked(); };
     // The step box alone filters what is pasted as well as what is typed.
     Text11->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
@@ -37,15 +35,15 @@ void SettingsWindow::apply() {
     // A step box left empty or holding a pasted or too large value keeps the
     // step that was applied before.
     if (const auto step = parseStepText(Text11->text())) state_.stepPixels = *step;
-    state_.showCoordinates = yesNo(*Check1);
-    state_.colorPointer = yesNo(*Check3);
-    state_.stayOnTop = yesNo(*Check4);
+    state_.showCoordinates = Check1->ticked();
+    state_.colorPointer = Check3->ticked();
+    state_.stayOnTop = Check4->ticked();
     if (Option1->value()) {
-        state_.followMode = 1;
+        state_.followMode = FollowMode::Slow;
     } else if (Option2->value()) {
-        state_.followMode = 2;
+        state_.followMode = FollowMode::Fast;
     } else if (Option3->value()) {
-        state_.followMode = 3;
+        state_.followMode = FollowMode::DragByHand;
     }
     applyHotkeySwitch();
 
@@ -53,14 +51,14 @@ void SettingsWindow::apply() {
 }
 
 void SettingsWindow::applyHotkeySwitch() {
-    if (Check2->value() == 1) {
-        state_.hotkeysEnabled = 1;
+    if (Check2->ticked()) {
+        state_.hotkeysEnabled = true;
         Check5->setEnabled(true);
     } else {
         // Check5 keeps whatever tick it shows; it only becomes unusable.
         Check5->setEnabled(false);
-        state_.hideVirtualMouse = 0;
-        state_.hotkeysEnabled = 0;
+        state_.hideVirtualMouse = false;
+        state_.hotkeysEnabled = false;
     }
     if (windows_.hotkeysChanged) windows_.hotkeysChanged();
 }

@@ -2,15 +2,12 @@
 // dragging by hand, and what closes it from outside: losing the activation to
 // another window, and the watchdog that sees a left button held elsewhere.
 #include "platform/units.h"
-#include "pointer_core/key_state.h"
 #include "tray/menu_placement.h"
 #include "tray/tray_window.h"
 
 namespace lumo {
 
 namespace {
-
-constexpr int kLeftButtonKey = 1;  // VK_LBUTTON
 
 // Marker tops for the four item rows.
 constexpr std::int32_t kShowSettingsRow = 0;
@@ -95,7 +92,7 @@ void TrayWindow::watchdogTick() {
     // A press elsewhere closes the menu; presses inside it make it the
     // foreground window and leave it open.
     const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
-    if (isKeyDown(platform(), kLeftButtonKey) && !menuInFront) hide();
+    if (platform().isKeyDown(Key::LeftButton) && !menuInFront) hide();
 }
 
 }  // namespace lumo

@@ -30,11 +30,11 @@ void TrayWindow::startUp() {
     platform().notifyIcon(TrayAction::Add, trayIconData_);
 }
 
-void TrayWindow::trayIconMessage(std::uint32_t message) {
+void TrayWindow::trayIconMessage(TrayEvent event) {
     raise([&] {
-        if (message == kTrayLeftButtonUp) {
+        if (event == TrayEvent::LeftUp) {
             showSettings();
-        } else if (message == kTrayRightButtonUp) {
+        } else if (event == TrayEvent::RightUp) {
             popupAtPointer();
         }
     });

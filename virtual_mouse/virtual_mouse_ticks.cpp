@@ -22,14 +22,14 @@ std::uint32_t randomChannel(Platform& platform) {
 
 void VirtualMouseWindow::upkeepTick() {
     applyZOrder();
-    if (state_.showCoordinates == 1) {
+    if (state_.showCoordinates) {
         showCoordinates();
     } else {
         Label1->setVisible(false);
         Label2->setVisible(false);
     }
-    if (state_.colorPointer == 1) recolourArrowhead();
-    if (state_.hideVirtualMouse == 1) hide();
+    if (state_.colorPointer) recolourArrowhead();
+    if (state_.hideVirtualMouse) hide();
     setFollowPace();
 }
 
@@ -57,12 +57,12 @@ void VirtualMouseWindow::setFollowPace() {
     // Written on every tick; the runtime leaves a running countdown alone when
     // the value does not change.
     switch (state_.followMode) {
-        case 1:
+        case FollowMode::Slow:
             setFollowWakesOnMoves(false);
             Timer1->setInterval(kSlowFollowMs);
             Timer1->setEnabled(true);
             break;
-        case 2:
+        case FollowMode::Fast:
             Timer1->setInterval(kFastFollowMs);
             if (engine_.reported()) {
                 // Asleep while the window is at the pointer; a pointer move
@@ -74,11 +74,11 @@ void VirtualMouseWindow::setFollowPace() {
                 Timer1->setEnabled(true);
             }
             break;
-        case 3:
+        case FollowMode::DragByHand:
             setFollowWakesOnMoves(false);
             Timer1->setEnabled(false);
             break;
-        default:
+        case FollowMode::Unset:
             break;
     }
 }

@@ -57,13 +57,13 @@ void VirtualMouseWindow::addPictureAndZones() {
     Image2->move(0, 0, 375, 375);
     Image2->setCursor(Asset::HandCursor);
     Image2->setToolTip("模拟左击事件");
-    Image2->Click = [this] { clickBesideTip(kMouseLeftClick); };
+    Image2->Click = [this] { clickBesideTip(MouseButton::Left); };
 
     Image3 = add<forms::Image>("Image3", nullptr);
     Image3->move(360, 0, 255, 375);
     Image3->setCursor(Asset::HandCursor);
     Image3->setToolTip("模拟右击事件");
-    Image3->Click = [this] { clickBesideTip(kMouseRightClick); };
+    Image3->Click = [this] { clickBesideTip(MouseButton::Right); };
 }
 
 void VirtualMouseWindow::addArrowhead() {
@@ -137,7 +137,7 @@ void VirtualMouseWindow::afterEngineStep(bool movedPointer) {
 void VirtualMouseWindow::applyZOrder() {
     // Without "no activate" the z-order call would pull the keyboard focus to
     // this window every time it is repeated.
-    platform().setTopmost(handle(), state_.stayOnTop == 1, /*activate=*/false);
+    platform().setTopmost(handle(), state_.stayOnTop, /*activate=*/false);
 }
 
 }  // namespace lumo

@@ -62,7 +62,7 @@ private:
     void wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                          std::function<void(const forms::MouseEvent&)>& move);
     // A real click 5 pixels left of the tip, level with it.
-    void clickBesideTip(std::uint32_t mouseEventFlags);
+    void clickBesideTip(MouseButton button);
 
     void upkeepTick();
     void showCoordinates();

@@ -16,12 +16,12 @@ TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
     form2.hide();  // hiding an unloaded window loads it, and leaves it hidden
     EXPECT_TRUE(form2.loaded());
     EXPECT_FALSE(form2.visible());
-    EXPECT_EQ(state.keyUp, 38);
-    EXPECT_EQ(state.keyDown, 40);
-    EXPECT_EQ(state.keyLeft, 37);
-    EXPECT_EQ(state.keyRight, 39);
-    EXPECT_EQ(state.keyLeftClick, 96);
-    EXPECT_EQ(state.keyRightClick, 110);
+    EXPECT_EQ(state.keyUp, Key::Up);
+    EXPECT_EQ(state.keyDown, Key::Down);
+    EXPECT_EQ(state.keyLeft, Key::Left);
+    EXPECT_EQ(state.keyRight, Key::Right);
+    EXPECT_EQ(state.keyLeftClick, Key::NumpadZero);
+    EXPECT_EQ(state.keyRightClick, Key::NumpadDecimal);
 }
 
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
@@ -92,7 +92,7 @@ TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherFie
     ASSERT_FALSE(form2.loaded());
 
     form2.show();
-    EXPECT_EQ(state.keyLeft, 37);
+    EXPECT_EQ(state.keyLeft, Key::Left);
     EXPECT_EQ(form2.Text3->text(), "方向键←");
     EXPECT_EQ(form2.Check2->value(), 0);
     EXPECT_FALSE(form2.Check5->enabled());
@@ -100,8 +100,8 @@ TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherFie
     EXPECT_EQ(form2.Text11->text(), "3");
     EXPECT_EQ(form2.List1->listIndex(), -1);
     EXPECT_EQ(state.stepPixels, 7);
-    EXPECT_EQ(state.followMode, 3);
-    EXPECT_EQ(state.hotkeysEnabled, 1);
+    EXPECT_EQ(state.followMode, FollowMode::DragByHand);
+    EXPECT_TRUE(state.hotkeysEnabled);
     EXPECT_EQ(state.pendingKeySlot, 3);
 }
 
