@@ -245,9 +245,9 @@ test_key_press_moves_pointer_at_once() {
   e2e_log "measured: key-down to move p50 ${r[latency_p50_us]} us, p95 ${r[latency_p95_us]} us, period ${r[period_p50_us]} us"
   e2e_assert_eq 0 "${r[misses]}" "presses that moved nothing"
   # The median tells a reported key from a polled one (a poll waits half a
-  # period on average); the tail is bench/run.sh's figure, since one late
-  # scheduling on a busy machine would decide it here.
-  e2e_assert_true "key-down to move p50 ${r[latency_p50_us]} us" test "${r[latency_p50_us]}" -le 2000
+  # 10 ms period on average), with room for a busy machine; the 2 ms target and
+  # the tail are bench/run.sh's figures.
+  e2e_assert_true "key-down to move p50 ${r[latency_p50_us]} us" test "${r[latency_p50_us]}" -le 3000
 }
 
 test_left_zone_clicks_beside_the_tip() {
