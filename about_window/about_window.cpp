@@ -143,7 +143,7 @@ forms::Label* AboutWindow::addLinkLabel(const char* name, std::int32_t left, std
     label->setToolTip("点击打开网页");
     // The browser's start is not waited for; if it fails, nothing opens.
     label->Click = [this, command = "explorer.exe " + std::string{page}] {
-        platform().startProgram(command, kShowMinimized);
+        platform().startProgram(command, ShowState::Minimized);
     };
     return label;
 }

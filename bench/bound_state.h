@@ -10,7 +10,7 @@ namespace lumo::bench {
 
 inline SharedState boundState() {
     SharedState state;
-    state.hotkeysEnabled = 1;
+    state.hotkeysEnabled = true;
     state.stepPixels = 3;
     bindDefaultKeys(state);
     return state;

@@ -12,13 +12,14 @@
 namespace {
 
 using lumo::SharedState;
+namespace Key = lumo::Key;
 using lumo::sim::SimPlatform;
 
 using lumo::bench::boundState;
 
 // The simulated platform logs every call; clearing the logs now and then (with
 // the clock stopped) keeps their memory bounded without reallocating.
-void runTicks(benchmark::State& bench, std::initializer_list<int> heldKeys) {
+void runTicks(benchmark::State& bench, std::initializer_list<lumo::KeyCode> heldKeys) {
     SimPlatform platform;
     const SharedState state = boundState();
     lumo::bench::BenchEngine engine(platform, state, /*polled=*/true);
@@ -37,8 +38,8 @@ void runTicks(benchmark::State& bench, std::initializer_list<int> heldKeys) {
 }
 
 void allKeysUp(benchmark::State& bench) { runTicks(bench, {}); }
-void oneDirectionKeyDown(benchmark::State& bench) { runTicks(bench, {38}); }
-void allSixKeysDown(benchmark::State& bench) { runTicks(bench, {38, 40, 37, 39, 96, 110}); }
+void oneDirectionKeyDown(benchmark::State& bench) { runTicks(bench, {Key::Up}); }
+void allSixKeysDown(benchmark::State& bench) { runTicks(bench, {Key::Up, Key::Down, Key::Left, Key::Right, Key::NumpadZero, Key::NumpadDecimal}); }
 
 BENCHMARK(allKeysUp);
 BENCHMARK(oneDirectionKeyDown);

@@ -38,6 +38,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace {
 
 using lumo::SharedState;
+namespace Key = lumo::Key;
 using lumo::sim::SimPlatform;
 
 using lumo::bench::boundState;
@@ -64,9 +65,11 @@ int main(int argc, char** argv) {
     const SharedState state = boundState();
     lumo::bench::BenchEngine bench(platform, state, !reported);
     if (std::strcmp(argv[1], "one") == 0) {
-        platform.setKeyDown(38, true);
+        platform.setKeyDown(Key::Up, true);
     } else if (std::strcmp(argv[1], "all") == 0 || reported) {
-        for (int key : {38, 40, 37, 39, 96, 110}) platform.setKeyDown(key, true);
+        for (lumo::KeyCode key : {Key::Up, Key::Down, Key::Left, Key::Right, Key::NumpadZero, Key::NumpadDecimal}) {
+            platform.setKeyDown(key, true);
+        }
     }
     // The simulated platform logs every call; room for all of them up front
     // keeps the logging of the ticks from reallocating (reported keys have

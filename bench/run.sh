@@ -201,8 +201,10 @@ bench_program_pid() {
 bench_find_program_pid() {
   local proc
   for proc in /proc/[0-9]*; do
-    [[ $(tr '\0' ' ' <"$proc/cmdline" 2>/dev/null) == "$1"* ]] || continue
-    tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    # A process may end between the glob and the read: redirect stderr first,
+    # so that the failed open of its files stays quiet too.
+    [[ $(tr '\0' ' ' 2>/dev/null <"$proc/cmdline") == "$1"* ]] || continue
+    tr '\0' '\n' 2>/dev/null <"$proc/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
     PROGRAM_PID=${proc#/proc/}
     return 0
   done

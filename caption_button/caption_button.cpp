@@ -19,7 +19,7 @@ forms::Font captionFont() {
     font.face = "宋体";
     font.points = 10.5;
     font.bold = true;
-    font.charset = 134;
+    font.charset = forms::Charset::ChineseGB2312;
     return font;
 }
 

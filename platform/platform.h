@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/key_codes.h"
+
 namespace lumo {
 
 // An opaque native window handle (HWND on Windows); 0 means "no window".
@@ -48,58 +50,52 @@ enum class Asset {
     SearchBanner,   // search banner of the promotion panel
 };
 
-// mouse_event flags used by the program.
-inline constexpr std::uint32_t kMouseLeftClick = 0x0002 | 0x0004;   // 6
-inline constexpr std::uint32_t kMouseRightClick = 0x0008 | 0x0010;  // 24
-
-// The message the notification-area icon sends to the window that owns it
-// (WM_APP + 1, clear of every system mouse message).
-inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
-
 // The two buttons the program presses and releases on the user's behalf.
 enum class MouseButton { Left, Right };
 
 // Reports of the desktop's input, delivered on the user-interface thread in
-// the order they happened. Keys and mouse buttons alike carry their
-// virtual-key code (1 left button, 2 right button, 4 middle button). Input the
-// program injects itself is never reported, so its own button presses cannot
-// come back as key changes.
+// the order they happened. Keys and mouse buttons alike carry their key code
+// (Key::LeftButton, Key::RightButton, ...). Input the program injects itself
+// is never reported, so its own button presses cannot come back as key changes.
 class InputListener {
 public:
     virtual ~InputListener() = default;
-    virtual void keyChanged(std::int32_t virtualKey, bool down) = 0;
+    virtual void keyChanged(KeyCode key, bool down) = 0;
     // The pointer moved (reports may be merged: one for several moves).
     virtual void pointerMoved() = 0;
 };
 
-// Shell_NotifyIcon messages and flags.
-enum class TrayAction { Add = 0, Modify = 1, Delete = 2 };
-inline constexpr std::uint32_t kNifMessage = 1, kNifIcon = 2, kNifTip = 4;
+// What the program asks of the shell for its notification-area icon.
+enum class TrayAction { Add, Modify, Delete };
 
 // The notification-area icon record, filled once at start-up and handed to the
-// shell unchanged for every later call (the shell matches owner and id).
+// shell unchanged for every later call (the shell matches owner and id). The
+// icon always reports the mouse to its owner window and always shows its tip.
 struct TrayIconData {
     WindowHandle owner = 0;
     std::uintptr_t id = 0;
-    std::uint32_t flags = 0;
-    std::uint32_t callbackMessage = 0;
     IconHandle icon = 0;
     std::string tip;  // UTF-8
 };
 
-// Show state for startProgram (SW_SHOWMINIMIZED).
-inline constexpr int kShowMinimized = 2;
+// The mouse reports of the notification-area icon the program tells apart.
+enum class TrayEvent { LeftUp, RightUp, Other };
+
+// How startProgram shows the started program's first window.
+enum class ShowState { Minimized };
 
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    // GetAsyncKeyState: the 16-bit state; bit 15 set while the key is down now.
-    virtual std::int16_t asyncKeyState(std::int32_t virtualKey) = 0;
+    // True while the key or mouse button is physically down now (a press
+    // since the last query that is over already does not count). Any code is
+    // asked as it is; codes the system does not know are up.
+    virtual bool isKeyDown(KeyCode key) = 0;
     virtual Point cursorPos() = 0;
     virtual void setCursorPos(std::int32_t x, std::int32_t y) = 0;
-    // mouse_event(flags, 0, 0, 0, 0): one synthetic press and release at the pointer.
-    virtual void mouseEvent(std::uint32_t flags) = 0;
+    // One synthetic press and release of the button at the pointer.
+    virtual void click(MouseButton button) = 0;
     // One synthetic button press, or release, at the pointer.
     virtual void pressButton(MouseButton button) = 0;
     virtual void releaseButton(MouseButton button) = 0;
@@ -123,7 +119,7 @@ public:
     // Hands a web address to the shell ("open"; the browser is shown normally).
     virtual void shellOpen(WindowHandle owner, const std::string& address) = 0;
     // Starts a command line with the given show state, without waiting.
-    virtual void startProgram(const std::string& commandLine, int showState) = 0;
+    virtual void startProgram(const std::string& commandLine, ShowState show) = 0;
 
     virtual bool notifyIcon(TrayAction action, const TrayIconData& data) = 0;
     virtual IconHandle iconHandle(Asset icon) = 0;

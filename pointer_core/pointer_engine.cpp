@@ -1,6 +1,5 @@
 #include "pointer_core/pointer_engine.h"
 
-#include "pointer_core/key_state.h"
 #include "pointer_core/saturating.h"
 
 namespace lumo {
@@ -10,7 +9,7 @@ namespace {
 constexpr std::array<MouseButton, 2> kButtons{MouseButton::Left, MouseButton::Right};
 // Each button's own virtual-key code. A click slot bound to the button it
 // presses would see its own press as the key going down: it does nothing.
-constexpr std::array<std::int32_t, 2> kButtonKeys{1, 2};
+constexpr std::array<KeyCode, 2> kButtonKeys{Key::LeftButton, Key::RightButton};
 
 bool isKeyCode(std::int32_t key) { return key > 0 && key < 256; }
 
@@ -30,7 +29,7 @@ void PointerEngine::stop() {
 }
 
 bool PointerEngine::wantsTicks() const {
-    if (!started_ || state_.hotkeysEnabled != 1) return false;
+    if (!started_ || !state_.hotkeysEnabled) return false;
     return !reported_ || directionKeyDown();
 }
 
@@ -40,7 +39,7 @@ bool PointerEngine::keyChanged(std::int32_t virtualKey, bool down) {
     const bool pressed = down && !down_[static_cast<std::size_t>(virtualKey)];
     const bool wasStepping = directionKeyDown();
     noteKey(virtualKey, down);
-    if (state_.hotkeysEnabled != 1) {
+    if (!state_.hotkeysEnabled) {
         releaseButtons();
         pressedSinceStep_.reset();
         return false;
@@ -55,7 +54,7 @@ bool PointerEngine::keyChanged(std::int32_t virtualKey, bool down) {
 
 bool PointerEngine::tick() {
     if (!started_) return false;
-    if (state_.hotkeysEnabled != 1) {
+    if (!state_.hotkeysEnabled) {
         releaseButtons();
         pressedSinceStep_.reset();
         return false;
@@ -132,7 +131,7 @@ std::bitset<PointerEngine::kKeyCount> PointerEngine::probeSlots() {
                                   state_.keyRight, state_.keyLeftClick, state_.keyRightClick};
     std::bitset<kKeyCount> pressedKeys;
     for (const std::int32_t key : slots) {
-        const bool down = isKeyDown(platform_, key);
+        const bool down = platform_.isKeyDown(key);
         // The key state of a button the engine holds is its own doing: it
         // tells nothing about the user, so it is left as last seen.
         if (isHeldButtonKey(key)) continue;

@@ -1,6 +1,6 @@
-// The options reach SharedState in two ways: hotkeysCheck and hideMouseCheck act at once,
-// everything else is read by apply, which also opens the virtual mouse and
-// then closes this window.
+// The options reach SharedState in two ways: hotkeysCheck and hideMouseCheck
+// act at once, everything else is read by apply, which also opens the virtual
+// mouse and then closes this window.
 #include "settings_window/settings_window.h"
 #include "settings_window/step_text.h"
 
@@ -10,14 +10,12 @@ namespace {
 
 constexpr int kEnterKey = 13;
 
-std::int32_t yesNo(const forms::CheckBox& box) { return box.value() == 1 ? 1 : 0; }
-
 }  // namespace
 
-std::optional<std::int32_t> chosenFollowMode(bool slow, bool fast, bool dragByHand) {
-    if (slow) return 1;
-    if (fast) return 2;
-    if (dragByHand) return 3;
+std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand) {
+    if (slow) return FollowMode::Slow;
+    if (fast) return FollowMode::Fast;
+    if (dragByHand) return FollowMode::DragByHand;
     return std::nullopt;
 }
 
@@ -28,7 +26,7 @@ void SettingsWindow::wireOptions() {
         if (keyAscii == kEnterKey) apply();
     };
     hotkeysCheck->Click = [this] { applyHotkeySwitch(); };
-    hideMouseCheck->Click = [this] { state_.hideVirtualMouse = yesNo(*hideMouseCheck); };
+    hideMouseCheck->Click = [this] { state_.hideVirtualMouse = hideMouseCheck->ticked(); };
     // The step box alone filters what is pasted as well as what is typed.
     stepBox->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
@@ -44,9 +42,9 @@ void SettingsWindow::apply() {
     // A step box left empty or holding a pasted or too large value keeps the
     // step that was applied before.
     if (const auto step = parseStepText(stepBox->text())) state_.stepPixels = *step;
-    state_.showCoordinates = yesNo(*showCoordinatesCheck);
-    state_.colorPointer = yesNo(*colorPointerCheck);
-    state_.stayOnTop = yesNo(*stayOnTopCheck);
+    state_.showCoordinates = showCoordinatesCheck->ticked();
+    state_.colorPointer = colorPointerCheck->ticked();
+    state_.stayOnTop = stayOnTopCheck->ticked();
     if (const auto mode = chosenFollowMode(followSlow->value(), followFast->value(), dragByHand->value())) {
         state_.followMode = *mode;
     }
@@ -56,14 +54,14 @@ void SettingsWindow::apply() {
 }
 
 void SettingsWindow::applyHotkeySwitch() {
-    if (hotkeysCheck->value() == 1) {
-        state_.hotkeysEnabled = 1;
+    if (hotkeysCheck->ticked()) {
+        state_.hotkeysEnabled = true;
         hideMouseCheck->setEnabled(true);
     } else {
         // hideMouseCheck keeps whatever tick it shows; it only becomes unusable.
         hideMouseCheck->setEnabled(false);
-        state_.hideVirtualMouse = 0;
-        state_.hotkeysEnabled = 0;
+        state_.hideVirtualMouse = false;
+        state_.hotkeysEnabled = false;
     }
     if (windows_.hotkeysChanged) windows_.hotkeysChanged();
 }

@@ -35,7 +35,7 @@ inline forms::Font songti(double points, bool bold = false, bool underline = fal
     font.points = points;
     font.bold = bold;
     font.underline = underline;
-    font.charset = 134;
+    font.charset = forms::Charset::ChineseGB2312;
     return font;
 }
 

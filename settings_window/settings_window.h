@@ -15,7 +15,7 @@ namespace lumo {
 
 // The follow mode apply writes: the first option that is on; with none on,
 // the applied mode stays.
-std::optional<std::int32_t> chosenFollowMode(bool slow, bool fast, bool dragByHand);
+std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand);
 
 class SettingsWindow : public forms::Form {
 public:

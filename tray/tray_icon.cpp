@@ -11,8 +11,6 @@ TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon) {
     TrayIconData data;
     data.owner = owner;
     data.id = icon;
-    data.flags = kNifMessage | kNifIcon | kNifTip;
-    data.callbackMessage = kTrayCallbackMessage;
     data.icon = icon;
     data.tip = trayTip(kAppTitle, kAppVersion);
     return data;

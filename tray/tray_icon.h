@@ -1,5 +1,4 @@
-// The notification-area icon: its record, its tip text and the shell messages
-// it reports back to its owner window.
+// The notification-area icon: its record and its tip text.
 #pragma once
 
 #include <cstdint>
@@ -17,10 +16,6 @@ struct AppVersion {
     int revision;
 };
 inline constexpr AppVersion kAppVersion{LUMO_VERSION_MAJOR, LUMO_VERSION_MINOR, LUMO_VERSION_PATCH};
-
-// Mouse message codes the shell reports for the icon.
-inline constexpr std::uint32_t kTrayLeftButtonUp = 0x0202;   // WM_LBUTTONUP, 514
-inline constexpr std::uint32_t kTrayRightButtonUp = 0x0205;  // WM_RBUTTONUP, 517
 
 // "Lumo桌面小鼠标(版本 1.1.0)".
 std::string trayTip(const std::string& title, AppVersion version);

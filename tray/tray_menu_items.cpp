@@ -2,15 +2,12 @@
 // dragging by hand, and what closes it from outside: losing the activation to
 // another window, and the watchdog that sees a left button held elsewhere.
 #include "platform/units.h"
-#include "pointer_core/key_state.h"
 #include "tray/menu_placement.h"
 #include "tray/tray_menu_window.h"
 
 namespace lumo {
 
 namespace {
-
-constexpr int kLeftButtonKey = 1;  // VK_LBUTTON
 
 // Marker tops for the four item rows.
 constexpr std::int32_t kShowSettingsRow = 0;
@@ -93,7 +90,7 @@ void TrayMenuWindow::hideMarker() { rowMarker->setVisible(false); }
 void TrayMenuWindow::watchdogTick() {
     shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
     const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
-    if (pressedElsewhere(isKeyDown(platform(), kLeftButtonKey), menuInFront)) hide();
+    if (pressedElsewhere(platform().isKeyDown(Key::LeftButton), menuInFront)) hide();
 }
 
 }  // namespace lumo

@@ -30,11 +30,11 @@ void TrayMenuWindow::startUp() {
     platform().notifyIcon(TrayAction::Add, trayIconData_);
 }
 
-void TrayMenuWindow::trayIconMessage(std::uint32_t message) {
+void TrayMenuWindow::trayIconMessage(TrayEvent event) {
     raise([&] {
-        if (message == kTrayLeftButtonUp) {
+        if (event == TrayEvent::LeftUp) {
             showSettings();
-        } else if (message == kTrayRightButtonUp) {
+        } else if (event == TrayEvent::RightUp) {
             popupAtPointer();
         }
     });

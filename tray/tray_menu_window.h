@@ -28,7 +28,7 @@ public:
     void popupAtPointer();
 
     // A left click on the icon shows the settings; a right click opens the menu.
-    void trayIconMessage(std::uint32_t message) override;
+    void trayIconMessage(TrayEvent event) override;
     // Puts the icon back into the new shell's notification area.
     void shellRestarted() override;
 

@@ -11,13 +11,13 @@ void VirtualMouseWindow::wireDragSurface(std::function<void(const forms::MouseEv
     move = [this](const forms::MouseEvent& e) { drag_.moveWindow(*this, e); };
 }
 
-void VirtualMouseWindow::clickBesideTip(std::uint32_t mouseEventFlags) {
+void VirtualMouseWindow::clickBesideTip(MouseButton button) {
     const ScreenMetrics screen = platform().screen();
     state_.tipX = twipsToPixels(left(), screen.twipsPerPixelX);
     state_.tipY = twipsToPixels(top(), screen.twipsPerPixelY);
     // Outside the window, so the click reaches whatever lies under the tip.
     platform().setCursorPos(saturatingSub(state_.tipX, 5), state_.tipY);
-    platform().mouseEvent(mouseEventFlags);
+    platform().click(button);
 }
 
 }  // namespace lumo

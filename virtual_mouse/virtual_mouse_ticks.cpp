@@ -22,14 +22,14 @@ std::uint32_t randomChannel(Platform& platform) {
 
 void VirtualMouseWindow::upkeepTick() {
     applyZOrder();
-    if (state_.showCoordinates == 1) {
+    if (state_.showCoordinates) {
         showCoordinates();
     } else {
         pointerCoordinates->setVisible(false);
         tipCoordinates->setVisible(false);
     }
-    if (state_.colorPointer == 1) recolourArrowhead();
-    if (state_.hideVirtualMouse == 1) hide();
+    if (state_.colorPointer) recolourArrowhead();
+    if (state_.hideVirtualMouse) hide();
     setFollowPace();
 }
 
@@ -53,13 +53,14 @@ void VirtualMouseWindow::recolourArrowhead() {
     arrowheadDiagonal->setColor(colour);
 }
 
-std::optional<FollowPace> followPace(std::int32_t followMode, bool movesReported) {
-    switch (followMode) {
-        case 1: return FollowPace{true, kSlowFollowMs, false};
-        case 2: return FollowPace{true, kFastFollowMs, movesReported};
-        case 3: return FollowPace{false, 0, false};
-        default: return std::nullopt;
+std::optional<FollowPace> followPace(FollowMode mode, bool movesReported) {
+    switch (mode) {
+        case FollowMode::Slow: return FollowPace{true, kSlowFollowMs, false};
+        case FollowMode::Fast: return FollowPace{true, kFastFollowMs, movesReported};
+        case FollowMode::DragByHand: return FollowPace{false, 0, false};
+        case FollowMode::Unset: break;
     }
+    return std::nullopt;
 }
 
 void VirtualMouseWindow::setFollowPace() {

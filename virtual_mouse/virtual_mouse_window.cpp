@@ -57,13 +57,13 @@ void VirtualMouseWindow::addPictureAndZones() {
     leftClickZone->move(0, 0, 375, 375);
     leftClickZone->setCursor(Asset::HandCursor);
     leftClickZone->setToolTip("模拟左击事件");
-    leftClickZone->Click = [this] { clickBesideTip(kMouseLeftClick); };
+    leftClickZone->Click = [this] { clickBesideTip(MouseButton::Left); };
 
     rightClickZone = add<forms::Image>("Image3", nullptr);
     rightClickZone->move(360, 0, 255, 375);
     rightClickZone->setCursor(Asset::HandCursor);
     rightClickZone->setToolTip("模拟右击事件");
-    rightClickZone->Click = [this] { clickBesideTip(kMouseRightClick); };
+    rightClickZone->Click = [this] { clickBesideTip(MouseButton::Right); };
 }
 
 void VirtualMouseWindow::addArrowhead() {
@@ -137,7 +137,7 @@ void VirtualMouseWindow::afterEngineStep(bool movedPointer) {
 void VirtualMouseWindow::applyZOrder() {
     // Without "no activate" the z-order call would pull the keyboard focus to
     // this window every time it is repeated.
-    platform().setTopmost(handle(), state_.stayOnTop == 1, /*activate=*/false);
+    platform().setTopmost(handle(), state_.stayOnTop, /*activate=*/false);
 }
 
 }  // namespace lumo

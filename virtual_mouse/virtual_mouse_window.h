@@ -28,7 +28,7 @@ struct FollowPace {
     friend bool operator==(const FollowPace&, const FollowPace&) = default;
 };
 // Nothing before the first apply: the follow tick keeps its design pace.
-std::optional<FollowPace> followPace(std::int32_t followMode, bool movesReported);
+std::optional<FollowPace> followPace(FollowMode mode, bool movesReported);
 
 class VirtualMouseWindow : public forms::Form, private InputListener {
 public:
@@ -79,7 +79,7 @@ private:
     void wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                          std::function<void(const forms::MouseEvent&)>& move);
     // A real click 5 pixels left of the tip, level with it.
-    void clickBesideTip(std::uint32_t mouseEventFlags);
+    void clickBesideTip(MouseButton button);
 
     void upkeepTick();
     void showCoordinates();

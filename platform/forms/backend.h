@@ -43,7 +43,7 @@ public:
 class TrayIconSink {
 public:
     // The icon reported a mouse message.
-    virtual void trayIconMessage(std::uint32_t message) = 0;
+    virtual void trayIconMessage(TrayEvent event) = 0;
     // The shell (taskbar) was restarted and has forgotten every icon.
     virtual void shellRestarted() = 0;
 

@@ -24,12 +24,15 @@ inline constexpr Color kWindowColor = systemColor(5);       // COLOR_WINDOW
 inline constexpr Color kWindowTextColor = systemColor(8);   // COLOR_WINDOWTEXT
 inline constexpr Color kButtonFaceColor = systemColor(15);  // COLOR_BTNFACE
 
+// The character sets fonts ask for; the backend maps each to the system's own.
+enum class Charset { ChineseGB2312 };
+
 struct Font {
     std::string face = "宋体";
     double points = 9.0;
     bool bold = false;
     bool underline = false;
-    int charset = 134;  // GB2312
+    Charset charset = Charset::ChineseGB2312;
     friend bool operator==(const Font&, const Font&) = default;
 };
 
@@ -203,6 +206,8 @@ class CheckBox : public Control {
 public:
     CheckBox(Form& f, std::string n, Control* c) : Control(f, ControlKind::CheckBox, std::move(n), c) {}
     int value() const { return value_; }  // 0 clear, 1 ticked
+    bool ticked() const { return value_ == 1; }
+    // Only 1 ticks the box; any other value (2, "greyed", included) clears it.
     void setValue(int value);
 
 private:

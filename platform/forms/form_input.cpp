@@ -102,7 +102,7 @@ void Form::nativeClick(Control& c) {
     raise([&] {
         if (c.kind() == ControlKind::CheckBox) {
             auto& box = static_cast<CheckBox&>(c);
-            box.setValue(box.value() == 1 ? 0 : 1);
+            box.setValue(box.ticked() ? 0 : 1);
         } else if (c.kind() == ControlKind::OptionButton) {
             static_cast<OptionButton&>(c).setValue(true);
         }

@@ -182,8 +182,8 @@ void SimBackend::doubleClickRow(forms::ListBox& list, int row) {
     if (!platform_.exited && list.shownOnForm()) list.form().nativeDoubleClick(list);
 }
 
-void SimBackend::trayMessage(forms::TrayIconSink& iconOwner, std::uint32_t message) {
-    if (!platform_.exited) iconOwner.trayIconMessage(message);
+void SimBackend::trayMessage(forms::TrayIconSink& iconOwner, TrayEvent event) {
+    if (!platform_.exited) iconOwner.trayIconMessage(event);
 }
 
 void SimBackend::deactivate(Form& f) {

@@ -48,7 +48,7 @@ public:
     void edit(forms::TextBox& box, const std::string& text);
     void selectRow(forms::ListBox& list, int row);
     void doubleClickRow(forms::ListBox& list, int row);
-    void trayMessage(forms::TrayIconSink& iconOwner, std::uint32_t message);
+    void trayMessage(forms::TrayIconSink& iconOwner, TrayEvent event);
     // Another window took the activation from `f`.
     void deactivate(forms::Form& f);
     void closeWindow(forms::Form& f);

@@ -6,12 +6,11 @@
 
 namespace lumo::sim {
 
-std::int16_t SimPlatform::asyncKeyState(std::int32_t virtualKey) {
+bool SimPlatform::isKeyDown(KeyCode key) {
     ++callCount;
-    keyProbes.push_back(virtualKey);
-    const bool down = (virtualKey >= 0 && virtualKey < 256 && keys_[static_cast<std::size_t>(virtualKey)]) ||
-                      (virtualKey == 1 && injectedButtons_[0]) || (virtualKey == 2 && injectedButtons_[1]);
-    return down ? static_cast<std::int16_t>(0x8000) : 0;
+    keyProbes.push_back(key);
+    return (key >= 0 && key < 256 && keys_[static_cast<std::size_t>(key)]) ||
+           (key == Key::LeftButton && injectedButtons_[0]) || (key == Key::RightButton && injectedButtons_[1]);
 }
 
 Point SimPlatform::cursorPos() {
@@ -28,9 +27,9 @@ void SimPlatform::setCursorPos(std::int32_t x, std::int32_t y) {
     cursor_ = {std::clamp(x, 0, std::max(0, w - 1)), std::clamp(y, 0, std::max(0, h - 1))};
 }
 
-void SimPlatform::mouseEvent(std::uint32_t flags) {
+void SimPlatform::click(MouseButton button) {
     ++callCount;
-    clicks.push_back({flags, cursor_});
+    clicks.push_back({button, cursor_});
 }
 
 void SimPlatform::pressButton(MouseButton button) {
@@ -81,9 +80,9 @@ void SimPlatform::shellOpen(WindowHandle owner, const std::string& address) {
     shellOpens.push_back({owner, address});
 }
 
-void SimPlatform::startProgram(const std::string& commandLine, int showState) {
+void SimPlatform::startProgram(const std::string& commandLine, ShowState show) {
     ++callCount;
-    programStarts.push_back({commandLine, showState});
+    programStarts.push_back({commandLine, show});
 }
 
 bool SimPlatform::notifyIcon(TrayAction action, const TrayIconData& data) {
@@ -116,11 +115,11 @@ void SimPlatform::exitProcess() {
     exited = true;
 }
 
-void SimPlatform::setKeyDown(std::int32_t virtualKey, bool down) {
-    if (virtualKey < 0 || virtualKey >= 256) return;
-    const bool changed = keys_[static_cast<std::size_t>(virtualKey)] != down;
-    keys_[static_cast<std::size_t>(virtualKey)] = down;
-    if (changed && listener_) listener_->keyChanged(virtualKey, down);
+void SimPlatform::setKeyDown(KeyCode key, bool down) {
+    if (key < 0 || key >= 256) return;
+    const bool changed = keys_[static_cast<std::size_t>(key)] != down;
+    keys_[static_cast<std::size_t>(key)] = down;
+    if (changed && listener_) listener_->keyChanged(key, down);
 }
 
 void SimPlatform::movePointer(Point p) {

@@ -15,7 +15,7 @@ namespace lumo::sim {
 class SimPlatform : public Platform {
 public:
     struct Click {
-        std::uint32_t flags;
+        MouseButton button;
         Point at;
     };
     struct ButtonCall {
@@ -35,7 +35,7 @@ public:
     };
     struct ProgramStart {
         std::string commandLine;
-        int showState;
+        ShowState show;
     };
     struct TrayCall {
         TrayAction action;
@@ -51,10 +51,10 @@ public:
     };
 
     // ---- Platform ----
-    std::int16_t asyncKeyState(std::int32_t virtualKey) override;
+    bool isKeyDown(KeyCode key) override;
     Point cursorPos() override;
     void setCursorPos(std::int32_t x, std::int32_t y) override;
-    void mouseEvent(std::uint32_t flags) override;
+    void click(MouseButton button) override;
     void pressButton(MouseButton button) override;
     void releaseButton(MouseButton button) override;
     bool watchInput(InputListener* listener) override;
@@ -64,7 +64,7 @@ public:
     void startWindowDrag(WindowHandle window) override;
     WindowHandle foregroundWindow() override;
     void shellOpen(WindowHandle owner, const std::string& address) override;
-    void startProgram(const std::string& commandLine, int showState) override;
+    void startProgram(const std::string& commandLine, ShowState show) override;
     bool notifyIcon(TrayAction action, const TrayIconData& data) override;
     IconHandle iconHandle(Asset icon) override;
     ScreenMetrics screen() override;
@@ -74,7 +74,7 @@ public:
     // ---- Test controls ----
     // A key or mouse button going down or up, as the user does it: reported
     // to the input listener when it changes.
-    void setKeyDown(std::int32_t virtualKey, bool down);
+    void setKeyDown(KeyCode key, bool down);
     // Moves the pointer like the user would (not logged as a program move);
     // reported while pointer moves are asked for.
     void movePointer(Point p);
@@ -102,7 +102,7 @@ public:
     std::vector<ShellOpen> shellOpens;
     std::vector<ProgramStart> programStarts;
     std::vector<TrayCall> trayCalls;
-    std::vector<std::int32_t> keyProbes;
+    std::vector<KeyCode> keyProbes;
     std::vector<CaptureRelease> captureReleases;
     int callCount = 0;  // every Platform call
     bool exited = false;

@@ -121,7 +121,7 @@ void NativeControl::applyListIndex() {
 void NativeControl::applyValue() {
     bool ticked = false;
     if (control_.kind() == forms::ControlKind::CheckBox) {
-        ticked = static_cast<const forms::CheckBox&>(control_).value() == 1;
+        ticked = static_cast<const forms::CheckBox&>(control_).ticked();
     } else if (control_.kind() == forms::ControlKind::OptionButton) {
         ticked = static_cast<const forms::OptionButton&>(control_).value();
     } else {

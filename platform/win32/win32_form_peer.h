@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/forms/forms.h"
+#include "platform/win32/input_codes.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_surface.h"
@@ -20,7 +21,7 @@
 
 namespace lumo::win32 {
 
-static_assert(kTrayCallbackMessage == WM_APP + 1, "the tray callback is the application's first private message");
+static_assert(kTrayCallbackMessage == WM_APP + 1 && WM_LBUTTONUP == 0x0202 && WM_RBUTTONUP == 0x0205);
 
 // What every form peer shares, owned by the backend.
 struct BackendContext {

@@ -72,7 +72,7 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
     switch (message) {
         case WM_TIMER: tick(wParam); return 0;
         case kTrayCallbackMessage:
-            if (trayIconOwner_) trayIconOwner_->trayIconMessage(LOWORD(lParam));
+            if (trayIconOwner_) trayIconOwner_->trayIconMessage(trayEventOf(LOWORD(lParam)));
             return 0;
         case WM_CLOSE: form_.closeRequested(); return 0;
         case WM_QUERYENDSESSION: return TRUE;

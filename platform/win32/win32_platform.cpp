@@ -8,6 +8,7 @@
 
 #include "assets/resource_ids.h"
 #include "platform/utf.h"
+#include "platform/win32/input_codes.h"
 
 namespace lumo::win32 {
 namespace {
@@ -40,11 +41,16 @@ DWORD toNotifyMessage(TrayAction action) {
     return NIM_MODIFY;
 }
 
+int toShowCommand(ShowState show) {
+    switch (show) {
+    case ShowState::Minimized: return SW_SHOWMINIMIZED;
+    }
+    return SW_SHOWNORMAL;
+}
+
 }  // namespace
 
-std::int16_t Win32Platform::asyncKeyState(std::int32_t virtualKey) {
-    return GetAsyncKeyState(virtualKey);
-}
+bool Win32Platform::isKeyDown(KeyCode key) { return isDownInKeyState(GetAsyncKeyState(key)); }
 
 Point Win32Platform::cursorPos() {
     POINT p{};
@@ -56,7 +62,11 @@ void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) { SetCursorPos(
 
 // Every injected event carries the program's mark, so that its own input
 // reports leave it out.
-void Win32Platform::mouseEvent(std::uint32_t flags) { mouse_event(flags, 0, 0, 0, kInjectedMark); }
+void Win32Platform::click(MouseButton button) {
+    const DWORD flags = button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP
+                                                    : MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
+    mouse_event(flags, 0, 0, 0, kInjectedMark);
+}
 
 void Win32Platform::pressButton(MouseButton button) {
     mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, kInjectedMark);
@@ -104,13 +114,13 @@ void Win32Platform::shellOpen(WindowHandle owner, const std::string& address) {
     ShellExecuteW(toHwnd(owner), L"open", wideAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void Win32Platform::startProgram(const std::string& commandLine, int showState) {
+void Win32Platform::startProgram(const std::string& commandLine, ShowState show) {
     // CreateProcessW may write into the command line, so it gets its own copy.
     std::wstring writable = toWide(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showState);
+    startup.wShowWindow = static_cast<WORD>(toShowCommand(show));
     PROCESS_INFORMATION started{};
     if (CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                        &started)) {
@@ -125,8 +135,8 @@ bool Win32Platform::notifyIcon(TrayAction action, const TrayIconData& data) {
     record.hWnd = toHwnd(data.owner);
     // The shell keeps the id as a 32-bit value; it matches on exactly that.
     record.uID = static_cast<UINT>(data.id);
-    record.uFlags = data.flags;
-    record.uCallbackMessage = data.callbackMessage;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = reinterpret_cast<HICON>(data.icon);
     copyTruncated(record.szTip, toWide(data.tip));
     return Shell_NotifyIconW(toNotifyMessage(action), &record) != FALSE;

@@ -11,10 +11,10 @@ namespace lumo::win32 {
 
 class Win32Platform : public Platform {
 public:
-    std::int16_t asyncKeyState(std::int32_t virtualKey) override;
+    bool isKeyDown(KeyCode key) override;
     Point cursorPos() override;
     void setCursorPos(std::int32_t x, std::int32_t y) override;
-    void mouseEvent(std::uint32_t flags) override;
+    void click(MouseButton button) override;
     void pressButton(MouseButton button) override;
     void releaseButton(MouseButton button) override;
     bool watchInput(InputListener* listener) override;
@@ -24,7 +24,7 @@ public:
     void startWindowDrag(WindowHandle window) override;
     WindowHandle foregroundWindow() override;
     void shellOpen(WindowHandle owner, const std::string& address) override;
-    void startProgram(const std::string& commandLine, int showState) override;
+    void startProgram(const std::string& commandLine, ShowState show) override;
     bool notifyIcon(TrayAction action, const TrayIconData& data) override;
     IconHandle iconHandle(Asset icon) override;
     ScreenMetrics screen() override;

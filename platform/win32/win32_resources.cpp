@@ -34,6 +34,13 @@ std::optional<BundledBitmap> bundledBitmap(Asset asset) {
     return std::nullopt;
 }
 
+BYTE toCharSet(forms::Charset charset) {
+    switch (charset) {
+        case forms::Charset::ChineseGB2312: return GB2312_CHARSET;
+    }
+    return DEFAULT_CHARSET;
+}
+
 // A copy of `source` at `width` x `height`: nearest pixels for keyed
 // pictures, averaged ones (HALFTONE) for the opaque.
 UniqueBitmap scaledCopy(HBITMAP source, const BITMAP& info, int width, int height, bool keyed) {
@@ -65,7 +72,7 @@ HFONT Resources::font(const forms::Font& font) {
     description.lfHeight = -scale_.fontHeight(font.points);
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfUnderline = font.underline ? TRUE : FALSE;
-    description.lfCharSet = static_cast<BYTE>(font.charset);
+    description.lfCharSet = toCharSet(font.charset);
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;

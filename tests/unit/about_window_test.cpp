@@ -67,7 +67,7 @@ TEST_F(AboutWindowTest, LinksStartTheBrowserMinimizedAndKeepTheWindowOpen) {
         backend.click(*label);
         ASSERT_EQ(platform.programStarts.size(), 1u) << label->name();
         EXPECT_EQ(platform.programStarts[0].commandLine, "explorer.exe " + std::string{page});
-        EXPECT_EQ(platform.programStarts[0].showState, kShowMinimized);
+        EXPECT_EQ(platform.programStarts[0].show, ShowState::Minimized);
         EXPECT_TRUE(about.visible());
     }
     EXPECT_TRUE(platform.shellOpens.empty());

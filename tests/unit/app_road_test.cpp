@@ -33,9 +33,9 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[0].data.owner, app.trayMenu.handle());
     EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
-    EXPECT_EQ(app.state.keyUp, 38);
+    EXPECT_EQ(app.state.keyUp, Key::Up);
     // Nothing polls the keyboard before the first apply.
-    platform.setKeyDown(38, true);
+    platform.setKeyDown(Key::Up, true);
     backend.advance(1000);
     EXPECT_TRUE(platform.cursorMoves.empty());
 }
@@ -47,27 +47,26 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     EXPECT_FALSE(app.settings.loaded());
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_EQ(app.state.stepPixels, 3);
-    EXPECT_EQ(app.state.hotkeysEnabled, 1);
+    EXPECT_TRUE(app.state.hotkeysEnabled);
     EXPECT_FALSE(app.virtualMouse.engineTimer->running());  // nothing held: no engine ticks
 
     platform.movePointer({600, 500});
-    platform.setKeyDown(38, true);  // one step at once...
+    platform.setKeyDown(Key::Up, true);  // one step at once...
     EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
     backend.advance(100);  // ...and one per tick at the platform's 10 ms pace
     EXPECT_EQ(platform.cursorPos(), (Point{600, 467}));
-    platform.setKeyDown(38, false);
+    platform.setKeyDown(Key::Up, false);
     EXPECT_FALSE(app.virtualMouse.engineTimer->running());
     backend.advance(2000);  // upkeep switches to fast follow; the follow tick jumps to the pointer
     EXPECT_EQ(app.virtualMouse.left(), 600 * 15 + 10);
     EXPECT_EQ(app.virtualMouse.top(), 467 * 15 + 10);
 
     platform.clearLogs();
-    platform.setKeyDown(96, true);  // keypad 0: the left button, down while the key is
+    platform.setKeyDown(Key::NumpadZero, true);  // keypad 0: the left button, down while the key is
     backend.advance(30);
-    platform.setKeyDown(96, false);
-    EXPECT_EQ(platform.buttonCalls,
-              (std::vector<sim::SimPlatform::ButtonCall>{{MouseButton::Left, true, {600, 467}},
-                                                         {MouseButton::Left, false, {600, 467}}}));
+    platform.setKeyDown(Key::NumpadZero, false);
+    EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
+                                        {MouseButton::Left, true, {600, 467}}, {MouseButton::Left, false, {600, 467}}}));
     EXPECT_EQ(platform.callCount, 2);  // nothing polled, nothing else woken
 }
 
@@ -89,23 +88,23 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
              backend.click(*app.settings.confirmKeyButton->host());
          }},
         {"apply", true, [&] { apply(); }},
-        {"reload with the default keys", false, [&] { backend.trayMessage(app.trayMenu, kTrayLeftButtonUp); }},
+        {"reload with the default keys", false, [&] { backend.trayMessage(app.trayMenu, TrayEvent::LeftUp); }},
         {"log-off", true, [&] { backend.closeWindow(app.trayMenu); }},
     };
     for (const auto& way : ways) {
         // From a fresh load: the default keys, hotkeys on.
         if (app.settings.loaded()) apply();
-        backend.trayMessage(app.trayMenu, kTrayLeftButtonUp);
+        backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
         if (app.settings.hotkeysCheck->value() == 0) backend.click(*app.settings.hotkeysCheck);
         if (!way.settingsShown) apply();
         platform.clearLogs();
-        platform.setKeyDown(110, true);
+        platform.setKeyDown(Key::NumpadDecimal, true);
         way.act();
         const Point at = platform.cursorPos();
         EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{{MouseButton::Right, true, at},
                                                                                    {MouseButton::Right, false, at}}))
             << way.what;
-        platform.setKeyDown(110, false);
+        platform.setKeyDown(Key::NumpadDecimal, false);
     }
     EXPECT_TRUE(platform.exited);
 }
@@ -115,18 +114,18 @@ TEST_F(AppFixture, TheTrayBringsBackTheDesignStateWhileAppliedValuesStayInForce)
     app.settings.stepBox->setText("7");
     apply();
     app.state.keyUp = 90;  // as if rebound by the key picker
-    backend.trayMessage(app.trayMenu, kTrayLeftButtonUp);
+    backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
     ASSERT_TRUE(app.settings.visible());
     EXPECT_EQ(app.settings.hotkeysCheck->value(), 0);
     EXPECT_EQ(app.settings.stepBox->text(), "3");
-    EXPECT_EQ(app.state.keyUp, 38);
+    EXPECT_EQ(app.state.keyUp, Key::Up);
     EXPECT_EQ(app.state.stepPixels, 7);
-    EXPECT_EQ(app.state.hotkeysEnabled, 1);
+    EXPECT_TRUE(app.state.hotkeysEnabled);
 }
 
 TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {
     platform.movePointer({1200, 700});
-    backend.trayMessage(app.trayMenu, kTrayRightButtonUp);
+    backend.trayMessage(app.trayMenu, TrayEvent::RightUp);
     ASSERT_TRUE(app.trayMenu.visible());
     backend.click(*app.trayMenu.exitItem);
     ASSERT_EQ(platform.trayCalls.size(), 2u);
@@ -143,7 +142,7 @@ TEST_F(AppFixture, AboutOpensOnceFromBothPlacesAndOwnerGoesAwayWithApply) {
     EXPECT_TRUE(app.about.visible());
     EXPECT_EQ(app.about.owner(), nullptr);
     platform.movePointer({1200, 700});
-    backend.trayMessage(app.trayMenu, kTrayRightButtonUp);
+    backend.trayMessage(app.trayMenu, TrayEvent::RightUp);
     backend.click(*app.trayMenu.aboutItem);
     EXPECT_TRUE(app.about.visible());
     EXPECT_EQ(app.about.owner(), nullptr);

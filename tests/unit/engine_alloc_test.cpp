@@ -32,7 +32,8 @@ using lumo::sim::SimPlatform;
 
 constexpr int kTicks = 200;
 
-constexpr int kKeys[] = {38, 40, 37, 39, 96, 110};
+constexpr lumo::KeyCode kKeys[] = {lumo::Key::Up,    lumo::Key::Down,       lumo::Key::Left,
+                                   lumo::Key::Right, lumo::Key::NumpadZero, lumo::Key::NumpadDecimal};
 
 // Allocations made while `kTicks` times all six keys go down, the engine
 // ticks and the keys go up again; the simulated platform's logs are reserved

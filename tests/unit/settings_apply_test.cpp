@@ -16,21 +16,21 @@ TEST_F(ApplyTest, VirtualMouseLoadsBeforeAnyFieldIsWritten) {
     apply();
     EXPECT_EQ(virtualMouse.loads, 1);
     EXPECT_TRUE(virtualMouse.visible());
-    EXPECT_EQ(seenAtLoad.stayOnTop, 0);
+    EXPECT_FALSE(seenAtLoad.stayOnTop);
     EXPECT_EQ(seenAtLoad.stepPixels, 11);
-    EXPECT_EQ(seenAtLoad.followMode, 0);
-    EXPECT_EQ(seenAtLoad.showCoordinates, 0);
+    EXPECT_EQ(seenAtLoad.followMode, FollowMode::Unset);
+    EXPECT_FALSE(seenAtLoad.showCoordinates);
     EXPECT_FALSE(settings.loaded());
 }
 
 TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     apply();
-    EXPECT_EQ(state.hotkeysEnabled, 0);
+    EXPECT_FALSE(state.hotkeysEnabled);
     EXPECT_EQ(state.stepPixels, 3);
-    EXPECT_EQ(state.showCoordinates, 1);
-    EXPECT_EQ(state.colorPointer, 1);
-    EXPECT_EQ(state.stayOnTop, 1);
-    EXPECT_EQ(state.followMode, 1);
+    EXPECT_TRUE(state.showCoordinates);
+    EXPECT_TRUE(state.colorPointer);
+    EXPECT_TRUE(state.stayOnTop);
+    EXPECT_EQ(state.followMode, FollowMode::Slow);
     EXPECT_FALSE(settings.loaded());
 
     // The reloaded window applies its design values again, and the virtual mouse only shows.
@@ -44,15 +44,17 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     apply();
     EXPECT_EQ(virtualMouse.loads, 1);
     EXPECT_TRUE(virtualMouse.visible());
-    EXPECT_EQ(state.hotkeysEnabled, 1);
-    EXPECT_EQ(state.showCoordinates, 0);
-    EXPECT_EQ(state.colorPointer, 0);
-    EXPECT_EQ(state.stayOnTop, 0);
-    EXPECT_EQ(state.followMode, 2);
+    EXPECT_TRUE(state.hotkeysEnabled);
+    EXPECT_FALSE(state.showCoordinates);
+    EXPECT_FALSE(state.colorPointer);
+    EXPECT_FALSE(state.stayOnTop);
+    EXPECT_EQ(state.followMode, FollowMode::Fast);
 
     settings.show();
+    settings.stayOnTopCheck->setValue(2);  // only 1 ticks a box
     apply();
-    EXPECT_EQ(state.hotkeysEnabled, 0);  // unchanged design state switches hotkeys off
+    EXPECT_FALSE(state.hotkeysEnabled);  // unchanged design state switches hotkeys off
+    EXPECT_FALSE(state.stayOnTop);
 }
 
 TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
@@ -62,35 +64,35 @@ TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
     backend.type(*settings.enterBox, "\rmore");
     EXPECT_FALSE(settings.loaded());
     EXPECT_EQ(virtualMouse.loads, 1);
-    EXPECT_EQ(state.followMode, 1);
+    EXPECT_EQ(state.followMode, FollowMode::Slow);
 }
 
 TEST_F(ApplyTest, HotkeySwitchAndHideMouseActAtOnce) {
     backend.click(*settings.hotkeysCheck);
-    EXPECT_EQ(state.hotkeysEnabled, 1);
+    EXPECT_TRUE(state.hotkeysEnabled);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());
     backend.click(*settings.hideMouseCheck);
-    EXPECT_EQ(state.hideVirtualMouse, 1);
+    EXPECT_TRUE(state.hideVirtualMouse);
 
     backend.click(*settings.hotkeysCheck);
-    EXPECT_EQ(state.hotkeysEnabled, 0);
-    EXPECT_EQ(state.hideVirtualMouse, 0);
+    EXPECT_FALSE(state.hotkeysEnabled);
+    EXPECT_FALSE(state.hideVirtualMouse);
     EXPECT_FALSE(settings.hideMouseCheck->enabled());
     EXPECT_EQ(settings.hideMouseCheck->value(), 1);
 
     backend.click(*settings.hotkeysCheck);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());
     EXPECT_EQ(settings.hideMouseCheck->value(), 1);
-    EXPECT_EQ(state.hideVirtualMouse, 0);
+    EXPECT_FALSE(state.hideVirtualMouse);
     apply();
-    EXPECT_EQ(state.hideVirtualMouse, 0);  // apply never reads hideMouseCheck
+    EXPECT_FALSE(state.hideVirtualMouse);  // apply never reads hideMouseCheck
 
     settings.show();
     backend.click(*settings.hotkeysCheck);
     backend.click(*settings.hideMouseCheck);
-    EXPECT_EQ(state.hideVirtualMouse, 1);
+    EXPECT_TRUE(state.hideVirtualMouse);
     backend.click(*settings.hideMouseCheck);
-    EXPECT_EQ(state.hideVirtualMouse, 0);
+    EXPECT_FALSE(state.hideVirtualMouse);
 }
 
 TEST_F(ApplyTest, StepBoxTakesOnlyDigitsFromTypingAndPasting) {
@@ -131,7 +133,7 @@ TEST_F(ApplyTest, StepTextsThatAreNoStepKeepThePreviousStep) {
         backend.edit(*settings.stepBox, bad);
         apply();
         EXPECT_EQ(state.stepPixels, 42) << '"' << bad << '"';
-        EXPECT_EQ(state.followMode, 1);  // the rest of apply still happens
+        EXPECT_EQ(state.followMode, FollowMode::Slow);  // the rest of apply still happens
         EXPECT_FALSE(settings.loaded());
     }
     settings.show();

@@ -47,7 +47,7 @@ TEST_F(KeyPickerTest, ConfirmWithNothingSelectedOnlyClosesThePicker) {
     confirm();
     EXPECT_FALSE(settings.keyPicker->visible());
     EXPECT_EQ(settings.downKeyBox->text(), "方向键↓");
-    EXPECT_EQ(state.keyDown, 40);
+    EXPECT_EQ(state.keyDown, Key::Down);
 }
 
 TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
@@ -56,7 +56,7 @@ TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
     cancel();
     EXPECT_FALSE(settings.keyPicker->visible());
     EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
-    EXPECT_EQ(state.keyUp, 38);
+    EXPECT_EQ(state.keyUp, Key::Up);
     EXPECT_EQ(state.pendingKeySlot, 1);
 
     backend.click(*settings.downKeyBox);
@@ -64,14 +64,14 @@ TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
     confirm();
     EXPECT_EQ(settings.downKeyBox->text(), "A键");
     EXPECT_EQ(state.keyDown, 65);
-    EXPECT_EQ(state.keyUp, 38);
+    EXPECT_EQ(state.keyUp, Key::Up);
 }
 
 TEST_F(KeyPickerTest, DoubleClickOnARowConfirmsIt) {
     backend.click(*settings.rightKeyBox);
     backend.doubleClickRow(*settings.keyList, kRowUpArrow);
     EXPECT_EQ(settings.rightKeyBox->text(), "(↑上箭头键)Up Arrow键");
-    EXPECT_EQ(state.keyRight, 38);
+    EXPECT_EQ(state.keyRight, Key::Up);
     EXPECT_FALSE(settings.keyPicker->visible());
 }
 
@@ -93,11 +93,11 @@ TEST_F(KeyPickerTest, TypedOrPastedTextOpensThePickerAndKeepsTheCode) {
     EXPECT_EQ(state.pendingKeySlot, 2);
     EXPECT_EQ(settings.downKeyBox->text(), "方向键↓q");
     EXPECT_EQ(settings.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
-    EXPECT_EQ(state.keyDown, 40);
+    EXPECT_EQ(state.keyDown, Key::Down);
 
     backend.paste(*settings.leftClickKeyBox, std::string(1000, 'x'));
     EXPECT_EQ(state.pendingKeySlot, 5);
-    EXPECT_EQ(state.keyLeftClick, 96);
+    EXPECT_EQ(state.keyLeftClick, Key::NumpadZero);
 }
 
 }  // namespace

@@ -16,12 +16,12 @@ TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
     settings.hide();  // hiding an unloaded window loads it, and leaves it hidden
     EXPECT_TRUE(settings.loaded());
     EXPECT_FALSE(settings.visible());
-    EXPECT_EQ(state.keyUp, 38);
-    EXPECT_EQ(state.keyDown, 40);
-    EXPECT_EQ(state.keyLeft, 37);
-    EXPECT_EQ(state.keyRight, 39);
-    EXPECT_EQ(state.keyLeftClick, 96);
-    EXPECT_EQ(state.keyRightClick, 110);
+    EXPECT_EQ(state.keyUp, Key::Up);
+    EXPECT_EQ(state.keyDown, Key::Down);
+    EXPECT_EQ(state.keyLeft, Key::Left);
+    EXPECT_EQ(state.keyRight, Key::Right);
+    EXPECT_EQ(state.keyLeftClick, Key::NumpadZero);
+    EXPECT_EQ(state.keyRightClick, Key::NumpadDecimal);
 }
 
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
@@ -91,7 +91,7 @@ TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherFie
     ASSERT_FALSE(settings.loaded());
 
     settings.show();
-    EXPECT_EQ(state.keyLeft, 37);
+    EXPECT_EQ(state.keyLeft, Key::Left);
     EXPECT_EQ(settings.leftKeyBox->text(), "方向键←");
     EXPECT_EQ(settings.hotkeysCheck->value(), 0);
     EXPECT_FALSE(settings.hideMouseCheck->enabled());
@@ -99,8 +99,8 @@ TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherFie
     EXPECT_EQ(settings.stepBox->text(), "3");
     EXPECT_EQ(settings.keyList->listIndex(), -1);
     EXPECT_EQ(state.stepPixels, 7);
-    EXPECT_EQ(state.followMode, 3);
-    EXPECT_EQ(state.hotkeysEnabled, 1);
+    EXPECT_EQ(state.followMode, FollowMode::DragByHand);
+    EXPECT_TRUE(state.hotkeysEnabled);
     EXPECT_EQ(state.pendingKeySlot, 3);
 }
 

@@ -10,12 +10,12 @@ TEST_F(TrayTest, WatchdogClosesTheMenuOnlyForAHeldLeftButtonElsewhere) {
     startWithMenuUp();
     const WindowHandle other = settings.handle();
     platform.setForeground(other);
-    platform.setKeyDown(2, true);  // a right press elsewhere
+    platform.setKeyDown(Key::RightButton, true);  // a press elsewhere
     backend.advance(300);
     EXPECT_TRUE(tray.visible());
     EXPECT_EQ(shared.foregroundWindow, static_cast<std::intptr_t>(other));
 
-    platform.setKeyDown(1, true);
+    platform.setKeyDown(Key::LeftButton, true);
     platform.setForeground(tray.handle());  // a press inside the menu
     backend.advance(300);
     EXPECT_TRUE(tray.visible());
@@ -45,7 +45,7 @@ TEST_F(TrayTest, LosingTheActivationClosesTheMenuAtOnce) {
     EXPECT_FALSE(tray.visible());
     EXPECT_FALSE(tray.watchdogTimer->running());
     backend.deactivate(tray);  // hidden already: nothing more
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     EXPECT_TRUE(tray.visible());
     EXPECT_TRUE(tray.watchdogTimer->running());
 }
@@ -89,7 +89,7 @@ TEST_F(TrayTest, MarkerKeepsItsRowAcrossAnItemAndReopening) {
     backend.move(*tray.hideSettingsItem, 0, 100, 90);
     backend.click(*tray.hideSettingsItem);
     ASSERT_FALSE(tray.visible());
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     EXPECT_TRUE(tray.rowMarker->visible());
     EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, tray.hideSettingsItem->top());
 }
@@ -140,14 +140,14 @@ TEST_F(TrayTest, SettingsItemsShowOrHideAndCloseTheMenu) {
     EXPECT_TRUE(settings.visible());
     EXPECT_FALSE(tray.visible());
 
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     backend.click(*tray.hideSettingsItem);
     EXPECT_FALSE(settings.visible());
     EXPECT_TRUE(settings.loaded());
     EXPECT_FALSE(tray.visible());
 
     // Already hidden: only the menu goes.
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     backend.click(*tray.hideSettingsItem);
     EXPECT_FALSE(settings.visible());
     EXPECT_EQ(settings.loads, 1);
@@ -163,7 +163,7 @@ TEST_F(TrayTest, SettingsItemsLoadAnUnloadedSettingsWindow) {
     EXPECT_FALSE(settings.visible());
 
     settings.unload();
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     backend.click(*tray.showSettingsItem);
     EXPECT_EQ(settings.loads, 3);
     EXPECT_TRUE(settings.visible());

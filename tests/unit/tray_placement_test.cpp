@@ -59,7 +59,7 @@ TEST_F(TrayTest, PopupShowsRaisesActivatingThenMoves) {
         leftAtRaise = tray.left();
     };
     platform.movePointer({1800, 1000});
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
 
     EXPECT_TRUE(visibleAtRaise);
     EXPECT_EQ(leftAtRaise, 300);
@@ -74,7 +74,7 @@ TEST_F(TrayTest, PopupShowsRaisesActivatingThenMoves) {
 
     // Another release while it is up only moves it.
     platform.movePointer({100, 1000});
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     EXPECT_TRUE(tray.visible());
     EXPECT_EQ(tray.left(), 1500);
     EXPECT_EQ(tray.top(), 1000 * 15 - 1700);
@@ -84,7 +84,7 @@ TEST_F(TrayTest, PopupInTheUpperLeftOrOnAMiddleLineDoesNothing) {
     tray.load();
     for (Point p : {Point{100, 100}, Point{960, 900}, Point{1800, 540}}) {
         platform.movePointer(p);
-        backend.trayMessage(tray, 517);
+        backend.trayMessage(tray, TrayEvent::RightUp);
     }
     EXPECT_FALSE(tray.visible());
     EXPECT_TRUE(platform.topmostCalls.empty());
@@ -94,7 +94,7 @@ TEST_F(TrayTest, PopupUsesTheCurrentScreenFactor) {
     platform.setScreenPixels(1600, 900, 12);
     tray.load();
     platform.movePointer({1590, 890});
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     EXPECT_EQ(tray.left(), 1590 * 12 - 1500);
     EXPECT_EQ(tray.top(), 890 * 12 - 1800);
 }

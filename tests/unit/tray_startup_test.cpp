@@ -1,3 +1,4 @@
+#include "platform/win32/input_codes.h"
 #include "tray/tray_icon.h"
 #include "tray_test_fixture.h"
 
@@ -30,8 +31,6 @@ TEST_F(TrayTest, IconRecordNamesTheWindowAndItsIconAndCarriesTheTip) {
     EXPECT_NE(data.owner, 0u);
     EXPECT_EQ(data.id, icon);
     EXPECT_EQ(data.icon, icon);
-    EXPECT_EQ(data.flags, 7u);
-    EXPECT_EQ(data.callbackMessage, kTrayCallbackMessage);
     EXPECT_EQ(data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
     EXPECT_EQ(trayTip("T", {2, 10, 0}), "T(版本 2.10.0)");
 }
@@ -50,26 +49,31 @@ TEST_F(TrayTest, LeftReleaseShowsSettingsAndOnlyTheTwoReleasesAct) {
     // Moves, presses, double clicks, middle button, wheel and nonsense codes.
     for (std::uint32_t ignored :
          {0u, 1u, 512u, 513u, 515u, 516u, 518u, 519u, 520u, 521u, 522u, 0x8001u, 0xFFFFFFFFu}) {
-        backend.trayMessage(tray, ignored);
+        EXPECT_EQ(win32::trayEventOf(ignored), TrayEvent::Other) << ignored;
     }
+    EXPECT_EQ(win32::trayEventOf(514), TrayEvent::LeftUp);
+    EXPECT_EQ(win32::trayEventOf(517), TrayEvent::RightUp);
+    backend.trayMessage(tray, TrayEvent::Other);
     EXPECT_FALSE(settings.visible());
     EXPECT_FALSE(tray.visible());
     EXPECT_TRUE(platform.topmostCalls.empty());
 
     // A double click delivers down, up, double click, up.
-    for (std::uint32_t m : {513u, 514u, 515u, 514u}) backend.trayMessage(tray, m);
+    for (TrayEvent e : {TrayEvent::Other, TrayEvent::LeftUp, TrayEvent::Other, TrayEvent::LeftUp}) {
+        backend.trayMessage(tray, e);
+    }
     EXPECT_TRUE(settings.visible());
     EXPECT_EQ(settings.loads, 1);
     EXPECT_FALSE(tray.visible());
 
-    backend.trayMessage(tray, 517);
+    backend.trayMessage(tray, TrayEvent::RightUp);
     EXPECT_TRUE(tray.visible());
 }
 
 TEST_F(TrayTest, LeftReleaseReloadsAnUnloadedSettingsWindow) {
     tray.load();
     settings.unload();
-    backend.trayMessage(tray, 514);
+    backend.trayMessage(tray, TrayEvent::LeftUp);
     EXPECT_TRUE(settings.visible());
     EXPECT_EQ(settings.loads, 2);
 }

@@ -63,7 +63,7 @@ protected:
     void startWithMenuUp() {
         tray.load();
         platform.movePointer({1800, 1000});
-        backend.trayMessage(tray, 517);
+        backend.trayMessage(tray, TrayEvent::RightUp);
         ASSERT_TRUE(tray.visible());
     }
 

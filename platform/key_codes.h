@@ -1,0 +1,23 @@
+// Keys and mouse buttons by their virtual-key code, the code the settings
+// store and the input reports carry. The names cover the keys the program
+// itself refers to; any other key is only ever data (the key picker's table).
+#pragma once
+
+#include <cstdint>
+
+namespace lumo {
+
+using KeyCode = std::int32_t;
+
+namespace Key {
+inline constexpr KeyCode LeftButton = 0x01;
+inline constexpr KeyCode RightButton = 0x02;
+inline constexpr KeyCode Left = 0x25;
+inline constexpr KeyCode Up = 0x26;
+inline constexpr KeyCode Right = 0x27;
+inline constexpr KeyCode Down = 0x28;
+inline constexpr KeyCode NumpadZero = 0x60;
+inline constexpr KeyCode NumpadDecimal = 0x6E;
+}  // namespace Key
+
+}  // namespace lumo

@@ -1,0 +1,31 @@
+// Reading the codes the system reports input with, kept free of the Windows
+// API so that the rules can be tested anywhere.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace lumo::win32 {
+
+// GetAsyncKeyState: the high bit says the key is down now. The low bit
+// ("pressed since the last query") is left alone: a tap that is over must not
+// read as held.
+inline bool isDownInKeyState(std::int16_t state) { return (static_cast<std::uint16_t>(state) & 0x8000u) != 0; }
+
+// The message the notification-area icon sends to the window that owns it:
+// WM_APP + 1, the program's first private message.
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8001;
+
+// The icon's mouse message (the callback's low word of lParam) in the
+// program's terms: WM_LBUTTONUP and WM_RBUTTONUP; presses, moves, double
+// clicks and anything else are Other.
+inline TrayEvent trayEventOf(std::uint32_t mouseMessage) {
+    switch (mouseMessage) {
+        case 0x0202: return TrayEvent::LeftUp;
+        case 0x0205: return TrayEvent::RightUp;
+        default: return TrayEvent::Other;
+    }
+}
+
+}  // namespace lumo::win32
