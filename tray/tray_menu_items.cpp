@@ -7,16 +7,6 @@
 
 namespace lumo {
 
-namespace {
-
-// Marker tops for the four item rows.
-constexpr std::int32_t kShowSettingsRow = 0;
-constexpr std::int32_t kHideSettingsRow = 360;
-constexpr std::int32_t kAboutRow = 720;
-constexpr std::int32_t kExitRow = 1080;
-
-}  // namespace
-
 void TrayMenuWindow::wireMenu() {
     showSettingsItem->Click = [this] {
         showSettings();
@@ -32,10 +22,9 @@ void TrayMenuWindow::wireMenu() {
     };
     exitItem->Click = [this] { exitProgram(); };
 
-    showSettingsItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kShowSettingsRow); };
-    hideSettingsItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kHideSettingsRow); };
-    aboutItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kAboutRow); };
-    exitItem->MouseMove = [this](const forms::MouseEvent&) { markRow(kExitRow); };
+    for (forms::Label* item : {showSettingsItem, hideSettingsItem, aboutItem, exitItem}) {
+        item->MouseMove = [this, item](const forms::MouseEvent&) { markRow(*item); };
+    }
     // The pencil itself and the edge strips: the pointer is leaving the items.
     for (forms::Image* edge : {rowMarker, leftEdgeStrip, bottomEdgeStrip, rightEdgeStrip}) {
         edge->MouseMove = [this](const forms::MouseEvent&) { hideMarker(); };
@@ -80,7 +69,9 @@ void TrayMenuWindow::showAbout() {
     if (windows_.about) windows_.about->show(nullptr);
 }
 
-void TrayMenuWindow::markRow(std::int32_t markerTop) {
+void TrayMenuWindow::markRow(const forms::Label& item) {
+    // The pencil's point, halfway down its picture, is level with the item's top edge.
+    const std::int32_t markerTop = item.top() - rowMarker->height() / 2;
     rowMarker->setVisible(true);
     rowMarker->setTop(markerTop);
 }

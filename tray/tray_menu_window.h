@@ -68,7 +68,7 @@ private:
     void showSettings();
     void hideSettings();
     void showAbout();
-    void markRow(std::int32_t markerTop);
+    void markRow(const forms::Label& item);
     void hideMarker();
     void watchdogTick();
 

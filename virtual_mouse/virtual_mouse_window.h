@@ -25,7 +25,6 @@ struct FollowPace {
     bool ticks = false;  // it runs at all
     int intervalMs = 0;
     bool wakesOnMoves = false;  // asleep while the window is at the pointer, woken by reported moves
-    friend bool operator==(const FollowPace&, const FollowPace&) = default;
 };
 // Nothing before the first apply: the follow tick keeps its design pace.
 std::optional<FollowPace> followPace(FollowMode mode, bool movesReported);
