@@ -24,9 +24,9 @@ constexpr Color kVersionPurple = 0xC000C0; // RGB(192,0,192)
 constexpr Color kLinkBlue = 0xC00000;      // RGB(0,0,192)
 constexpr Color kRed = 0x0000FF;           // RGB(255,0,0)
 
-constexpr std::int32_t kWidth = 4575;        // Shape1's width
-constexpr std::int32_t kTitleHeight = 255;   // Shape1's height
-constexpr std::int32_t kBodyHeight = 4200;   // Shape2's height
+constexpr std::int32_t kWidth = 4575;       // titleBand's width
+constexpr std::int32_t kTitleHeight = 255;  // titleBand's height
+constexpr std::int32_t kBodyHeight = 4200;  // bodyFrame's height
 constexpr std::int32_t kPanelLeft = 120;
 constexpr std::int32_t kPanelWidth = 4215;
 constexpr std::int32_t kRuleLeft = 120;
@@ -42,7 +42,7 @@ const forms::Font kLinkFont{.face = "宋体", .points = 9.0, .underline = true};
 
 }  // namespace
 
-AboutWindow::AboutWindow(forms::Runtime& runtime) : forms::Form(runtime, "GuanYu1") {}
+AboutWindow::AboutWindow(forms::Runtime& runtime) : forms::Form(runtime, "AboutWindow") {}
 
 void AboutWindow::design() {
     setCaption("关于");
@@ -54,32 +54,32 @@ void AboutWindow::design() {
     move(roundHalfEven((screen.widthTwips - kWidth) / 2),
          roundHalfEven((screen.heightTwips - (kTitleHeight + kBodyHeight)) / 2), width(), height());
 
-    Shape1 = add<forms::Shape>("Shape1", nullptr);
-    Shape1->move(0, 0, kWidth, kTitleHeight);
-    Shape1->setFill(true, kTitleBand);
-    Shape2 = add<forms::Shape>("Shape2", nullptr);
-    Shape2->move(0, 240, kWidth, kBodyHeight);
+    titleBand = add<forms::Shape>("Shape1", nullptr);
+    titleBand->move(0, 0, kWidth, kTitleHeight);
+    titleBand->setFill(true, kTitleBand);
+    bodyFrame = add<forms::Shape>("Shape2", nullptr);
+    bodyFrame->move(0, 240, kWidth, kBodyHeight);
 
     designTexts();
     designLinks();
 
-    Line1 = addLine("Line1", 3720, 3960, forms::kWindowTextColor);
-    Label9 = add<forms::Label>("Label9", nullptr);
-    Label9->move(240, 3840, 3480, 240);
-    Label9->setText(std::string{about::kNoticeLine});
-    Label9->setBackColor(kTitleBand);
-    Label9->setOpaque(true);
-    Label9->setToolTip(std::string{about::kNoticeToolTip});
+    ruleAboveNotice = addLine("Line1", 3720, 3960, forms::kWindowTextColor);
+    noticeLine = add<forms::Label>("Label9", nullptr);
+    noticeLine->move(240, 3840, 3480, 240);
+    noticeLine->setText(std::string{about::kNoticeLine});
+    noticeLine->setBackColor(kTitleBand);
+    noticeLine->setOpaque(true);
+    noticeLine->setToolTip(std::string{about::kNoticeToolTip});
 
-    Label3 = add<forms::Label>("Label3", nullptr);
-    Label3->move(3840, 3840, 495, 255);
-    Label3->setText("确定");
-    Label3->setForeColor(kRed);
-    Label3->setCursor(Asset::HandCursor);
-    Label3->setToolTip("点击关闭当前窗口");
-    Label3->Click = [this] { unload(); };
+    okButton = add<forms::Label>("Label3", nullptr);
+    okButton->move(3840, 3840, 495, 255);
+    okButton->setText("确定");
+    okButton->setForeColor(kRed);
+    okButton->setCursor(Asset::HandCursor);
+    okButton->setToolTip("点击关闭当前窗口");
+    okButton->Click = [this] { unload(); };
 
-    Line2 = addLine("Line2", 4200, 4440, kWhite);
+    bottomRule = addLine("Line2", 4200, 4440, kWhite);
 
     Load = [this] { onLoad(); };
     MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
@@ -88,48 +88,49 @@ void AboutWindow::design() {
 
 void AboutWindow::designTexts() {
     // The shadow goes first so that the yellow title is drawn over it.
-    Label11 = add<forms::Label>("Label11", nullptr);
-    Label11->move(135, 390, 1530, 240);
-    Label11->setText("Lumo系列软件");
-    Label11->setForeColor(kBlack);
-    Label11->setFont(kTitleFont);
-    Label1 = add<forms::Label>("Label1", nullptr);
-    Label1->move(120, 360, 1530, 240);
-    Label1->setText("Lumo系列软件");
-    Label1->setForeColor(kTitleYellow);
-    Label1->setFont(kTitleFont);
+    seriesTitleShadow = add<forms::Label>("Label11", nullptr);
+    seriesTitleShadow->move(135, 390, 1530, 240);
+    seriesTitleShadow->setText("Lumo系列软件");
+    seriesTitleShadow->setForeColor(kBlack);
+    seriesTitleShadow->setFont(kTitleFont);
+    seriesTitle = add<forms::Label>("Label1", nullptr);
+    seriesTitle->move(120, 360, 1530, 240);
+    seriesTitle->setText("Lumo系列软件");
+    seriesTitle->setForeColor(kTitleYellow);
+    seriesTitle->setFont(kTitleFont);
 
-    Label12 = add<forms::Label>("Label12", nullptr);
-    Label12->move(2280, 480, 2160, 180);
-    Label12->setText(std::string{about::kVerseLine});
-    Label12->setForeColor(kBlue);
-    Label12->setBackColor(kYellow);
-    Label12->setOpaque(true);
+    verseLine = add<forms::Label>("Label12", nullptr);
+    verseLine->move(2280, 480, 2160, 180);
+    verseLine->setText(std::string{about::kVerseLine});
+    verseLine->setForeColor(kBlue);
+    verseLine->setBackColor(kYellow);
+    verseLine->setOpaque(true);
 
-    Line3 = addLine("Line3", 690, 4440, kWhite);
+    ruleBelowTitle = addLine("Line3", 690, 4440, kWhite);
 
-    Label2 = add<forms::Label>("Label2", nullptr);
-    Label2->move(120, 720, 1260, 180);
-    Label2->setText("Lumo桌面小鼠标");
-    Label2->setForeColor(kProductRed);
-    Label10 = add<forms::Label>("Label10", nullptr);
-    Label10->move(1680, 720, 810, 180);
-    Label10->setText("版本(" LUMO_VERSION_SHORT_TEXT ")");
-    Label10->setForeColor(kVersionPurple);
+    productName = add<forms::Label>("Label2", nullptr);
+    productName->move(120, 720, 1260, 180);
+    productName->setText("Lumo桌面小鼠标");
+    productName->setForeColor(kProductRed);
+    versionLabel = add<forms::Label>("Label10", nullptr);
+    versionLabel->move(1680, 720, 810, 180);
+    versionLabel->setText("版本(" LUMO_VERSION_SHORT_TEXT ")");
+    versionLabel->setForeColor(kVersionPurple);
 
-    Text3 = addTextPanel("Text3", 1000, 615, kDescription);
-    Text1 = addTextPanel("Text1", 1650, 615, about::kContactDetails);
-    Text2 = addTextPanel("Text2", 2280, 855, about::kDistributionNotice);
+    descriptionPanel = addTextPanel("Text3", 1000, 615, kDescription);
+    contactPanel = addTextPanel("Text1", 1650, 615, about::kContactDetails);
+    noticePanel = addTextPanel("Text2", 2280, 855, about::kDistributionNotice);
 }
 
 void AboutWindow::designLinks() {
-    Label4 = addLinkLabel("Label4", 120, 3240, 1170, std::string{about::kStudioName} + "主页", about::kStudioPage);
-    Label4->setCursor(Asset::HandCursor);
-    Label8 = addLinkLabel("Label8", 1440, 3240, 1080, "Lumo百度博客", about::kBaiduBlogPage);
-    Label8->setCursor(Asset::HandCursor);
-    Label7 = addLinkLabel("Label7", 2760, 3240, 1080, "Lumo新浪微博", about::kSinaWeiboPage);
-    Label6 = addLinkLabel("Label6", 120, 3480, 1080, "Lumo网易微博", about::kNeteaseWeiboPage);
-    Label5 = addLinkLabel("Label5", 1440, 3480, 1080, "Lumo腾讯微博", about::kTencentWeiboPage);
+    studioPageLink =
+        addLinkLabel("Label4", 120, 3240, 1170, std::string{about::kStudioName} + "主页", about::kStudioPage);
+    studioPageLink->setCursor(Asset::HandCursor);
+    baiduBlogLink = addLinkLabel("Label8", 1440, 3240, 1080, "Lumo百度博客", about::kBaiduBlogPage);
+    baiduBlogLink->setCursor(Asset::HandCursor);
+    sinaWeiboLink = addLinkLabel("Label7", 2760, 3240, 1080, "Lumo新浪微博", about::kSinaWeiboPage);
+    neteaseWeiboLink = addLinkLabel("Label6", 120, 3480, 1080, "Lumo网易微博", about::kNeteaseWeiboPage);
+    tencentWeiboLink = addLinkLabel("Label5", 1440, 3480, 1080, "Lumo腾讯微博", about::kTencentWeiboPage);
 }
 
 forms::Label* AboutWindow::addLinkLabel(const char* name, std::int32_t left, std::int32_t top,
@@ -167,9 +168,10 @@ forms::Line* AboutWindow::addLine(const char* name, std::int32_t y, std::int32_t
 }
 
 void AboutWindow::onLoad() {
-    setHeight(Shape2->height() + Shape1->height());
-    setWidth(Shape1->width());
-    for (forms::Label* link : {Label5, Label6, Label7, Label8}) link->setCursor(Label4->cursor());
+    setHeight(bodyFrame->height() + titleBand->height());
+    setWidth(titleBand->width());
+    for (forms::Label* link : {tencentWeiboLink, neteaseWeiboLink, sinaWeiboLink, baiduBlogLink})
+        link->setCursor(studioPageLink->cursor());
 }
 
 }  // namespace lumo

@@ -1,4 +1,4 @@
-// GuanYu1, the About window: product name, version, description, the maker's
+// The About window: product name, version, description, the maker's
 // contact details and notices, and five links that open the maker's pages.
 // Frameless; dragged by its body, closed by "确定" (which unloads it).
 #pragma once
@@ -15,26 +15,26 @@ class AboutWindow : public forms::Form {
 public:
     explicit AboutWindow(forms::Runtime& runtime);
 
-    forms::Shape* Shape1 = nullptr;  // title band
-    forms::Shape* Shape2 = nullptr;  // body frame
-    forms::Label* Label1 = nullptr;
-    forms::Label* Label11 = nullptr;  // shadow of Label1
-    forms::Label* Label12 = nullptr;
-    forms::Line* Line3 = nullptr;
-    forms::Label* Label2 = nullptr;
-    forms::Label* Label10 = nullptr;
-    forms::TextBox* Text3 = nullptr;  // description
-    forms::TextBox* Text1 = nullptr;  // contact details
-    forms::TextBox* Text2 = nullptr;  // distribution notice
-    forms::Label* Label4 = nullptr;   // studio home page
-    forms::Label* Label8 = nullptr;   // Baidu blog
-    forms::Label* Label7 = nullptr;   // Sina micro-blog
-    forms::Label* Label6 = nullptr;   // NetEase micro-blog
-    forms::Label* Label5 = nullptr;   // Tencent micro-blog
-    forms::Line* Line1 = nullptr;
-    forms::Label* Label9 = nullptr;
-    forms::Label* Label3 = nullptr;  // "确定"
-    forms::Line* Line2 = nullptr;
+    forms::Shape* titleBand = nullptr;
+    forms::Shape* bodyFrame = nullptr;
+    forms::Label* seriesTitle = nullptr;
+    forms::Label* seriesTitleShadow = nullptr;
+    forms::Label* verseLine = nullptr;
+    forms::Line* ruleBelowTitle = nullptr;
+    forms::Label* productName = nullptr;
+    forms::Label* versionLabel = nullptr;
+    forms::TextBox* descriptionPanel = nullptr;
+    forms::TextBox* contactPanel = nullptr;
+    forms::TextBox* noticePanel = nullptr;
+    forms::Label* studioPageLink = nullptr;
+    forms::Label* baiduBlogLink = nullptr;
+    forms::Label* sinaWeiboLink = nullptr;
+    forms::Label* neteaseWeiboLink = nullptr;
+    forms::Label* tencentWeiboLink = nullptr;
+    forms::Line* ruleAboveNotice = nullptr;
+    forms::Label* noticeLine = nullptr;
+    forms::Label* okButton = nullptr;  // "确定", closes the window
+    forms::Line* bottomRule = nullptr;
 
     // The window is dragged by its body.
     forms::HandDrag drag;

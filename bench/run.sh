@@ -49,9 +49,10 @@ E2E_TEST=bench
 source "$LUMO_ROOT/tests/e2e/lib.sh"
 
 # Where the settings window's controls are, in twips from its top-left
-# corner (the window has no frame, so that is its client origin): Option2
-# and Check2 lie in Frame1 (2880, 1200) and Frame2 (2880, 2640) at their own
-# offsets (120, 480) and (120, 0); only the box part of Check2 is clicked.
+# corner (the window has no frame, so that is its client origin): fast follow
+# and the hotkey switch lie in the follow-mode frame (2880, 1200) and the
+# hotkey frame (2880, 2640) at their own offsets (120, 480) and (120, 0); only
+# the box part of the hotkey switch is clicked.
 readonly OPTION_FAST_FOLLOW=(3000 1680 1650 180)
 readonly CHECK_HOTKEYS_BOX=(3000 2640 240 180)
 readonly BUTTON_APPLY=(2880 3960 1455 300)

@@ -26,59 +26,59 @@ void SettingsWindow::wireChrome() {
         restoreChatHint();
         startDrag(e.button);
     };
-    Frame4->MouseDown = [this](const forms::MouseEvent& e) {
+    keyPicker->MouseDown = [this](const forms::MouseEvent& e) {
         hideWindowMenu();
         endMoveMode();
         startDrag(e.button);
     };
-    Image5->MouseDown = [this](const forms::MouseEvent& e) {
+    searchBanner->MouseDown = [this](const forms::MouseEvent& e) {
         hideWindowMenu();
         endMoveMode();
         restoreChatHint();
         startDrag(e.button);
     };
-    Image1->MouseDown = [this](const forms::MouseEvent& e) {
+    schematic->MouseDown = [this](const forms::MouseEvent& e) {
         hideWindowMenu();
         restoreChatHint();
         startDrag(e.button);
     };
-    Label1->MouseDown = [this](const forms::MouseEvent&) { hideWindowMenu(); };
-    Label1->MouseMove = [this](const forms::MouseEvent& e) { startDrag(e.button); };
-    Image4->MouseDown = [this](const forms::MouseEvent&) { Frame3->setVisible(!Frame3->visible()); };
+    titleText->MouseDown = [this](const forms::MouseEvent&) { hideWindowMenu(); };
+    titleText->MouseMove = [this](const forms::MouseEvent& e) { startDrag(e.button); };
+    windowMenuIcon->MouseDown = [this](const forms::MouseEvent&) { windowMenu->setVisible(!windowMenu->visible()); };
 
-    Frame3->MouseMove = [this](const forms::MouseEvent&) { clearMenuHighlights(); };
-    for (forms::Label* item : {Label19, Label17, Label16}) {
+    windowMenu->MouseMove = [this](const forms::MouseEvent&) { clearMenuHighlights(); };
+    for (forms::Label* item : {menuMoveItem, menuMinimizeItem, menuCloseItem}) {
         item->MouseMove = [item](const forms::MouseEvent&) { item->setBackColor(kTitleColor); };
     }
-    Label19->MouseDown = [this](const forms::MouseEvent&) {
+    menuMoveItem->MouseDown = [this](const forms::MouseEvent&) {
         hideWindowMenu();
-        Timer2->setEnabled(true);
-        Label20->setVisible(true);
+        moveModeTimer->setEnabled(true);
+        moveModeCoordinates->setVisible(true);
     };
-    Label17->Click = [this] {
+    menuMinimizeItem->Click = [this] {
         setWindowState(forms::WindowState::Minimized);
         hideWindowMenu();
     };
-    Label16->MouseDown = [this](const forms::MouseEvent&) {
+    menuCloseItem->MouseDown = [this](const forms::MouseEvent&) {
         if (windows_.exitProgram) windows_.exitProgram();
     };
-    Image3->Click = [this] { setWindowState(forms::WindowState::Minimized); };
-    Image2->Click = [this] {
+    minimizeBox->Click = [this] { setWindowState(forms::WindowState::Minimized); };
+    closeBox->Click = [this] {
         if (windows_.exitProgram) windows_.exitProgram();
     };
-    Label4->Click = [this] {
+    aboutLink->Click = [this] {
         if (windows_.about) windows_.about->show(this);
     };
 
     // The foreground watch has nothing to watch while the window is hidden, and
     // a hidden window is never in front: its menu closes as the watch would.
-    Shown = [this] { Timer1->setEnabled(true); };
+    Shown = [this] { foregroundWatchTimer->setEnabled(true); };
     Hidden = [this] {
-        Timer1->setEnabled(false);
+        foregroundWatchTimer->setEnabled(false);
         closeWindowMenu();
     };
-    Timer1->Tick = [this] { foregroundWatch(); };
-    Timer2->Tick = [this] { moveModeStep(); };
+    foregroundWatchTimer->Tick = [this] { checkForeground(); };
+    moveModeTimer->Tick = [this] { moveModeStep(); };
 }
 
 void SettingsWindow::startDrag(int button) {
@@ -86,15 +86,15 @@ void SettingsWindow::startDrag(int button) {
     if (button == forms::kLeftButton) platform().startWindowDrag(handle());
 }
 
-void SettingsWindow::hideWindowMenu() { Frame3->setVisible(false); }
+void SettingsWindow::hideWindowMenu() { windowMenu->setVisible(false); }
 
 void SettingsWindow::endMoveMode() {
-    Timer2->setEnabled(false);
-    Label20->setVisible(false);
+    moveModeTimer->setEnabled(false);
+    moveModeCoordinates->setVisible(false);
 }
 
 void SettingsWindow::clearMenuHighlights() {
-    for (forms::Label* item : {Label16, Label17, Label19}) item->setBackColor(kBackground);
+    for (forms::Label* item : {menuCloseItem, menuMinimizeItem, menuMoveItem}) item->setBackColor(kBackground);
 }
 
 void SettingsWindow::closeWindowMenu() {
@@ -102,7 +102,7 @@ void SettingsWindow::closeWindowMenu() {
     hideWindowMenu();
 }
 
-void SettingsWindow::foregroundWatch() {
+void SettingsWindow::checkForeground() {
     state_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
     if (state_.foregroundWindow != static_cast<std::intptr_t>(handle())) closeWindowMenu();
 }
@@ -110,7 +110,7 @@ void SettingsWindow::foregroundWatch() {
 void SettingsWindow::moveModeStep() {
     const Point pointer = platform().cursorPos();
     const ScreenMetrics screen = platform().screen();
-    Label20->setText(coordinateText(pointer.x, pointer.y));
+    moveModeCoordinates->setText(coordinateText(pointer.x, pointer.y));
     // The pointer stays at the middle of the title bar's top strip, so that a
     // press there lands on the window body and ends move mode.
     setLeft(roundHalfEven(pointer.x * screen.twipsPerPixelX - width() / 2.0));

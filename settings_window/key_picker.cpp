@@ -19,12 +19,12 @@ struct SlotInfo {
 
 // Slot N (1..6) is row N - 1.
 const std::array<SlotInfo, 6> kSlots{{
-    {&SettingsWindow::Text1, &SharedState::keyUp, "↑向上移动鼠标当前的快捷键:"},
-    {&SettingsWindow::Text2, &SharedState::keyDown, "↓向下移动鼠标当前的快捷键:"},
-    {&SettingsWindow::Text3, &SharedState::keyLeft, "←向左移动鼠标当前的快捷键:"},
-    {&SettingsWindow::Text4, &SharedState::keyRight, "→向右移动鼠标当前的快捷键:"},
-    {&SettingsWindow::Text5, &SharedState::keyLeftClick, "鼠标左击当前的快捷键:"},
-    {&SettingsWindow::Text6, &SharedState::keyRightClick, "鼠标右击当前的快捷键:"},
+    {&SettingsWindow::upKeyBox, &SharedState::keyUp, "↑向上移动鼠标当前的快捷键:"},
+    {&SettingsWindow::downKeyBox, &SharedState::keyDown, "↓向下移动鼠标当前的快捷键:"},
+    {&SettingsWindow::leftKeyBox, &SharedState::keyLeft, "←向左移动鼠标当前的快捷键:"},
+    {&SettingsWindow::rightKeyBox, &SharedState::keyRight, "→向右移动鼠标当前的快捷键:"},
+    {&SettingsWindow::leftClickKeyBox, &SharedState::keyLeftClick, "鼠标左击当前的快捷键:"},
+    {&SettingsWindow::rightClickKeyBox, &SharedState::keyRightClick, "鼠标右击当前的快捷键:"},
 }};
 
 const SlotInfo* slotInfo(std::int32_t slot) {
@@ -39,32 +39,32 @@ void SettingsWindow::wireKeyPicker() {
         box->Click = [this, slot] { openKeyPicker(slot); };
         box->Change = [this, slot] { openKeyPicker(slot); };
     }
-    LumoAnniu20102->Click = [this] { confirmKey(); };
-    List1->DblClick = [this] { confirmKey(); };
-    LumoAnniu20103->Click = [this] { Frame4->setVisible(false); };
+    confirmKeyButton->Click = [this] { confirmKey(); };
+    keyList->DblClick = [this] { confirmKey(); };
+    cancelKeyButton->Click = [this] { keyPicker->setVisible(false); };
 }
 
 void SettingsWindow::openKeyPicker(int slot) {
     const SlotInfo* info = slotInfo(slot);
-    Frame4->setVisible(true);
+    keyPicker->setVisible(true);
     state_.pendingKeySlot = slot;
-    List1->setFocus();
-    Text7->setText(info->heading + (this->*info->box)->text());
+    keyList->setFocus();
+    currentKeyBox->setText(info->heading + (this->*info->box)->text());
 }
 
 void SettingsWindow::confirmKey() {
     // The list keeps its selection across openings, so a row chosen for one
     // slot and cancelled is still the one confirmed for the next.
-    const int row = List1->listIndex();
+    const int row = keyList->listIndex();
     const SlotInfo* info = slotInfo(state_.pendingKeySlot);
     if (info && row >= 0) {
         // Changing the box's text re-opens the picker for the same slot; the
         // picker is hidden below all the same.
-        (this->*info->box)->setText(List1->items()[row]);
+        (this->*info->box)->setText(keyList->items()[row]);
         if (const auto code = keyCodeOfRow(row)) state_.*info->keyField = *code;
         if (windows_.hotkeysChanged) windows_.hotkeysChanged();
     }
-    Frame4->setVisible(false);
+    keyPicker->setVisible(false);
 }
 
 }  // namespace lumo

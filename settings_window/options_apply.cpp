@@ -1,6 +1,6 @@
-// The options reach SharedState in two ways: Check2 and Check5 act at once,
-// everything else is read by apply, which also opens the virtual mouse and
-// then closes this window.
+// The options reach SharedState in two ways: hotkeysCheck and hideMouseCheck
+// act at once, everything else is read by apply, which also opens the virtual
+// mouse and then closes this window.
 #include "settings_window/settings_window.h"
 #include "settings_window/step_text.h"
 
@@ -12,19 +12,26 @@ constexpr int kEnterKey = 13;
 
 }  // namespace
 
+std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand) {
+    if (slow) return FollowMode::Slow;
+    if (fast) return FollowMode::Fast;
+    if (dragByHand) return FollowMode::DragByHand;
+    return std::nullopt;
+}
+
 void SettingsWindow::wireOptions() {
-    LumoAnniu20101->Click = [this] { apply(); };
-    // Only a typed Enter: a paste into Text8 never reaches this handler.
-    Text8->KeyPress = [this](int& keyAscii) {
+    applyButton->Click = [this] { apply(); };
+    // Only a typed Enter: a paste into enterBox never reaches this handler.
+    enterBox->KeyPress = [this](int& keyAscii) {
         if (keyAscii == kEnterKey) apply();
     };
-    Check2->Click = [this] { applyHotkeySwitch(); };
-    Check5->Click = [this] { state_.hideVirtualMouse = Check5->ticked(); };
+    hotkeysCheck->Click = [this] { applyHotkeySwitch(); };
+    hideMouseCheck->Click = [this] { state_.hideVirtualMouse = hideMouseCheck->ticked(); };
     // The step box alone filters what is pasted as well as what is typed.
-    Text11->KeyPress = [](int& keyAscii) {
+    stepBox->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
     };
-    Text11->setFiltersPastes(true);
+    stepBox->setFiltersPastes(true);
 }
 
 void SettingsWindow::apply() {
@@ -34,16 +41,12 @@ void SettingsWindow::apply() {
 
     // A step box left empty or holding a pasted or too large value keeps the
     // step that was applied before.
-    if (const auto step = parseStepText(Text11->text())) state_.stepPixels = *step;
-    state_.showCoordinates = Check1->ticked();
-    state_.colorPointer = Check3->ticked();
-    state_.stayOnTop = Check4->ticked();
-    if (Option1->value()) {
-        state_.followMode = FollowMode::Slow;
-    } else if (Option2->value()) {
-        state_.followMode = FollowMode::Fast;
-    } else if (Option3->value()) {
-        state_.followMode = FollowMode::DragByHand;
+    if (const auto step = parseStepText(stepBox->text())) state_.stepPixels = *step;
+    state_.showCoordinates = showCoordinatesCheck->ticked();
+    state_.colorPointer = colorPointerCheck->ticked();
+    state_.stayOnTop = stayOnTopCheck->ticked();
+    if (const auto mode = chosenFollowMode(followSlow->value(), followFast->value(), dragByHand->value())) {
+        state_.followMode = *mode;
     }
     applyHotkeySwitch();
 
@@ -51,12 +54,12 @@ void SettingsWindow::apply() {
 }
 
 void SettingsWindow::applyHotkeySwitch() {
-    if (Check2->ticked()) {
+    if (hotkeysCheck->ticked()) {
         state_.hotkeysEnabled = true;
-        Check5->setEnabled(true);
+        hideMouseCheck->setEnabled(true);
     } else {
-        // Check5 keeps whatever tick it shows; it only becomes unusable.
-        Check5->setEnabled(false);
+        // hideMouseCheck keeps whatever tick it shows; it only becomes unusable.
+        hideMouseCheck->setEnabled(false);
         state_.hideVirtualMouse = false;
         state_.hotkeysEnabled = false;
     }

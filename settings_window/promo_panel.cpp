@@ -1,7 +1,5 @@
 // The shopping links panel: links handed to the shell, the chat box with its
 // hint, and the fold tab that shortens the window to hide the panel.
-#include <algorithm>
-
 #include "platform/utf.h"
 #include "settings_window/settings_looks.h"
 #include "settings_window/settings_window.h"
@@ -12,23 +10,16 @@ namespace lumo {
 
 using namespace settings_looks;
 
-namespace {
-
-// Fold and unfold move the body one twip per pass for at most this many passes.
-constexpr std::int32_t kFoldPasses = 2001;
-
-}  // namespace
-
 void SettingsWindow::wirePanel() {
-    Image6->Click = [this] { openWebPage(searchAddress(Text9->text())); };
-    Label24->Click = [this] { openWebPage(channelAddress(ShopChannel::CrownShops)); };
-    Label25->Click = [this] { openWebPage(channelAddress(ShopChannel::Mall)); };
-    Label26->Click = [this] { openWebPage(channelAddress(ShopChannel::General)); };
-    Label23->Click = [this] { openWebPage(shopAddress()); };
-    LumoAnniu20104->Click = [this] { openChat(); };
-    Text10->Click = [this] { clearChatHint(); };
-    Image8->Click = [this] { fold(); };
-    Image9->Click = [this] { unfold(); };
+    searchButton->Click = [this] { openWebPage(searchAddress(searchBox->text())); };
+    crownShopsLink->Click = [this] { openWebPage(channelAddress(ShopChannel::CrownShops)); };
+    mallLink->Click = [this] { openWebPage(channelAddress(ShopChannel::Mall)); };
+    generalChannelLink->Click = [this] { openWebPage(channelAddress(ShopChannel::General)); };
+    shopLink->Click = [this] { openWebPage(shopAddress()); };
+    chatButton->Click = [this] { openChat(); };
+    chatBox->Click = [this] { clearChatHint(); };
+    foldButton->Click = [this] { showFolded(true); };
+    unfoldButton->Click = [this] { showFolded(false); };
 }
 
 void SettingsWindow::openWebPage(const std::string& address) {
@@ -37,51 +28,40 @@ void SettingsWindow::openWebPage(const std::string& address) {
 
 void SettingsWindow::openChat() {
     // Only emptiness is tested: spaces alone, or the hint itself, still open a chat.
-    if (Text10->text().empty()) return;
-    openWebPage(chatAddress(UTF8Encode(utf8ToUtf16(Text10->text()))));
+    if (chatBox->text().empty()) return;
+    openWebPage(chatAddress(UTF8Encode(utf8ToUtf16(chatBox->text()))));
 }
 
 void SettingsWindow::clearChatHint() {
-    if (Text10->text() != chatPlaceholder()) return;
-    Text10->setText("");
-    Text10->setForeColor(forms::kWindowTextColor);
+    if (chatBox->text() != chatPlaceholder()) return;
+    chatBox->setText("");
+    chatBox->setForeColor(forms::kWindowTextColor);
 }
 
 void SettingsWindow::restoreChatHint() {
-    if (!Text10->text().empty()) return;
-    Text10->setText(chatPlaceholder());
-    Text10->setForeColor(kHintGrey);
+    if (!chatBox->text().empty()) return;
+    chatBox->setText(chatPlaceholder());
+    chatBox->setForeColor(kHintGrey);
     // Enter then applies.
-    Text8->setFocus();
+    enterBox->setFocus();
 }
 
-void SettingsWindow::fold() {
-    Image8->setVisible(false);
-    Line10->setVisible(false);
-    Line11->setVisible(false);
-    Line12->setVisible(true);
-    Line13->setVisible(true);
-    Image9->setVisible(true);
-    const std::int32_t height = Shape4->height();
-    if (height > kFoldedBodyHeight) setBodyHeight(std::max(kFoldedBodyHeight, height - kFoldPasses));
-}
-
-void SettingsWindow::unfold() {
-    Image8->setVisible(true);
-    Line10->setVisible(true);
-    Line11->setVisible(true);
-    Line12->setVisible(false);
-    Line13->setVisible(false);
-    Image9->setVisible(false);
-    const std::int32_t height = Shape4->height();
-    if (height < kUnfoldedBodyHeight) setBodyHeight(std::min(kUnfoldedBodyHeight, height + kFoldPasses));
+void SettingsWindow::showFolded(bool folded) {
+    foldButton->setVisible(!folded);
+    foldChevronLeft->setVisible(!folded);
+    foldChevronRight->setVisible(!folded);
+    unfoldChevronLeft->setVisible(folded);
+    unfoldChevronRight->setVisible(folded);
+    unfoldButton->setVisible(folded);
+    const std::int32_t height = bodyHeightAfterFoldClick(bodyOutline->height(), folded);
+    if (height != bodyOutline->height()) setBodyHeight(height);
 }
 
 void SettingsWindow::setBodyHeight(std::int32_t height) {
     // One resize in place of the pass-by-pass loop: the end state is the same
     // and nothing else runs in between either way.
-    Shape4->setHeight(height);
-    setHeight(Shape4->height() + Shape1->height());
+    bodyOutline->setHeight(height);
+    setHeight(bodyOutline->height() + titleStrip->height());
 }
 
 }  // namespace lumo

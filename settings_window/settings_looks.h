@@ -1,6 +1,7 @@
 // Colours and sizes the settings window's design and behaviour share.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/forms/forms.h"
@@ -19,6 +20,14 @@ inline constexpr forms::Color kPromoOrange = 0x0080FF;
 // Body outline heights: the promotion panel unfolded and folded.
 inline constexpr std::int32_t kUnfoldedBodyHeight = 5520;
 inline constexpr std::int32_t kFoldedBodyHeight = 4080;
+
+// The body outline's height after a fold or unfold click: towards the folded
+// or the unfolded height, by at most 2001 twips.
+inline std::int32_t bodyHeightAfterFoldClick(std::int32_t height, bool fold) {
+    constexpr std::int32_t kMostPerClick = 2001;
+    if (fold) return height > kFoldedBodyHeight ? std::max(kFoldedBodyHeight, height - kMostPerClick) : height;
+    return height < kUnfoldedBodyHeight ? std::min(kUnfoldedBodyHeight, height + kMostPerClick) : height;
+}
 
 inline forms::Font songti(double points, bool bold = false, bool underline = false) {
     forms::Font font;

@@ -6,7 +6,7 @@
 namespace lumo {
 
 SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state, AppWindows& windows)
-    : forms::Form(runtime, "Form2"), state_(state), windows_(windows) {}
+    : forms::Form(runtime, "SettingsWindow"), state_(state), windows_(windows) {}
 
 void SettingsWindow::design() {
     setCaption("Lumo桌面小鼠标");
@@ -19,8 +19,8 @@ void SettingsWindow::design() {
     move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
          width, height);
 
-    Timer1 = addTimer("Timer1", 50, false);  // runs while the window is shown
-    Timer2 = addTimer("Timer2", 10, false);
+    foregroundWatchTimer = addTimer("Timer1", 50, false);  // runs while the window is shown
+    moveModeTimer = addTimer("Timer2", 10, false);
 
     // Later controls lie on top: the key picker covers the options while it is
     // open, and the window menu drops over everything.
@@ -39,10 +39,10 @@ void SettingsWindow::design() {
     wirePanel();
 }
 
-LumoAnniu2010* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,
+CaptionButton* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,
                                                 const std::string& caption) {
     const PropertyBag stored{{"Caption", caption}};
-    return LumoAnniu2010::add(*this, name, container, &stored);
+    return CaptionButton::add(*this, name, container, &stored);
 }
 
 }  // namespace lumo

@@ -1,115 +1,130 @@
-// Form2, the settings window: hotkeys, step, options and apply, its own title
-// bar and window menu, and the shopping links panel. Controls are public and
-// named as in the window's design so that tests can drive them.
+// The settings window: hotkeys, step, options and apply, its own title bar and
+// window menu, and the shopping links panel. Controls are public so that tests
+// can drive them as a user would.
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "caption_button/lumo_anniu2010.h"
+#include "caption_button/caption_button.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
 #include "tray/app_windows.h"
 
 namespace lumo {
 
+// The follow mode apply writes: the first option that is on; with none on,
+// the applied mode stays.
+std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand);
+
 class SettingsWindow : public forms::Form {
 public:
     SettingsWindow(forms::Runtime& runtime, SharedState& state, AppWindows& windows);
 
-    // Writes the screen-resolution line into Label3.
-    void Main();
+    // Writes the screen resolution into resolutionLabel.
+    void showResolution();
 
-    // ---- Title bar and window menu ----
-    forms::Shape* Shape1 = nullptr;  // title strip; its size sizes the window
-    forms::Shape* Shape4 = nullptr;  // body outline; its height is the fold state
-    forms::Image* Image4 = nullptr;  // icon, opens the window menu
-    forms::Label* Label1 = nullptr;  // title text
-    forms::Label* Label20 = nullptr; // move-mode coordinates
-    forms::Shape* Shape2 = nullptr;
-    forms::Line* Line1 = nullptr;
-    forms::Image* Image3 = nullptr;  // minimize box
-    forms::Shape* Shape3 = nullptr;
-    forms::Line* Line2 = nullptr;
-    forms::Line* Line3 = nullptr;
-    forms::Image* Image2 = nullptr;  // close box
-    forms::Frame* Frame3 = nullptr;  // window menu
-    forms::Label* Label19 = nullptr; // "+ 移动"
-    forms::Line* Line7 = nullptr;
-    forms::Label* Label17 = nullptr; // "_ 最小化"
-    forms::Line* Line4 = nullptr;
-    forms::Label* Label16 = nullptr; // "x 关闭"
-    forms::Timer* Timer1 = nullptr;  // foreground watch
-    forms::Timer* Timer2 = nullptr;  // move mode
+    // ---- Title bar ----
+    forms::Shape* titleStrip = nullptr;   // its size sizes the window
+    forms::Shape* bodyOutline = nullptr;  // its height is the fold state
+    forms::Image* windowMenuIcon = nullptr;
+    forms::Label* titleText = nullptr;
+    forms::Label* moveModeCoordinates = nullptr;
+    forms::Shape* minimizeBoxOutline = nullptr;
+    forms::Line* minimizeBoxBar = nullptr;
+    forms::Image* minimizeBox = nullptr;
+    forms::Shape* closeBoxOutline = nullptr;
+    forms::Line* closeCrossFalling = nullptr;
+    forms::Line* closeCrossRising = nullptr;
+    forms::Image* closeBox = nullptr;
 
-    // ---- Schematic, options, hotkeys, apply ----
-    forms::Label* Label6 = nullptr;
-    forms::Label* Label2 = nullptr;
-    forms::Image* Image1 = nullptr;  // schematic, a drag surface
-    forms::Label* Label7 = nullptr;
-    forms::Label* Label8 = nullptr;
-    forms::Label* Label9 = nullptr;
-    forms::CheckBox* Check1 = nullptr;
-    forms::CheckBox* Check3 = nullptr;
-    forms::CheckBox* Check4 = nullptr;
-    forms::Frame* Frame1 = nullptr;
-    forms::OptionButton* Option1 = nullptr;
-    forms::OptionButton* Option2 = nullptr;
-    forms::OptionButton* Option3 = nullptr;
-    forms::CheckBox* Check5 = nullptr;
-    forms::Frame* Frame2 = nullptr;
-    forms::CheckBox* Check2 = nullptr;
-    forms::Label* Label27 = nullptr;
-    forms::TextBox* Text11 = nullptr;  // step in pixels
-    forms::Label* Label10 = nullptr;
-    forms::Label* Label11 = nullptr;
-    forms::Label* Label12 = nullptr;
-    forms::Label* Label13 = nullptr;
-    forms::Label* Label14 = nullptr;
-    forms::Label* Label15 = nullptr;
-    forms::TextBox* Text1 = nullptr;
-    forms::TextBox* Text2 = nullptr;
-    forms::TextBox* Text3 = nullptr;
-    forms::TextBox* Text4 = nullptr;
-    forms::TextBox* Text5 = nullptr;
-    forms::TextBox* Text6 = nullptr;
-    forms::Label* Label3 = nullptr;  // resolution line
-    LumoAnniu2010* LumoAnniu20101 = nullptr;  // apply
-    forms::TextBox* Text8 = nullptr;          // Enter applies
-    forms::Label* Label4 = nullptr;           // About link
+    // ---- Window menu, opened by the icon ----
+    forms::Frame* windowMenu = nullptr;
+    forms::Label* menuMoveItem = nullptr;
+    forms::Line* menuRuleBelowMove = nullptr;
+    forms::Label* menuMinimizeItem = nullptr;
+    forms::Line* menuRuleBelowMinimize = nullptr;
+    forms::Label* menuCloseItem = nullptr;
+    // Closes the menu when another window comes to the front.
+    forms::Timer* foregroundWatchTimer = nullptr;
+    // Moves the window with the pointer after the menu's "move".
+    forms::Timer* moveModeTimer = nullptr;
+
+    // ---- Schematic and its colour legend ----
+    forms::Label* schematicHeading = nullptr;
+    forms::Label* settingsHeading = nullptr;
+    forms::Image* schematic = nullptr;  // a drag surface
+    forms::Label* leftButtonLegend = nullptr;
+    forms::Label* rightButtonLegend = nullptr;
+    forms::Label* dragAreaLegend = nullptr;
+
+    // ---- Options, read by apply (hideMouseCheck acts at once) ----
+    forms::CheckBox* showCoordinatesCheck = nullptr;
+    forms::CheckBox* colorPointerCheck = nullptr;
+    forms::CheckBox* stayOnTopCheck = nullptr;
+    forms::Frame* followModeFrame = nullptr;
+    forms::OptionButton* followSlow = nullptr;
+    forms::OptionButton* followFast = nullptr;
+    forms::OptionButton* dragByHand = nullptr;
+    forms::CheckBox* hideMouseCheck = nullptr;
+
+    // ---- Hotkeys: the switch, the step and one key box per action ----
+    forms::Frame* hotkeysFrame = nullptr;
+    forms::CheckBox* hotkeysCheck = nullptr;
+    forms::Label* stepLabel = nullptr;
+    forms::TextBox* stepBox = nullptr;  // pixels per move
+    forms::Label* upKeyLabel = nullptr;
+    forms::Label* downKeyLabel = nullptr;
+    forms::Label* leftKeyLabel = nullptr;
+    forms::Label* rightKeyLabel = nullptr;
+    forms::Label* leftClickKeyLabel = nullptr;
+    forms::Label* rightClickKeyLabel = nullptr;
+    forms::TextBox* upKeyBox = nullptr;
+    forms::TextBox* downKeyBox = nullptr;
+    forms::TextBox* leftKeyBox = nullptr;
+    forms::TextBox* rightKeyBox = nullptr;
+    forms::TextBox* leftClickKeyBox = nullptr;
+    forms::TextBox* rightClickKeyBox = nullptr;
+
+    // ---- Apply and the lines beside it ----
+    forms::Label* resolutionLabel = nullptr;
+    CaptionButton* applyButton = nullptr;
+    forms::TextBox* enterBox = nullptr;  // Enter here applies
+    forms::Label* aboutLink = nullptr;
 
     // ---- Key picker ----
-    forms::Frame* Frame4 = nullptr;
-    forms::Label* Label18 = nullptr;
-    forms::ListBox* List1 = nullptr;
-    LumoAnniu2010* LumoAnniu20102 = nullptr;  // confirm
-    LumoAnniu2010* LumoAnniu20103 = nullptr;  // cancel
-    forms::Label* Label5 = nullptr;
-    forms::TextBox* Text7 = nullptr;
+    forms::Frame* keyPicker = nullptr;
+    forms::Label* keyPickerHeading = nullptr;
+    forms::ListBox* keyList = nullptr;
+    CaptionButton* confirmKeyButton = nullptr;
+    CaptionButton* cancelKeyButton = nullptr;
+    forms::Label* currentKeyHeading = nullptr;
+    forms::TextBox* currentKeyBox = nullptr;
 
     // ---- Shopping links panel ----
-    forms::Shape* Shape7 = nullptr;
-    forms::Line* Line8 = nullptr;
-    forms::Shape* Shape6 = nullptr;
-    forms::Line* Line10 = nullptr;
-    forms::Line* Line11 = nullptr;
-    forms::Line* Line12 = nullptr;
-    forms::Line* Line13 = nullptr;
-    forms::Image* Image8 = nullptr;  // fold
-    forms::Image* Image9 = nullptr;  // unfold
-    forms::Label* Label22 = nullptr;
-    forms::Label* Label21 = nullptr;
-    forms::Shape* Shape5 = nullptr;
-    forms::Image* Image7 = nullptr;
-    forms::TextBox* Text10 = nullptr;  // chat box
-    LumoAnniu2010* LumoAnniu20104 = nullptr;  // start a chat
-    forms::Label* Label23 = nullptr;   // shop link
-    forms::Image* Image5 = nullptr;    // search banner, a drag surface
-    forms::Shape* Shape8 = nullptr;
-    forms::TextBox* Text9 = nullptr;   // search box
-    forms::Image* Image6 = nullptr;    // search button
-    forms::Label* Label24 = nullptr;
-    forms::Label* Label25 = nullptr;
-    forms::Label* Label26 = nullptr;
+    forms::Shape* panelBackground = nullptr;
+    forms::Line* panelTopRule = nullptr;
+    forms::Shape* foldTab = nullptr;
+    forms::Line* foldChevronLeft = nullptr;
+    forms::Line* foldChevronRight = nullptr;
+    forms::Line* unfoldChevronLeft = nullptr;
+    forms::Line* unfoldChevronRight = nullptr;
+    forms::Image* foldButton = nullptr;
+    forms::Image* unfoldButton = nullptr;
+    forms::Label* promoHeadingShadow = nullptr;
+    forms::Label* promoHeading = nullptr;
+    forms::Shape* chatOutline = nullptr;
+    forms::Image* chatIcon = nullptr;
+    forms::TextBox* chatBox = nullptr;
+    CaptionButton* chatButton = nullptr;
+    forms::Label* shopLink = nullptr;
+    forms::Image* searchBanner = nullptr;  // a drag surface
+    forms::Shape* searchBannerOutline = nullptr;
+    forms::TextBox* searchBox = nullptr;
+    forms::Image* searchButton = nullptr;
+    forms::Label* crownShopsLink = nullptr;
+    forms::Label* mallLink = nullptr;
+    forms::Label* generalChannelLink = nullptr;
 
 protected:
     void design() override;
@@ -123,8 +138,7 @@ private:
     void designPanel();
     void designKeyPicker();
     void designWindowMenu();
-    LumoAnniu2010* addCaptionButton(const std::string& name, forms::Control* container,
-                                    const std::string& caption);
+    CaptionButton* addCaptionButton(const std::string& name, forms::Control* container, const std::string& caption);
 
     // Behaviour: each area wires its own events.
     void wireStartup();
@@ -150,13 +164,13 @@ private:
     void endMoveMode();
     void clearMenuHighlights();
     void closeWindowMenu();  // highlights cleared, menu hidden
-    void foregroundWatch();
+    void checkForeground();
     void moveModeStep();
 
     // Panel.
     void openWebPage(const std::string& address);
-    void fold();
-    void unfold();
+    // Fold or unfold click: the tab's arrows and hot areas swap, the body shortens or grows.
+    void showFolded(bool folded);
     void setBodyHeight(std::int32_t height);
     void openChat();
     void clearChatHint();

@@ -7,7 +7,7 @@ namespace lumo {
 
 void SettingsWindow::wireStartup() {
     Load = [this] { onLoad(); };
-    Label3->Click = [this] { Main(); };
+    resolutionLabel->Click = [this] { showResolution(); };
 }
 
 void SettingsWindow::onLoad() {
@@ -15,22 +15,22 @@ void SettingsWindow::onLoad() {
     bindDefaultKeys(state_);
     if (windows_.hotkeysChanged) windows_.hotkeysChanged();
 
-    Shape4->setLeft(0);
-    Shape4->setTop(Shape1->height());
-    Frame4->move(120, 600, Frame4->width(), Frame4->height());
-    setHeight(Shape4->height() + Shape1->height());
-    setWidth(Shape1->width());
-    Shape4->setWidth(Shape1->width());
+    bodyOutline->setLeft(0);
+    bodyOutline->setTop(titleStrip->height());
+    keyPicker->move(120, 600, keyPicker->width(), keyPicker->height());
+    setHeight(bodyOutline->height() + titleStrip->height());
+    setWidth(titleStrip->width());
+    bodyOutline->setWidth(titleStrip->width());
 
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             Image3, Label4, Text1, Text2, Text3, Text4, Text5, Text6, Image6, Image8, Image9, Label23, Label24,
-             Label25, Label26}) {
-        c->setCursor(Image2->cursor());
+             minimizeBox, aboutLink, upKeyBox, downKeyBox, leftKeyBox, rightKeyBox, leftClickKeyBox, rightClickKeyBox,
+             searchButton, foldButton, unfoldButton, shopLink, crownShopsLink, mallLink, generalChannelLink}) {
+        c->setCursor(closeBox->cursor());
     }
 
-    Main();
+    showResolution();
 }
 
-void SettingsWindow::Main() { Label3->setText(resolutionLine(platform().screen())); }
+void SettingsWindow::showResolution() { resolutionLabel->setText(resolutionLine(platform().screen())); }
 
 }  // namespace lumo

@@ -10,10 +10,10 @@
 namespace lumo {
 
 struct AppWindows {
-    forms::Form* virtualMouse = nullptr;  // Form1
-    forms::Form* settings = nullptr;      // Form2
-    forms::Form* trayMenu = nullptr;      // Form3
-    forms::Form* about = nullptr;         // GuanYu1
+    forms::Form* virtualMouse = nullptr;
+    forms::Form* settings = nullptr;
+    forms::Form* trayMenu = nullptr;
+    forms::Form* about = nullptr;
     // Deletes the notification-area icon and ends the process at once.
     std::function<void()> exitProgram;
     // The hotkey switch or a key binding changed, or the program is ending:

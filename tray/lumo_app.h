@@ -7,7 +7,7 @@
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
 #include "tray/app_windows.h"
-#include "tray/tray_window.h"
+#include "tray/tray_menu_window.h"
 #include "virtual_mouse/virtual_mouse_window.h"
 
 namespace lumo {
@@ -22,10 +22,10 @@ public:
 
     SharedState state;
     AppWindows windows;
-    VirtualMouseWindow virtualMouse;  // Form1
-    SettingsWindow settings;          // Form2
-    TrayWindow trayMenu;              // Form3
-    AboutWindow about;                // GuanYu1
+    VirtualMouseWindow virtualMouse;
+    SettingsWindow settings;
+    TrayMenuWindow trayMenu;
+    AboutWindow about;
 };
 
 }  // namespace lumo

@@ -25,8 +25,8 @@ void VirtualMouseWindow::upkeepTick() {
     if (state_.showCoordinates) {
         showCoordinates();
     } else {
-        Label1->setVisible(false);
-        Label2->setVisible(false);
+        pointerCoordinates->setVisible(false);
+        tipCoordinates->setVisible(false);
     }
     if (state_.colorPointer) recolourArrowhead();
     if (state_.hideVirtualMouse) hide();
@@ -34,13 +34,13 @@ void VirtualMouseWindow::upkeepTick() {
 }
 
 void VirtualMouseWindow::showCoordinates() {
-    Label1->setVisible(true);
-    Label2->setVisible(true);
+    pointerCoordinates->setVisible(true);
+    tipCoordinates->setVisible(true);
     const ScreenMetrics screen = platform().screen();
-    Label2->setText(coordinateText(twipsToPixels(left(), screen.twipsPerPixelX),
-                                   twipsToPixels(top(), screen.twipsPerPixelY)));
+    tipCoordinates->setText(
+        coordinateText(twipsToPixels(left(), screen.twipsPerPixelX), twipsToPixels(top(), screen.twipsPerPixelY)));
     const Point pointer = platform().cursorPos();
-    Label1->setText(coordinateText(pointer.x, pointer.y));
+    pointerCoordinates->setText(coordinateText(pointer.x, pointer.y));
 }
 
 void VirtualMouseWindow::recolourArrowhead() {
@@ -48,39 +48,33 @@ void VirtualMouseWindow::recolourArrowhead() {
     const std::uint32_t green = randomChannel(platform());
     const std::uint32_t blue = randomChannel(platform());
     const forms::Color colour = red | green << 8 | blue << 16;
-    Line1->setColor(colour);
-    Line2->setColor(colour);
-    Line3->setColor(colour);
+    arrowheadTop->setColor(colour);
+    arrowheadLeft->setColor(colour);
+    arrowheadDiagonal->setColor(colour);
+}
+
+std::optional<FollowPace> followPace(FollowMode mode, bool movesReported) {
+    switch (mode) {
+        case FollowMode::Slow: return FollowPace{true, kSlowFollowMs, false};
+        case FollowMode::Fast: return FollowPace{true, kFastFollowMs, movesReported};
+        case FollowMode::DragByHand: return FollowPace{false, 0, false};
+        case FollowMode::Unset: break;
+    }
+    return std::nullopt;
 }
 
 void VirtualMouseWindow::setFollowPace() {
+    const auto pace = followPace(state_.followMode, engine_.reported());
+    if (!pace) return;
+    setFollowWakesOnMoves(pace->wakesOnMoves);
     // Written on every tick; the runtime leaves a running countdown alone when
     // the value does not change.
-    switch (state_.followMode) {
-        case FollowMode::Slow:
-            setFollowWakesOnMoves(false);
-            Timer1->setInterval(kSlowFollowMs);
-            Timer1->setEnabled(true);
-            break;
-        case FollowMode::Fast:
-            Timer1->setInterval(kFastFollowMs);
-            if (engine_.reported()) {
-                // Asleep while the window is at the pointer; a pointer move
-                // the reports miss (one made by another program) is caught
-                // here.
-                setFollowWakesOnMoves(true);
-                if (!Timer1->enabled() && !atFollowTarget(platform().cursorPos())) Timer1->setEnabled(true);
-            } else {
-                Timer1->setEnabled(true);
-            }
-            break;
-        case FollowMode::DragByHand:
-            setFollowWakesOnMoves(false);
-            Timer1->setEnabled(false);
-            break;
-        case FollowMode::Unset:
-            break;
-    }
+    if (pace->ticks) followTimer->setInterval(pace->intervalMs);
+    bool run = pace->ticks;
+    // A tick asleep at the pointer wakes here for a pointer move the reports
+    // miss (one made by another program).
+    if (pace->wakesOnMoves) run = followTimer->enabled() || !atFollowTarget(platform().cursorPos());
+    followTimer->setEnabled(run);
 }
 
 void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {
@@ -90,15 +84,15 @@ void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {
 }
 
 void VirtualMouseWindow::wakeFollow() {
-    if (followWakesOnMoves_ && !Timer1->enabled()) Timer1->setEnabled(true);
+    if (followWakesOnMoves_ && !followTimer->enabled()) followTimer->setEnabled(true);
 }
 
 void VirtualMouseWindow::followTick() {
     const Point pointer = platform().cursorPos();
-    Label1->setText(coordinateText(pointer.x, pointer.y));
+    pointerCoordinates->setText(coordinateText(pointer.x, pointer.y));
     const Point target = followTarget(pointer);
     if (followWakesOnMoves_ && left() == target.x && top() == target.y) {
-        Timer1->setEnabled(false);
+        followTimer->setEnabled(false);
         return;
     }
     setLeft(target.x);

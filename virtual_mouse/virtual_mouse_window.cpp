@@ -13,7 +13,7 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 }  // namespace
 
 VirtualMouseWindow::VirtualMouseWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "Form1"), state_(state), engine_(runtime.platform(), state) {}
+    : forms::Form(runtime, "VirtualMouseWindow"), state_(state), engine_(runtime.platform(), state) {}
 
 void VirtualMouseWindow::design() {
     setCaption("Lumo虚拟鼠标");
@@ -41,42 +41,42 @@ void VirtualMouseWindow::design() {
 }
 
 void VirtualMouseWindow::addPictureAndZones() {
-    Image1 = add<forms::Image>("Image1", nullptr);
-    Image1->move(0, 0, 750, 855);
-    Image1->setPicture(Asset::MousePicture);
-    wireDragSurface(Image1->MouseDown, Image1->MouseMove);
+    mousePicture = add<forms::Image>("Image1", nullptr);
+    mousePicture->move(0, 0, 750, 855);
+    mousePicture->setPicture(Asset::MousePicture);
+    wireDragSurface(mousePicture->MouseDown, mousePicture->MouseMove);
 
     // The click zones lie above the drag area where they meet, so a press on a
     // button of the picture never starts a drag.
-    Image4 = add<forms::Image>("Image4", nullptr);
-    Image4->move(0, 360, 615, 495);
-    Image4->setToolTip("拖拽区");
-    wireDragSurface(Image4->MouseDown, Image4->MouseMove);
+    dragArea = add<forms::Image>("Image4", nullptr);
+    dragArea->move(0, 360, 615, 495);
+    dragArea->setToolTip("拖拽区");
+    wireDragSurface(dragArea->MouseDown, dragArea->MouseMove);
 
-    Image2 = add<forms::Image>("Image2", nullptr);
-    Image2->move(0, 0, 375, 375);
-    Image2->setCursor(Asset::HandCursor);
-    Image2->setToolTip("模拟左击事件");
-    Image2->Click = [this] { clickBesideTip(MouseButton::Left); };
+    leftClickZone = add<forms::Image>("Image2", nullptr);
+    leftClickZone->move(0, 0, 375, 375);
+    leftClickZone->setCursor(Asset::HandCursor);
+    leftClickZone->setToolTip("模拟左击事件");
+    leftClickZone->Click = [this] { clickBesideTip(MouseButton::Left); };
 
-    Image3 = add<forms::Image>("Image3", nullptr);
-    Image3->move(360, 0, 255, 375);
-    Image3->setCursor(Asset::HandCursor);
-    Image3->setToolTip("模拟右击事件");
-    Image3->Click = [this] { clickBesideTip(MouseButton::Right); };
+    rightClickZone = add<forms::Image>("Image3", nullptr);
+    rightClickZone->move(360, 0, 255, 375);
+    rightClickZone->setCursor(Asset::HandCursor);
+    rightClickZone->setToolTip("模拟右击事件");
+    rightClickZone->Click = [this] { clickBesideTip(MouseButton::Right); };
 }
 
 void VirtualMouseWindow::addArrowhead() {
     // Three 8-pixel legs meeting at the window's top-left corner, the tip.
-    Line1 = add<forms::Line>("Line1", nullptr);
-    Line1->setPoints(120, 0, 0, 0);
-    Line1->setColor(kWhite);
-    Line2 = add<forms::Line>("Line2", nullptr);
-    Line2->setPoints(0, 0, 0, 120);
-    Line2->setColor(kWhite);
-    Line3 = add<forms::Line>("Line3", nullptr);
-    Line3->setPoints(0, 0, 120, 120);
-    Line3->setColor(kWhite);
+    arrowheadTop = add<forms::Line>("Line1", nullptr);
+    arrowheadTop->setPoints(120, 0, 0, 0);
+    arrowheadTop->setColor(kWhite);
+    arrowheadLeft = add<forms::Line>("Line2", nullptr);
+    arrowheadLeft->setPoints(0, 0, 0, 120);
+    arrowheadLeft->setColor(kWhite);
+    arrowheadDiagonal = add<forms::Line>("Line3", nullptr);
+    arrowheadDiagonal->setPoints(0, 0, 120, 120);
+    arrowheadDiagonal->setColor(kWhite);
 }
 
 void VirtualMouseWindow::addCoordinateLabels() {
@@ -90,18 +90,18 @@ void VirtualMouseWindow::addCoordinateLabels() {
         label->setVisible(false);
         return label;
     };
-    Label1 = addLabel("Label1", 840);
-    Label2 = addLabel("Label2", 1000);
+    pointerCoordinates = addLabel("Label1", 840);
+    tipCoordinates = addLabel("Label2", 1000);
 }
 
 void VirtualMouseWindow::addTimers() {
     // The platform's shortest period; started by the engine's first key.
-    Timer3 = addTimer("Timer3", 1, false);
-    Timer3->Tick = [this] { afterEngineStep(engine_.tick()); };
-    Timer2 = addTimer("Timer2", 1500, true);
-    Timer2->Tick = [this] { upkeepTick(); };
-    Timer1 = addTimer("Timer1", 1000, true);
-    Timer1->Tick = [this] { followTick(); };
+    engineTimer = addTimer("Timer3", 1, false);
+    engineTimer->Tick = [this] { afterEngineStep(engine_.tick()); };
+    upkeepTimer = addTimer("Timer2", 1500, true);
+    upkeepTimer->Tick = [this] { upkeepTick(); };
+    followTimer = addTimer("Timer1", 1000, true);
+    followTimer->Tick = [this] { followTick(); };
 }
 
 void VirtualMouseWindow::onLoad() {
@@ -109,13 +109,13 @@ void VirtualMouseWindow::onLoad() {
     applyZOrder();
     followWakesOnMoves_ = false;
     engine_.start(*this);
-    Timer3->setEnabled(engine_.wantsTicks());
+    engineTimer->setEnabled(engine_.wantsTicks());
 }
 
 void VirtualMouseWindow::hotkeysChanged() {
     if (!loaded()) return;
     engine_.releaseButtons();
-    Timer3->setEnabled(engine_.wantsTicks());
+    engineTimer->setEnabled(engine_.wantsTicks());
 }
 
 void VirtualMouseWindow::keyChanged(std::int32_t virtualKey, bool down) {
@@ -131,7 +131,7 @@ void VirtualMouseWindow::pointerMoved() {
 void VirtualMouseWindow::afterEngineStep(bool movedPointer) {
     if (!loaded()) return;
     if (movedPointer) wakeFollow();
-    Timer3->setEnabled(engine_.wantsTicks());
+    engineTimer->setEnabled(engine_.wantsTicks());
 }
 
 void VirtualMouseWindow::applyZOrder() {

@@ -1,13 +1,14 @@
-// Form1, the virtual mouse: a frameless floating window whose background is its
+// The virtual mouse: a frameless floating window whose background is its
 // transparency colour key, so only the mouse picture, the arrowhead at its
 // top-left corner (the tip) and the coordinate labels are seen. It hosts the
-// keyboard pointer engine (Timer3, running only while the engine asks), the
-// upkeep tick (Timer2) and the follow tick (Timer1), and receives the
+// keyboard pointer engine (engineTimer, running only while the engine asks), the
+// upkeep tick (upkeepTimer) and the follow tick (followTimer), and receives the
 // platform's input reports for both. It never takes the foreground or the
 // keyboard focus.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/hand_drag.h"
@@ -19,6 +20,15 @@ namespace lumo {
 // Background and colour key: red 213, green 0, blue 220.
 inline constexpr forms::Color kVirtualMouseColorKey = 0xDC00D5;
 
+// How the follow tick runs in one follow mode.
+struct FollowPace {
+    bool ticks = false;  // it runs at all
+    int intervalMs = 0;
+    bool wakesOnMoves = false;  // asleep while the window is at the pointer, woken by reported moves
+};
+// Nothing before the first apply: the follow tick keeps its design pace.
+std::optional<FollowPace> followPace(FollowMode mode, bool movesReported);
+
 class VirtualMouseWindow : public forms::Form, private InputListener {
 public:
     VirtualMouseWindow(forms::Runtime& runtime, SharedState& state);
@@ -27,18 +37,24 @@ public:
     // the engine lets go of the buttons it holds and takes up the change.
     void hotkeysChanged();
 
-    forms::Image* Image1 = nullptr;  // the mouse picture (drag surface)
-    forms::Image* Image2 = nullptr;  // left-click zone
-    forms::Image* Image3 = nullptr;  // right-click zone
-    forms::Image* Image4 = nullptr;  // drag area over the body
-    forms::Line* Line1 = nullptr;    // arrowhead: top leg
-    forms::Line* Line2 = nullptr;    // arrowhead: left leg
-    forms::Line* Line3 = nullptr;    // arrowhead: diagonal
-    forms::Label* Label1 = nullptr;  // real pointer's coordinates
-    forms::Label* Label2 = nullptr;  // the window's own position (the tip)
-    forms::Timer* Timer1 = nullptr;  // follow tick
-    forms::Timer* Timer2 = nullptr;  // upkeep tick
-    forms::Timer* Timer3 = nullptr;  // keyboard pointer engine
+    // The picture and its hot areas: pressing a zone clicks beside the tip,
+    // the picture and the drag area move the window by hand.
+    forms::Image* mousePicture = nullptr;
+    forms::Image* leftClickZone = nullptr;
+    forms::Image* rightClickZone = nullptr;
+    forms::Image* dragArea = nullptr;  // over the body
+
+    // The arrowhead's three legs, recoloured by the colour-pointer option.
+    forms::Line* arrowheadTop = nullptr;
+    forms::Line* arrowheadLeft = nullptr;
+    forms::Line* arrowheadDiagonal = nullptr;
+
+    forms::Label* pointerCoordinates = nullptr;
+    forms::Label* tipCoordinates = nullptr;  // the window's own position
+
+    forms::Timer* followTimer = nullptr;
+    forms::Timer* upkeepTimer = nullptr;
+    forms::Timer* engineTimer = nullptr;  // ticks the keyboard pointer engine
 
 protected:
     void design() override;
@@ -58,7 +74,7 @@ private:
     // Runs an engine step; a pointer it moved wakes fast follow.
     void afterEngineStep(bool movedPointer);
 
-    // Dragging by hand; the form background, Image1 and Image4 share one pair.
+    // Dragging by hand; the form background, mousePicture and dragArea share one pair.
     void wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                          std::function<void(const forms::MouseEvent&)>& move);
     // A real click 5 pixels left of the tip, level with it.

@@ -12,15 +12,15 @@
 # width height); controls inside a frame are offset by the frame's corner.
 # click_setting takes them by name.
 # shellcheck disable=SC2034
-readonly SETTINGS_CHECK2=(3000 2640 1620 180)    # "使用键盘快捷键", on Frame2's caption
-readonly SETTINGS_CHECK3=(2880 840 1260 180)     # "幻彩指针"
-readonly SETTINGS_CHECK5=(3000 2280 1815 180)    # "不显示虚拟鼠标"
-readonly SETTINGS_OPTION2=(3000 1680 1650 180)   # "急速跟随鼠标", in Frame1
-readonly SETTINGS_OPTION3=(3000 1920 1650 180)   # "手动拖拽鼠标", in Frame1
-readonly SETTINGS_TEXT3=(4320 3240 855 195)      # the "left" hotkey box, in Frame2
-readonly SETTINGS_APPLY=(2880 3960 1455 300)     # LumoAnniu20101 "点击打开鼠标"
-readonly PICKER_CONFIRM=(4320 1080 855 315)      # LumoAnniu20102 " 确定", in Frame4 (at 120,600 once loaded)
-# Inside the left click zone (Image2, 0..25 px) over an opaque part of the
+readonly SETTINGS_HOTKEYS_CHECK=(3000 2640 1620 180)       # "使用键盘快捷键", on the hotkey frame's caption
+readonly SETTINGS_COLOR_POINTER_CHECK=(2880 840 1260 180)  # "幻彩指针"
+readonly SETTINGS_HIDE_MOUSE_CHECK=(3000 2280 1815 180)    # "不显示虚拟鼠标"
+readonly SETTINGS_FOLLOW_FAST=(3000 1680 1650 180)         # "急速跟随鼠标", in the follow-mode frame
+readonly SETTINGS_DRAG_BY_HAND=(3000 1920 1650 180)        # "手动拖拽鼠标", in the follow-mode frame
+readonly SETTINGS_LEFT_KEY_BOX=(4320 3240 855 195)         # the "left" hotkey box, in the hotkey frame
+readonly SETTINGS_APPLY=(2880 3960 1455 300)               # "点击打开鼠标"
+readonly PICKER_CONFIRM=(4320 1080 855 315)                # " 确定", in the key picker (at 120,600 once loaded)
+# Inside the left click zone (0..25 px) over an opaque part of the
 # mouse picture: key-coloured pixels would let the click through.
 readonly VIRTUAL_MOUSE_LEFT_BUTTON=(12 12)
 readonly VIRTUAL_MOUSE_SIZE=(177 180)
@@ -165,7 +165,7 @@ count_colour() {
 
 test_held_arrow_moves_pointer_and_release_stops_it() {
   open_settings
-  click_setting SETTINGS_CHECK2
+  click_setting SETTINGS_HOTKEYS_CHECK
   apply_settings
   e2e_wait_rect "$TITLE_VIRTUAL_MOUSE" '*' '*' "${VIRTUAL_MOUSE_SIZE[@]}"
   e2e_assert_eq "${VIRTUAL_MOUSE_SIZE[*]}" \
@@ -181,7 +181,7 @@ test_held_arrow_moves_pointer_and_release_stops_it() {
 # for them), and holding the key while an arrow moves the pointer drags.
 test_click_keys_act_as_mouse_buttons() {
   open_settings
-  click_setting SETTINGS_CHECK2
+  click_setting SETTINGS_HOTKEYS_CHECK
   apply_settings
   focus_click_target 300 200 400 300
   # 1 px border: client (199,149) is screen (500,350).
@@ -234,7 +234,7 @@ clicks_since_mark_at_least() { (($(clicks_since_mark | grep -c .) >= $1)); }
 # no slower than one timer period at worst.
 test_key_press_moves_pointer_at_once() {
   open_settings
-  click_setting SETTINGS_CHECK2
+  click_setting SETTINGS_HOTKEYS_CHECK
   apply_settings
   focus_click_target 100 100 300 200
   local report
@@ -252,7 +252,7 @@ test_key_press_moves_pointer_at_once() {
 
 test_left_zone_clicks_beside_the_tip() {
   open_settings
-  click_setting SETTINGS_OPTION3
+  click_setting SETTINGS_DRAG_BY_HAND
   apply_settings
   # The first follow tick (1 s after load) still jumps to the pointer, which
   # rests on the apply button; the first upkeep tick (1.5 s) stops following.
@@ -283,7 +283,7 @@ test_left_zone_clicks_beside_the_tip() {
 
 test_rebound_left_key_moves_pointer_left() {
   open_settings
-  click_setting SETTINGS_TEXT3
+  click_setting SETTINGS_LEFT_KEY_BOX
   lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "the key picker did not open"
   # The picker gives the list the focus; a typed letter selects the first
   # row that starts with it, the only one being "Z键".
@@ -291,7 +291,7 @@ test_rebound_left_key_moves_pointer_left() {
   sleep 0.3
   click_setting PICKER_CONFIRM
   lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
-  click_setting SETTINGS_CHECK2
+  click_setting SETTINGS_HOTKEYS_CHECK
   apply_settings
 
   focus_click_target 100 100 300 200
@@ -314,7 +314,7 @@ hotkey_box_shows() {
 
 test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
   open_settings
-  click_setting SETTINGS_CHECK3
+  click_setting SETTINGS_COLOR_POINTER_CHECK
   apply_settings
   # Past the first upkeep tick, which would recolour the arrowhead if the
   # colourful pointer were still on.
@@ -335,8 +335,8 @@ test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
 
 test_hidden_option_hides_virtual_mouse_after_apply() {
   open_settings
-  click_setting SETTINGS_CHECK2
-  click_setting SETTINGS_CHECK5
+  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting SETTINGS_HIDE_MOUSE_CHECK
   click_apply
   # Apply shows the window; the first upkeep tick, 1.5 s after it loads,
   # hides it again.
@@ -370,7 +370,7 @@ test_hidden_option_hides_virtual_mouse_after_apply() {
 
 test_fast_follow_puts_tip_at_pointer() {
   open_settings
-  click_setting SETTINGS_OPTION2
+  click_setting SETTINGS_FOLLOW_FAST
   apply_settings
   # Fast following starts with the first upkeep tick, 1.5 s after load. It
   # is woken by the pointer's moves: on Windows the low-level mouse hook

@@ -11,23 +11,23 @@
 
 # Controls of the settings window, twips from its corner (left top width
 # height); controls inside a frame are offset by the frame's corner.
-readonly SETTINGS_CHECK2=(3000 2640 1620 180)   # "使用键盘快捷键", on Frame2's caption
-readonly SETTINGS_CHECK3=(2880 840 1260 180)    # "幻彩指针"
-readonly SETTINGS_OPTION2=(3000 1680 1650 180)  # "急速跟随鼠标", in Frame1
-readonly SETTINGS_OPTION3=(3000 1920 1650 180)  # "手动拖拽鼠标", in Frame1
-readonly SETTINGS_TEXT11=(4200 2880 975 270)    # step box, in Frame2
-readonly SETTINGS_TEXT5=(3360 3720 735 195)     # left-click hotkey box, in Frame2
-readonly SETTINGS_APPLY=(2880 3960 1455 300)    # LumoAnniu20101 "点击打开鼠标"
-readonly SETTINGS_TEXT10=(1800 4750 1935 200)   # chat box
-readonly SETTINGS_CHAT=(3840 4680 1095 300)     # LumoAnniu20104 "发起会话"
-readonly SETTINGS_TEXT9=(1260 5280 2655 270)    # search box
-readonly SETTINGS_SEARCH=(4065 5130 855 450)    # Image6, the search button
-readonly SETTINGS_CLOSE_BOX=(5160 120 255 255)  # Image2
-readonly SETTINGS_ICON=(45 20 480 480)          # Image4: opens the window menu
-readonly WINDOW_MENU_CLOSE=(170 1460 540 180)   # Label16 "x 关闭", in Frame3 at 50,500
-# The key picker Frame4 sits at 120,600 once the window has loaded.
-readonly PICKER_FIRST_ROW=(480 960 3615 180)    # List1's first row, "鼠标左键"
-readonly PICKER_CONFIRM=(4320 1080 855 315)     # LumoAnniu20102 " 确定"
+readonly SETTINGS_HOTKEYS_CHECK=(3000 2640 1620 180)       # "使用键盘快捷键", on the hotkey frame's caption
+readonly SETTINGS_COLOR_POINTER_CHECK=(2880 840 1260 180)  # "幻彩指针"
+readonly SETTINGS_FOLLOW_FAST=(3000 1680 1650 180)         # "急速跟随鼠标", in the follow-mode frame
+readonly SETTINGS_DRAG_BY_HAND=(3000 1920 1650 180)        # "手动拖拽鼠标", in the follow-mode frame
+readonly SETTINGS_STEP_BOX=(4200 2880 975 270)             # in the hotkey frame
+readonly SETTINGS_LEFT_CLICK_KEY_BOX=(3360 3720 735 195)   # in the hotkey frame
+readonly SETTINGS_APPLY=(2880 3960 1455 300)               # "点击打开鼠标"
+readonly SETTINGS_CHAT_BOX=(1800 4750 1935 200)
+readonly SETTINGS_CHAT_BUTTON=(3840 4680 1095 300)         # "发起会话"
+readonly SETTINGS_SEARCH_BOX=(1260 5280 2655 270)
+readonly SETTINGS_SEARCH_BUTTON=(4065 5130 855 450)
+readonly SETTINGS_CLOSE_BOX=(5160 120 255 255)
+readonly SETTINGS_ICON=(45 20 480 480)                     # the title bar icon: opens the window menu
+readonly WINDOW_MENU_CLOSE=(170 1460 540 180)              # "x 关闭", in the window menu at 50,500
+# The key picker sits at 120,600 once the window has loaded.
+readonly PICKER_FIRST_ROW=(480 960 3615 180)               # the key list's first row, "鼠标左键"
+readonly PICKER_CONFIRM=(4320 1080 855 315)                # " 确定"
 
 readonly XKEY_UP=111 XKEY_LEFT=113 XKEY_RIGHT=114 XKEY_DOWN=116
 readonly CLICK_TARGET_TITLE="e2e click target"
@@ -64,8 +64,8 @@ click_setting() {
 # the applied mode on its first upkeep tick, 1.5 s after it loads, and
 # follows the pointer until then: the first apply waits for that tick.
 apply_with_hotkeys() {
-  click_setting "${1:-SETTINGS_OPTION3}"
-  click_setting SETTINGS_CHECK2
+  click_setting "${1:-SETTINGS_DRAG_BY_HAND}"
+  click_setting SETTINGS_HOTKEYS_CHECK
   click_setting SETTINGS_APPLY
   lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
@@ -79,7 +79,7 @@ settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
 
 # The winlist line of the step box into STEP_BOX.
 find_step_box() {
-  STEP_BOX=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT11[0]}" "${SETTINGS_TEXT11[1]}" Edit)
+  STEP_BOX=$(e2e_find_control "$SETTINGS" "${SETTINGS_STEP_BOX[0]}" "${SETTINGS_STEP_BOX[1]}" Edit)
   [[ -n $STEP_BOX ]] || e2e_fail "no step box in the settings window"
 }
 
@@ -101,7 +101,7 @@ wait_step_box() {
 clear_step_box() {
   local attempt
   for attempt in 1 2 3; do
-    click_setting SETTINGS_TEXT11
+    click_setting SETTINGS_STEP_BOX
     xdotool key End shift+Home Delete
     sleep 0.3
     step_box_text
@@ -165,7 +165,7 @@ test_step_box_takes_only_digits_typed_or_pasted() {
   # So does the edit control's own context menu ("&Paste": the test desktop
   # runs Wine in the C locale).
   e2e_set_clipboard '7z'
-  click_setting SETTINGS_TEXT11 3
+  click_setting SETTINGS_STEP_BOX 3
   sleep 1
   xdotool key p
   wait_step_box 12567
@@ -232,14 +232,14 @@ test_huge_texts_and_mouse_button_binding() {
   e2e_start_click_target 20 20 300 100
   # A short chat opens its page: the browser capture works.
   local chat_box search_box
-  chat_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT10[0]}" "${SETTINGS_TEXT10[1]}" Edit)
-  search_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT9[0]}" "${SETTINGS_TEXT9[1]}" Edit)
+  chat_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_CHAT_BOX[0]}" "${SETTINGS_CHAT_BOX[1]}" Edit)
+  search_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_SEARCH_BOX[0]}" "${SETTINGS_SEARCH_BOX[1]}" Edit)
   [[ -n $chat_box && -n $search_box ]] || e2e_fail "no chat or search box in the settings window"
-  click_setting SETTINGS_TEXT10
-  click_setting SETTINGS_TEXT10
+  click_setting SETTINGS_CHAT_BOX
+  click_setting SETTINGS_CHAT_BOX
   lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$chat_box" "" || e2e_fail "clicking the chat box did not empty it"
   xdotool type lumo
-  click_setting SETTINGS_CHAT
+  click_setting SETTINGS_CHAT_BUTTON
   lumo_wait_until "$E2E_TIMEOUT" grep -q 'uid=lumo&' "$E2E_URL_LOG" || e2e_fail "the chat with 'lumo' opened no page"
 
   # 100 000 characters, Chinese and ASCII, pasted whole into the chat box and
@@ -250,28 +250,28 @@ test_huge_texts_and_mouse_button_binding() {
   text=$(printf '会话测试abc123%.0s' $(seq 10000))
   printf '%s' "$text" >"$E2E_TEST_DIR/long.txt"
   e2e_set_clipboard_file "$E2E_TEST_DIR/long.txt"
-  click_setting SETTINGS_TEXT10
+  click_setting SETTINGS_CHAT_BOX
   xdotool key End shift+Home Delete ctrl+v
   lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$chat_box" "$text" ||
     e2e_fail "the chat box holds $E2E_TEXT_LENGTH of ${#text} pasted characters"
-  click_setting SETTINGS_CHAT
-  click_setting SETTINGS_TEXT9
+  click_setting SETTINGS_CHAT_BUTTON
+  click_setting SETTINGS_SEARCH_BOX
   xdotool key ctrl+v
   lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$search_box" "$text" ||
     e2e_fail "the search box holds $E2E_TEXT_LENGTH of ${#text} pasted characters"
-  click_setting SETTINGS_SEARCH
+  click_setting SETTINGS_SEARCH_BUTTON
   sleep 3
   e2e_assert_true "the program ended on a chat or search of 100000 characters" e2e_program_running
   e2e_assert_eq 1 "$(grep -c . "$E2E_URL_LOG")" "pages opened in all (only the short chat)"
   e2e_wait_window "$TITLE_SETTINGS" 1
 
   # Any row may go to any slot, the mouse buttons too.
-  click_setting SETTINGS_TEXT5
+  click_setting SETTINGS_LEFT_CLICK_KEY_BOX
   lumo_wait_until "$E2E_TIMEOUT" picker_open || e2e_fail "the key picker did not open"
   click_setting PICKER_FIRST_ROW
   click_setting PICKER_CONFIRM
   local left_click_box
-  left_click_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_TEXT5[0]}" "${SETTINGS_TEXT5[1]}" Edit)
+  left_click_box=$(e2e_find_control "$SETTINGS" "${SETTINGS_LEFT_CLICK_KEY_BOX[0]}" "${SETTINGS_LEFT_CLICK_KEY_BOX[1]}" Edit)
   lumo_wait_until "$E2E_TIMEOUT" e2e_box_holds "$left_click_box" 鼠标左键 ||
     e2e_fail "the left-click hotkey box shows '$E2E_TEXT' after choosing the first row"
   apply_with_hotkeys
@@ -440,7 +440,7 @@ test_window_menu_close_ends_program_without_icon() {
   click_setting WINDOW_MENU_CLOSE
   expect_exit_without_icon
 }
-# The window menu is the frame Frame3 at 50,500 twips, a native child window.
+# The window menu is a frame at 50,500 twips, a native child window.
 window_menu_open() {
   local frame
   frame=$(e2e_find_control "$SETTINGS" 50 500 LumoFormSurface)
@@ -481,7 +481,7 @@ soak_for() {
   open_settings
   e2e_wait_tray_icon
   # Coordinates and the colourful pointer are ticked by design.
-  apply_with_hotkeys SETTINGS_OPTION2
+  apply_with_hotkeys SETTINGS_FOLLOW_FAST
   start_focus_window
   e2e_move 640 400
 
@@ -558,7 +558,7 @@ test_readme_screenshots() {
 
   # A plain arrowhead colour (no colourful pointer) and a fixed pointer make
   # the picture of the virtual mouse the same on every run.
-  click_setting SETTINGS_CHECK3
+  click_setting SETTINGS_COLOR_POINTER_CHECK
   click_setting SETTINGS_APPLY
   lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
   e2e_move 400 300

@@ -127,7 +127,7 @@ windows_at_scale() {
 
   local screen=${LUMO_SCREEN%x*}
   e2e_text_width "屏幕分辨率:${screen%x*} * ${screen#*x}"
-  # The line (Label3 at 240,3960) up to the apply button.
+  # The line (at 240,3960) up to the apply button.
   e2e_ink_width "$settings" 120 3930 2700 300
   e2e_assert_near "$E2E_TEXT_WIDTH" "$E2E_INK_WIDTH" 3 "drawn width of the resolution line in px"
 

@@ -22,7 +22,7 @@ struct AppFixture : ::testing::Test {
         platform.setScreenPixels(1280, 800);
         app.start();
     }
-    void apply() { backend.click(*app.settings.LumoAnniu20101->host()); }
+    void apply() { backend.click(*app.settings.applyButton->host()); }
 };
 
 TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
@@ -41,14 +41,14 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
 }
 
 TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows) {
-    backend.click(*app.settings.Check2);
-    backend.click(*app.settings.Option2);  // fast follow
+    backend.click(*app.settings.hotkeysCheck);
+    backend.click(*app.settings.followFast);  // fast follow
     apply();
     EXPECT_FALSE(app.settings.loaded());
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_EQ(app.state.stepPixels, 3);
     EXPECT_TRUE(app.state.hotkeysEnabled);
-    EXPECT_FALSE(app.virtualMouse.Timer3->running());  // nothing held: no engine ticks
+    EXPECT_FALSE(app.virtualMouse.engineTimer->running());  // nothing held: no engine ticks
 
     platform.movePointer({600, 500});
     platform.setKeyDown(Key::Up, true);  // one step at once...
@@ -56,7 +56,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     backend.advance(100);  // ...and one per tick at the platform's 10 ms pace
     EXPECT_EQ(platform.cursorPos(), (Point{600, 467}));
     platform.setKeyDown(Key::Up, false);
-    EXPECT_FALSE(app.virtualMouse.Timer3->running());
+    EXPECT_FALSE(app.virtualMouse.engineTimer->running());
     backend.advance(2000);  // upkeep switches to fast follow; the follow tick jumps to the pointer
     EXPECT_EQ(app.virtualMouse.left(), 600 * 15 + 10);
     EXPECT_EQ(app.virtualMouse.top(), 467 * 15 + 10);
@@ -73,19 +73,19 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
 // Every way the engine's settings change or the program ends lets go of a
 // button held by a click key.
 TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramEnds) {
-    backend.click(*app.settings.Check2);
+    backend.click(*app.settings.hotkeysCheck);
     apply();
     const struct {
         const char* what;
         bool settingsShown;
         std::function<void()> act;
     } ways[] = {
-        {"hotkeys off", true, [&] { backend.click(*app.settings.Check2); }},
+        {"hotkeys off", true, [&] { backend.click(*app.settings.hotkeysCheck); }},
         {"rebind", true,
          [&] {
-             backend.click(*app.settings.Text6);
-             backend.selectRow(*app.settings.List1, 40);  // "A键"
-             backend.click(*app.settings.LumoAnniu20102->host());
+             backend.click(*app.settings.rightClickKeyBox);
+             backend.selectRow(*app.settings.keyList, 40);  // "A键"
+             backend.click(*app.settings.confirmKeyButton->host());
          }},
         {"apply", true, [&] { apply(); }},
         {"reload with the default keys", false, [&] { backend.trayMessage(app.trayMenu, TrayEvent::LeftUp); }},
@@ -95,7 +95,7 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
         // From a fresh load: the default keys, hotkeys on.
         if (app.settings.loaded()) apply();
         backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
-        if (app.settings.Check2->value() == 0) backend.click(*app.settings.Check2);
+        if (app.settings.hotkeysCheck->value() == 0) backend.click(*app.settings.hotkeysCheck);
         if (!way.settingsShown) apply();
         platform.clearLogs();
         platform.setKeyDown(Key::NumpadDecimal, true);
@@ -110,14 +110,14 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
 }
 
 TEST_F(AppFixture, TheTrayBringsBackTheDesignStateWhileAppliedValuesStayInForce) {
-    backend.click(*app.settings.Check2);
-    app.settings.Text11->setText("7");
+    backend.click(*app.settings.hotkeysCheck);
+    app.settings.stepBox->setText("7");
     apply();
     app.state.keyUp = 90;  // as if rebound by the key picker
     backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
     ASSERT_TRUE(app.settings.visible());
-    EXPECT_EQ(app.settings.Check2->value(), 0);
-    EXPECT_EQ(app.settings.Text11->text(), "3");
+    EXPECT_EQ(app.settings.hotkeysCheck->value(), 0);
+    EXPECT_EQ(app.settings.stepBox->text(), "3");
     EXPECT_EQ(app.state.keyUp, Key::Up);
     EXPECT_EQ(app.state.stepPixels, 7);
     EXPECT_TRUE(app.state.hotkeysEnabled);
@@ -127,7 +127,7 @@ TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {
     platform.movePointer({1200, 700});
     backend.trayMessage(app.trayMenu, TrayEvent::RightUp);
     ASSERT_TRUE(app.trayMenu.visible());
-    backend.click(*app.trayMenu.Label2);
+    backend.click(*app.trayMenu.exitItem);
     ASSERT_EQ(platform.trayCalls.size(), 2u);
     EXPECT_EQ(platform.trayCalls[1].action, TrayAction::Delete);
     EXPECT_EQ(platform.trayCalls[1].data.id, platform.trayCalls[0].data.id);
@@ -135,7 +135,7 @@ TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {
 }
 
 TEST_F(AppFixture, AboutOpensOnceFromBothPlacesAndOwnerGoesAwayWithApply) {
-    backend.click(*app.settings.Label4);
+    backend.click(*app.settings.aboutLink);
     EXPECT_TRUE(app.about.visible());
     EXPECT_EQ(app.about.owner(), &app.settings);
     apply();  // unloading the owner leaves the About window open, unowned
@@ -143,7 +143,7 @@ TEST_F(AppFixture, AboutOpensOnceFromBothPlacesAndOwnerGoesAwayWithApply) {
     EXPECT_EQ(app.about.owner(), nullptr);
     platform.movePointer({1200, 700});
     backend.trayMessage(app.trayMenu, TrayEvent::RightUp);
-    backend.click(*app.trayMenu.Label3);
+    backend.click(*app.trayMenu.aboutItem);
     EXPECT_TRUE(app.about.visible());
     EXPECT_EQ(app.about.owner(), nullptr);
 }

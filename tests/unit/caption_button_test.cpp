@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "caption_button/lumo_anniu2010.h"
+#include "caption_button/caption_button.h"
 #include "platform/sim/sim_backend.h"
 
 namespace {
@@ -16,13 +16,13 @@ class ButtonForm : public forms::Form {
 public:
     ButtonForm(forms::Runtime& runtime, std::optional<PropertyBag> stored)
         : forms::Form(runtime, "ButtonForm"), stored_(std::move(stored)) {}
-    LumoAnniu2010* button = nullptr;
+    CaptionButton* button = nullptr;
     int clicks = 0;
 
 protected:
     void design() override {
         move(0, 0, 6000, 4000);
-        button = LumoAnniu2010::add(*this, "LumoAnniu1", nullptr, stored_ ? &*stored_ : nullptr);
+        button = CaptionButton::add(*this, "applyButton", nullptr, stored_ ? &*stored_ : nullptr);
         button->move(600, 600, 1455, 300);
         button->Click = [this] { ++clicks; };
     }
@@ -55,7 +55,7 @@ TEST_F(CaptionButtonTest, EachClickOnCaptionOrRectangleRaisesClickOnce) {
     EXPECT_EQ(form->clicks, 1);
     clickSurfaceAt(1400, 280);  // on the rectangle beside the caption
     EXPECT_EQ(form->clicks, 2);
-    backend.click(*form->button->Label1());
+    backend.click(*form->button->captionLabel());
     EXPECT_EQ(form->clicks, 3);
 
     // A right click or a press released elsewhere is no click.
@@ -72,7 +72,7 @@ TEST_F(CaptionButtonTest, AClickHandlerMayReloadTheFormThatHoldsTheButton) {
         form->unload();
         form->show();
     };
-    backend.click(*form->button->Label1());
+    backend.click(*form->button->captionLabel());
     ASSERT_TRUE(form->loaded());
     form->button->Click = [this] { ++form->clicks; };
     backend.click(*form->button->host());
@@ -82,43 +82,43 @@ TEST_F(CaptionButtonTest, AClickHandlerMayReloadTheFormThatHoldsTheButton) {
 TEST_F(CaptionButtonTest, RectangleAlwaysCoversTheWholeControlWhileTheCaptionStaysPut) {
     open(PropertyBag{{"Caption", " 确定"}});
     const auto& b = *form->button;
-    EXPECT_EQ(b.Caption(), " 确定");
-    EXPECT_EQ(b.Shape1()->width(), 1455);
-    EXPECT_EQ(b.Shape1()->height(), 300);
-    const std::int32_t captionWidth = b.Label1()->width();
+    EXPECT_EQ(b.caption(), " 确定");
+    EXPECT_EQ(b.face()->width(), 1455);
+    EXPECT_EQ(b.face()->height(), 300);
+    const std::int32_t captionWidth = b.captionLabel()->width();
 
     for (auto [w, h] : std::vector<std::pair<int, int>>{{4000, 2000}, {300, 100}, {0, 0}}) {
         form->button->move(100, 200, w, h);
         EXPECT_EQ(b.host()->left(), 100);
-        EXPECT_EQ(b.Shape1()->left(), 0);
-        EXPECT_EQ(b.Shape1()->top(), 0);
-        EXPECT_EQ(b.Shape1()->width(), w);
-        EXPECT_EQ(b.Shape1()->height(), h);
-        EXPECT_EQ(b.Label1()->left(), 45);
-        EXPECT_EQ(b.Label1()->top(), 45);
-        EXPECT_EQ(b.Label1()->width(), captionWidth);
+        EXPECT_EQ(b.face()->left(), 0);
+        EXPECT_EQ(b.face()->top(), 0);
+        EXPECT_EQ(b.face()->width(), w);
+        EXPECT_EQ(b.face()->height(), h);
+        EXPECT_EQ(b.captionLabel()->left(), 45);
+        EXPECT_EQ(b.captionLabel()->top(), 45);
+        EXPECT_EQ(b.captionLabel()->width(), captionWidth);
     }
 }
 
 TEST_F(CaptionButtonTest, StoredCaptionRoundTripsAndOnlyANewControlShowsTheDesignText) {
     open(std::nullopt);
-    EXPECT_EQ(form->button->Caption(), "LumoAnniu");
+    EXPECT_EQ(form->button->caption(), "LumoAnniu");
 
     open(PropertyBag{});
-    EXPECT_EQ(form->button->Caption(), "");
+    EXPECT_EQ(form->button->caption(), "");
 
     open(PropertyBag{{"Caption", "Abc"}});
     std::vector<std::string> changes;
     form->button->PropertyChanged = [&](const std::string& p) { changes.push_back(p); };
     form->button->setCaption("");
     EXPECT_EQ(changes, std::vector<std::string>{"Caption"});
-    EXPECT_EQ(form->button->Label1()->text(), "");
+    EXPECT_EQ(form->button->captionLabel()->text(), "");
 
     PropertyBag saved{{"Caption", "stale"}};
     form->button->writeProperties(saved);
     EXPECT_TRUE(saved.empty());  // equal to the default: not stored
     open(saved);
-    EXPECT_EQ(form->button->Caption(), "");
+    EXPECT_EQ(form->button->caption(), "");
 
     form->button->setCaption("x");
     form->button->writeProperties(saved);

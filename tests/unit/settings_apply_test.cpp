@@ -6,21 +6,21 @@ namespace {
 
 class ApplyTest : public SettingsWindowTest {
 protected:
-    void apply() { backend.click(*form2.LumoAnniu20101->host()); }
+    void apply() { backend.click(*settings.applyButton->host()); }
 };
 
 TEST_F(ApplyTest, VirtualMouseLoadsBeforeAnyFieldIsWritten) {
     SharedState seenAtLoad;
-    form1.onLoad = [&] { seenAtLoad = state; };
+    virtualMouse.onLoad = [&] { seenAtLoad = state; };
     state.stepPixels = 11;
     apply();
-    EXPECT_EQ(form1.loads, 1);
-    EXPECT_TRUE(form1.visible());
+    EXPECT_EQ(virtualMouse.loads, 1);
+    EXPECT_TRUE(virtualMouse.visible());
     EXPECT_FALSE(seenAtLoad.stayOnTop);
     EXPECT_EQ(seenAtLoad.stepPixels, 11);
     EXPECT_EQ(seenAtLoad.followMode, FollowMode::Unset);
     EXPECT_FALSE(seenAtLoad.showCoordinates);
-    EXPECT_FALSE(form2.loaded());
+    EXPECT_FALSE(settings.loaded());
 }
 
 TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
@@ -31,113 +31,113 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     EXPECT_TRUE(state.colorPointer);
     EXPECT_TRUE(state.stayOnTop);
     EXPECT_EQ(state.followMode, FollowMode::Slow);
-    EXPECT_FALSE(form2.loaded());
+    EXPECT_FALSE(settings.loaded());
 
-    // The reloaded window applies its design values again, and Form1 only shows.
-    form2.show();
-    backend.click(*form2.Check2);
-    backend.click(*form2.Check1);
-    backend.click(*form2.Check3);
-    backend.click(*form2.Check4);
-    backend.click(*form2.Option2);
-    form1.hide();
+    // The reloaded window applies its design values again, and the virtual mouse only shows.
+    settings.show();
+    backend.click(*settings.hotkeysCheck);
+    backend.click(*settings.showCoordinatesCheck);
+    backend.click(*settings.colorPointerCheck);
+    backend.click(*settings.stayOnTopCheck);
+    backend.click(*settings.followFast);
+    virtualMouse.hide();
     apply();
-    EXPECT_EQ(form1.loads, 1);
-    EXPECT_TRUE(form1.visible());
+    EXPECT_EQ(virtualMouse.loads, 1);
+    EXPECT_TRUE(virtualMouse.visible());
     EXPECT_TRUE(state.hotkeysEnabled);
     EXPECT_FALSE(state.showCoordinates);
     EXPECT_FALSE(state.colorPointer);
     EXPECT_FALSE(state.stayOnTop);
     EXPECT_EQ(state.followMode, FollowMode::Fast);
 
-    form2.show();
-    form2.Check4->setValue(2);  // only 1 ticks a box
+    settings.show();
+    settings.stayOnTopCheck->setValue(2);  // only 1 ticks a box
     apply();
     EXPECT_FALSE(state.hotkeysEnabled);  // unchanged design state switches hotkeys off
     EXPECT_FALSE(state.stayOnTop);
 }
 
-TEST_F(ApplyTest, EnterInText8AppliesOtherKeysDoNot) {
-    backend.type(*form2.Text8, "ab");
-    EXPECT_TRUE(form2.loaded());
-    EXPECT_EQ(form1.loads, 0);
-    backend.type(*form2.Text8, "\rmore");
-    EXPECT_FALSE(form2.loaded());
-    EXPECT_EQ(form1.loads, 1);
+TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
+    backend.type(*settings.enterBox, "ab");
+    EXPECT_TRUE(settings.loaded());
+    EXPECT_EQ(virtualMouse.loads, 0);
+    backend.type(*settings.enterBox, "\rmore");
+    EXPECT_FALSE(settings.loaded());
+    EXPECT_EQ(virtualMouse.loads, 1);
     EXPECT_EQ(state.followMode, FollowMode::Slow);
 }
 
-TEST_F(ApplyTest, Check2AndCheck5ActAtOnce) {
-    backend.click(*form2.Check2);
+TEST_F(ApplyTest, HotkeySwitchAndHideMouseActAtOnce) {
+    backend.click(*settings.hotkeysCheck);
     EXPECT_TRUE(state.hotkeysEnabled);
-    EXPECT_TRUE(form2.Check5->enabled());
-    backend.click(*form2.Check5);
+    EXPECT_TRUE(settings.hideMouseCheck->enabled());
+    backend.click(*settings.hideMouseCheck);
     EXPECT_TRUE(state.hideVirtualMouse);
 
-    backend.click(*form2.Check2);
+    backend.click(*settings.hotkeysCheck);
     EXPECT_FALSE(state.hotkeysEnabled);
     EXPECT_FALSE(state.hideVirtualMouse);
-    EXPECT_FALSE(form2.Check5->enabled());
-    EXPECT_EQ(form2.Check5->value(), 1);
+    EXPECT_FALSE(settings.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.hideMouseCheck->value(), 1);
 
-    backend.click(*form2.Check2);
-    EXPECT_TRUE(form2.Check5->enabled());
-    EXPECT_EQ(form2.Check5->value(), 1);
+    backend.click(*settings.hotkeysCheck);
+    EXPECT_TRUE(settings.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.hideMouseCheck->value(), 1);
     EXPECT_FALSE(state.hideVirtualMouse);
     apply();
-    EXPECT_FALSE(state.hideVirtualMouse);  // apply never reads Check5
+    EXPECT_FALSE(state.hideVirtualMouse);  // apply never reads hideMouseCheck
 
-    form2.show();
-    backend.click(*form2.Check2);
-    backend.click(*form2.Check5);
+    settings.show();
+    backend.click(*settings.hotkeysCheck);
+    backend.click(*settings.hideMouseCheck);
     EXPECT_TRUE(state.hideVirtualMouse);
-    backend.click(*form2.Check5);
+    backend.click(*settings.hideMouseCheck);
     EXPECT_FALSE(state.hideVirtualMouse);
 }
 
 TEST_F(ApplyTest, StepBoxTakesOnlyDigitsFromTypingAndPasting) {
-    backend.type(*form2.Text11, "\b");
-    EXPECT_EQ(form2.Text11->text(), "");
-    backend.type(*form2.Text11, "1a-.2 ");
-    EXPECT_EQ(form2.Text11->text(), "12");
-    backend.paste(*form2.Text11, "x5,6\u00e9");
-    EXPECT_EQ(form2.Text11->text(), "1256");
+    backend.type(*settings.stepBox, "\b");
+    EXPECT_EQ(settings.stepBox->text(), "");
+    backend.type(*settings.stepBox, "1a-.2 ");
+    EXPECT_EQ(settings.stepBox->text(), "12");
+    backend.paste(*settings.stepBox, "x5,6\u00e9");
+    EXPECT_EQ(settings.stepBox->text(), "1256");
     apply();
     EXPECT_EQ(state.stepPixels, 1256);
 }
 
 TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
-    const std::string enterHint = form2.Text8->text();
-    backend.paste(*form2.Text8, "ab\r\ncd");
-    EXPECT_TRUE(form2.visible());
-    EXPECT_FALSE(form1.loaded());
+    const std::string enterHint = settings.enterBox->text();
+    backend.paste(*settings.enterBox, "ab\r\ncd");
+    EXPECT_TRUE(settings.visible());
+    EXPECT_FALSE(virtualMouse.loaded());
     // A one-line box takes the text up to the line break, as the edit control does.
-    EXPECT_EQ(form2.Text8->text(), enterHint + "ab");
-    backend.paste(*form2.Text9, "鼠标 x-1.\nnext");
-    EXPECT_EQ(form2.Text9->text(), "鼠标 x-1.");
-    backend.paste(*form2.Text11, "x5\r\n6");
-    EXPECT_EQ(form2.Text11->text(), "356");
-    EXPECT_TRUE(form2.loaded());
+    EXPECT_EQ(settings.enterBox->text(), enterHint + "ab");
+    backend.paste(*settings.searchBox, "鼠标 x-1.\nnext");
+    EXPECT_EQ(settings.searchBox->text(), "鼠标 x-1.");
+    backend.paste(*settings.stepBox, "x5\r\n6");
+    EXPECT_EQ(settings.stepBox->text(), "356");
+    EXPECT_TRUE(settings.loaded());
 
-    backend.type(*form2.Text8, "\r");  // a typed Enter still applies
-    EXPECT_FALSE(form2.loaded());
+    backend.type(*settings.enterBox, "\r");  // a typed Enter still applies
+    EXPECT_FALSE(settings.loaded());
     EXPECT_EQ(state.stepPixels, 356);
 }
 
 TEST_F(ApplyTest, StepTextsThatAreNoStepKeepThePreviousStep) {
     for (const std::string bad : {"", "99999999999999999999", "2147483648", "-5", "abc", " 5", "+5"}) {
-        form2.show();
-        backend.edit(*form2.Text11, "42");
+        settings.show();
+        backend.edit(*settings.stepBox, "42");
         apply();
-        form2.show();
-        backend.edit(*form2.Text11, bad);
+        settings.show();
+        backend.edit(*settings.stepBox, bad);
         apply();
         EXPECT_EQ(state.stepPixels, 42) << '"' << bad << '"';
         EXPECT_EQ(state.followMode, FollowMode::Slow);  // the rest of apply still happens
-        EXPECT_FALSE(form2.loaded());
+        EXPECT_FALSE(settings.loaded());
     }
-    form2.show();
-    backend.edit(*form2.Text11, "0");
+    settings.show();
+    backend.edit(*settings.stepBox, "0");
     apply();
     EXPECT_EQ(state.stepPixels, 0);
 }

@@ -11,32 +11,32 @@ protected:
     std::vector<std::string> openedAddresses() const {
         std::vector<std::string> out;
         for (const auto& open : platform.shellOpens) {
-            EXPECT_EQ(open.owner, form2.handle());
+            EXPECT_EQ(open.owner, settings.handle());
             out.push_back(open.address);
         }
         return out;
     }
-    void chat() { backend.click(*form2.LumoAnniu20104->host()); }
-    void fold() { backend.click(*form2.Image8); }
-    void unfold() { backend.click(*form2.Image9); }
+    void chat() { backend.click(*settings.chatButton->host()); }
+    void fold() { backend.click(*settings.foldButton); }
+    void unfold() { backend.click(*settings.unfoldButton); }
     void expectFolded(bool folded) {
-        EXPECT_EQ(form2.Image8->visible(), !folded);
-        EXPECT_EQ(form2.Line10->visible(), !folded);
-        EXPECT_EQ(form2.Line11->visible(), !folded);
-        EXPECT_EQ(form2.Image9->visible(), folded);
-        EXPECT_EQ(form2.Line12->visible(), folded);
-        EXPECT_EQ(form2.Line13->visible(), folded);
+        EXPECT_EQ(settings.foldButton->visible(), !folded);
+        EXPECT_EQ(settings.foldChevronLeft->visible(), !folded);
+        EXPECT_EQ(settings.foldChevronRight->visible(), !folded);
+        EXPECT_EQ(settings.unfoldButton->visible(), folded);
+        EXPECT_EQ(settings.unfoldChevronLeft->visible(), folded);
+        EXPECT_EQ(settings.unfoldChevronRight->visible(), folded);
     }
 };
 
 TEST_F(PanelTest, EveryLinkOpensItsAddressThroughTheShell) {
-    backend.click(*form2.Image6);
-    backend.type(*form2.Text9, "a b&c#中");
-    backend.click(*form2.Image6);
-    backend.click(*form2.Label24);
-    backend.click(*form2.Label25);
-    backend.click(*form2.Label26);
-    backend.click(*form2.Label23);
+    backend.click(*settings.searchButton);
+    backend.type(*settings.searchBox, "a b&c#中");
+    backend.click(*settings.searchButton);
+    backend.click(*settings.crownShopsLink);
+    backend.click(*settings.mallLink);
+    backend.click(*settings.generalChannelLink);
+    backend.click(*settings.shopLink);
     EXPECT_EQ(openedAddresses(), (std::vector<std::string>{
                                      searchAddress(""),
                                      searchAddress("a b&c#中"),
@@ -53,10 +53,10 @@ TEST_F(PanelTest, AddressesUpTo900CodeUnitsOpenLongerOnesOpenNothing) {
     for (const std::string& unit : {std::string("a"), std::string("中")}) {
         std::string fits;
         for (std::size_t i = 0; i < room; ++i) fits += unit;
-        backend.edit(*form2.Text9, fits);
-        backend.click(*form2.Image6);
-        backend.edit(*form2.Text9, fits + "a");
-        backend.click(*form2.Image6);
+        backend.edit(*settings.searchBox, fits);
+        backend.click(*settings.searchButton);
+        backend.edit(*settings.searchBox, fits + "a");
+        backend.click(*settings.searchButton);
         EXPECT_EQ(openedAddresses(), std::vector<std::string>{searchAddress(fits)}) << unit;
         platform.shellOpens.clear();
     }
@@ -66,11 +66,11 @@ TEST_F(PanelTest, AddressesUpTo900CodeUnitsOpenLongerOnesOpenNothing) {
 
 TEST_F(PanelTest, ChatOpensForAnyNonEmptyTextIncludingTheHintAndSpaces) {
     chat();  // the hint is still in the box
-    backend.click(*form2.Text10);
+    backend.click(*settings.chatBox);
     chat();  // empty: nothing
-    backend.type(*form2.Text10, "   ");
+    backend.type(*settings.chatBox, "   ");
     chat();
-    backend.edit(*form2.Text10, " 中文 a ");
+    backend.edit(*settings.chatBox, " 中文 a ");
     chat();
     EXPECT_EQ(openedAddresses(), (std::vector<std::string>{
                                      chatAddress(UTF8Encode(utf8ToUtf16(chatPlaceholder()))),
@@ -80,57 +80,55 @@ TEST_F(PanelTest, ChatOpensForAnyNonEmptyTextIncludingTheHintAndSpaces) {
 }
 
 TEST_F(PanelTest, ChatBoxHintClearsOnlyWhenItIsExactlyTheHint) {
-    EXPECT_EQ(form2.Text10->text(), chatPlaceholder());
-    EXPECT_EQ(form2.Text10->foreColor(), 0x808080u);
+    EXPECT_TRUE(chatHintShown());
 
-    backend.edit(*form2.Text10, chatPlaceholder() + " ");
-    backend.click(*form2.Text10);
-    EXPECT_EQ(form2.Text10->text(), chatPlaceholder() + " ");
-    EXPECT_EQ(form2.Text10->foreColor(), 0x808080u);
+    backend.edit(*settings.chatBox, chatPlaceholder() + " ");
+    backend.click(*settings.chatBox);
+    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder() + " ");
+    EXPECT_NE(settings.chatBox->foreColor(), forms::kWindowTextColor);
 
-    backend.edit(*form2.Text10, chatPlaceholder());
-    backend.click(*form2.Text10);
-    EXPECT_EQ(form2.Text10->text(), "");
-    EXPECT_EQ(form2.Text10->foreColor(), forms::kWindowTextColor);
+    backend.edit(*settings.chatBox, chatPlaceholder());
+    backend.click(*settings.chatBox);
+    EXPECT_EQ(settings.chatBox->text(), "");
+    EXPECT_EQ(settings.chatBox->foreColor(), forms::kWindowTextColor);
 }
 
 TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
-    backend.click(*form2.Text10);
-    backend.type(*form2.Text10, "x");
-    form2.Text9->setFocus();
+    backend.click(*settings.chatBox);
+    backend.type(*settings.chatBox, "x");
+    settings.searchBox->setFocus();
     pressBody(forms::kLeftButton);
-    EXPECT_EQ(form2.Text10->text(), "x");
-    EXPECT_EQ(form2.activeControl(), form2.Text9);
+    EXPECT_EQ(settings.chatBox->text(), "x");
+    EXPECT_EQ(settings.activeControl(), settings.searchBox);
 
-    backend.type(*form2.Text10, "\b");
+    backend.type(*settings.chatBox, "\b");
     pressBody(forms::kRightButton);
-    EXPECT_EQ(form2.Text10->text(), chatPlaceholder());
-    EXPECT_EQ(form2.Text10->foreColor(), 0x808080u);
-    EXPECT_EQ(form2.activeControl(), form2.Text8);
+    EXPECT_TRUE(chatHintShown());
+    EXPECT_EQ(settings.activeControl(), settings.enterBox);
 
     // The banner restores it too; the key picker frame does not.
-    backend.click(*form2.Text10);
-    backend.click(*form2.Text1);
-    tap(*form2.Frame4, forms::kLeftButton);
+    backend.click(*settings.chatBox);
+    backend.click(*settings.upKeyBox);
+    tap(*settings.keyPicker, forms::kLeftButton);
     EXPECT_TRUE(dragged());
-    EXPECT_EQ(form2.Text10->text(), "");
-    tap(*form2.Image5, forms::kRightButton);
-    EXPECT_EQ(form2.Text10->text(), chatPlaceholder());
+    EXPECT_EQ(settings.chatBox->text(), "");
+    tap(*settings.searchBanner, forms::kRightButton);
+    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder());
 }
 
 TEST_F(PanelTest, FoldAndUnfoldAlternateBetweenTheTwoHeights) {
     fold();
     expectFolded(true);
-    EXPECT_EQ(form2.Shape4->height(), 4080);
-    EXPECT_EQ(form2.height(), 4575);
+    EXPECT_EQ(settings.bodyOutline->height(), 4080);
+    EXPECT_EQ(settings.height(), 4575);
     fold();  // the fold area is hidden now
-    EXPECT_EQ(form2.height(), 4575);
+    EXPECT_EQ(settings.height(), 4575);
 
     unfold();
     expectFolded(false);
-    EXPECT_EQ(form2.Shape4->height(), 5520);
-    EXPECT_EQ(form2.height(), 6015);
-    EXPECT_EQ(form2.width(), 5535);
+    EXPECT_EQ(settings.bodyOutline->height(), 5520);
+    EXPECT_EQ(settings.height(), 6015);
+    EXPECT_EQ(settings.width(), 5535);
 }
 
 TEST_F(PanelTest, FoldAndUnfoldStopAtTheTargetOrAfter2001Steps) {
@@ -142,29 +140,29 @@ TEST_F(PanelTest, FoldAndUnfoldStopAtTheTargetOrAfter2001Steps) {
     for (const Case& c : {Case{10000, true, 7999}, Case{6081, true, 4080}, Case{4080, true, 4080},
                           Case{100, true, 100}, Case{4000, false, 5520}, Case{3000, false, 5001},
                           Case{-5000, false, -2999}, Case{9000, false, 9000}}) {
-        form2.unload();
-        form2.show();
+        settings.unload();
+        settings.show();
         if (!c.folding) fold();
-        form2.Shape4->setHeight(c.start);
-        form2.setHeight(20000);
+        settings.bodyOutline->setHeight(c.start);
+        settings.setHeight(20000);
         c.folding ? fold() : unfold();
-        EXPECT_EQ(form2.Shape4->height(), c.end) << c.start;
+        EXPECT_EQ(settings.bodyOutline->height(), c.end) << c.start;
         // Nothing moves when the body is already past the target: the window keeps its height.
-        EXPECT_EQ(form2.height(), c.end == c.start ? 20000 : c.end + 495) << c.start;
+        EXPECT_EQ(settings.height(), c.end == c.start ? 20000 : c.end + 495) << c.start;
         expectFolded(c.folding);
     }
 }
 
 TEST_F(PanelTest, ReloadStartsUnfoldedWithTheHintAndAnEmptySearch) {
     fold();
-    backend.click(*form2.Text10);
-    backend.type(*form2.Text9, "abc");
-    form2.unload();
-    form2.show();
+    backend.click(*settings.chatBox);
+    backend.type(*settings.searchBox, "abc");
+    settings.unload();
+    settings.show();
     expectFolded(false);
-    EXPECT_EQ(form2.height(), 6015);
-    EXPECT_EQ(form2.Text10->text(), chatPlaceholder());
-    EXPECT_EQ(form2.Text9->text(), "");
+    EXPECT_EQ(settings.height(), 6015);
+    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder());
+    EXPECT_EQ(settings.searchBox->text(), "");
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
     forms::Runtime runtime(platform, backend);
     SharedState state;
     AppWindows windows;
-    SettingsWindow form2(runtime, state, windows);
+    SettingsWindow settings(runtime, state, windows);
     EXPECT_EQ(state.keyUp, 0);
-    form2.hide();  // hiding an unloaded window loads it, and leaves it hidden
-    EXPECT_TRUE(form2.loaded());
-    EXPECT_FALSE(form2.visible());
+    settings.hide();  // hiding an unloaded window loads it, and leaves it hidden
+    EXPECT_TRUE(settings.loaded());
+    EXPECT_FALSE(settings.visible());
     EXPECT_EQ(state.keyUp, Key::Up);
     EXPECT_EQ(state.keyDown, Key::Down);
     EXPECT_EQ(state.keyLeft, Key::Left);
@@ -25,47 +25,46 @@ TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
 }
 
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
-    EXPECT_EQ(form2.width(), 5535);
-    EXPECT_EQ(form2.height(), 6015);
-    EXPECT_EQ(form2.Shape4->left(), 0);
-    EXPECT_EQ(form2.Shape4->top(), 495);
-    EXPECT_EQ(form2.Shape4->width(), 5535);
-    EXPECT_EQ(form2.Frame4->left(), 120);
-    EXPECT_EQ(form2.Frame4->top(), 600);
-    EXPECT_FALSE(form2.Frame4->visible());
-    EXPECT_EQ(form2.caption(), "Lumo桌面小鼠标");
-    EXPECT_TRUE(form2.showInTaskbar());
-    EXPECT_EQ(form2.icon(), Asset::AppIcon);
+    EXPECT_EQ(settings.width(), 5535);
+    EXPECT_EQ(settings.height(), 6015);
+    EXPECT_EQ(settings.bodyOutline->left(), 0);
+    EXPECT_EQ(settings.bodyOutline->top(), 495);
+    EXPECT_EQ(settings.bodyOutline->width(), 5535);
+    EXPECT_EQ(settings.keyPicker->left(), 120);
+    EXPECT_EQ(settings.keyPicker->top(), 600);
+    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_EQ(settings.caption(), "Lumo桌面小鼠标");
+    EXPECT_TRUE(settings.showInTaskbar());
+    EXPECT_EQ(settings.icon(), Asset::AppIcon);
 }
 
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             form2.Image2, form2.Image3, form2.Label4, form2.Text1, form2.Text2, form2.Text3, form2.Text4,
-             form2.Text5, form2.Text6, form2.Image6, form2.Image8, form2.Image9, form2.Label23, form2.Label24,
-             form2.Label25, form2.Label26}) {
+             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.upKeyBox, settings.downKeyBox,
+             settings.leftKeyBox, settings.rightKeyBox, settings.leftClickKeyBox, settings.rightClickKeyBox,
+             settings.searchButton, settings.foldButton, settings.unfoldButton, settings.shopLink,
+             settings.crownShopsLink, settings.mallLink, settings.generalChannelLink}) {
         EXPECT_EQ(c->cursor(), Asset::HandCursor) << c->name();
     }
 }
 
 TEST_F(SettingsWindowTest, PickerListHoldsTheKeyNamesWithNothingSelected) {
-    ASSERT_EQ(form2.List1->listCount(), kKeyRowCount);
-    for (int row = 0; row < kKeyRowCount; ++row) EXPECT_EQ(form2.List1->items()[row], keyNameTable()[row].name);
-    EXPECT_EQ(form2.List1->listIndex(), -1);
-    EXPECT_EQ(form2.LumoAnniu20102->Caption(), " 确定");
-    EXPECT_EQ(form2.LumoAnniu20103->Caption(), " 取消");
+    ASSERT_EQ(settings.keyList->listCount(), kKeyRowCount);
+    for (int row = 0; row < kKeyRowCount; ++row) EXPECT_EQ(settings.keyList->items()[row], keyNameTable()[row].name);
+    EXPECT_EQ(settings.keyList->listIndex(), -1);
 }
 
 TEST_F(SettingsWindowTest, ResolutionLineIsWrittenAtLoadAndRewrittenByAClick) {
-    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1920 * 1080");
-    EXPECT_GT(form2.Label3->width(), 540);  // sizes itself to its text
+    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1920 * 1080");
+    EXPECT_GT(settings.resolutionLabel->width(), 540);  // sizes itself to its text
 
     platform.setScreenPixels(1366, 768);
-    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1920 * 1080");  // no update by itself
-    backend.click(*form2.Label3);
-    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1366 * 768");
+    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1920 * 1080");  // no update by itself
+    backend.click(*settings.resolutionLabel);
+    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1366 * 768");
     platform.setScreen(screenMetricsAt(1280, 800, 168, 168));
-    backend.click(*form2.Label3);
-    EXPECT_EQ(form2.Label3->text(), "屏幕分辨率:1280 * 800");
+    backend.click(*settings.resolutionLabel);
+    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1280 * 800");
 }
 
 TEST(ResolutionLine, ReadsWholePixelsAtEveryUsualScale) {
@@ -81,24 +80,24 @@ TEST(ResolutionLine, ReadsWholePixelsAtEveryUsualScale) {
 }
 
 TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherField) {
-    backend.click(*form2.Check2);
-    backend.edit(*form2.Text11, "7");
-    backend.click(*form2.Option3);
-    backend.click(*form2.Text3);
-    backend.selectRow(*form2.List1, 65);  // Z键
-    backend.click(*form2.LumoAnniu20102->host());
+    backend.click(*settings.hotkeysCheck);
+    backend.edit(*settings.stepBox, "7");
+    backend.click(*settings.dragByHand);
+    backend.click(*settings.leftKeyBox);
+    backend.selectRow(*settings.keyList, 65);  // Z键
+    backend.click(*settings.confirmKeyButton->host());
     ASSERT_EQ(state.keyLeft, 90);
-    backend.click(*form2.LumoAnniu20101->host());
-    ASSERT_FALSE(form2.loaded());
+    backend.click(*settings.applyButton->host());
+    ASSERT_FALSE(settings.loaded());
 
-    form2.show();
+    settings.show();
     EXPECT_EQ(state.keyLeft, Key::Left);
-    EXPECT_EQ(form2.Text3->text(), "方向键←");
-    EXPECT_EQ(form2.Check2->value(), 0);
-    EXPECT_FALSE(form2.Check5->enabled());
-    EXPECT_TRUE(form2.Option1->value());
-    EXPECT_EQ(form2.Text11->text(), "3");
-    EXPECT_EQ(form2.List1->listIndex(), -1);
+    EXPECT_EQ(settings.leftKeyBox->text(), "方向键←");
+    EXPECT_EQ(settings.hotkeysCheck->value(), 0);
+    EXPECT_FALSE(settings.hideMouseCheck->enabled());
+    EXPECT_TRUE(settings.followSlow->value());
+    EXPECT_EQ(settings.stepBox->text(), "3");
+    EXPECT_EQ(settings.keyList->listIndex(), -1);
     EXPECT_EQ(state.stepPixels, 7);
     EXPECT_EQ(state.followMode, FollowMode::DragByHand);
     EXPECT_TRUE(state.hotkeysEnabled);

@@ -11,6 +11,7 @@
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
+#include "settings_window/shop_links.h"
 #include "tray/app_windows.h"
 
 namespace lumo::testing {
@@ -34,19 +35,19 @@ protected:
 class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindowTest() {
-        windows.virtualMouse = &form1;
-        windows.settings = &form2;
-        windows.trayMenu = &form3;
+        windows.virtualMouse = &virtualMouse;
+        windows.settings = &settings;
+        windows.trayMenu = &trayMenu;
         windows.about = &about;
         windows.exitProgram = [this] { ++exits; };
         platform.setScreenPixels(1920, 1080);
-        form2.show();
-        platform.setForeground(form2.handle());
+        settings.show();
+        platform.setForeground(settings.handle());
     }
 
     void pressBody(int button, double x = 2000, double y = 4300) {
-        backend.pressForm(form2, button, x, y);
-        backend.releaseForm(form2, button, x, y);
+        backend.pressForm(settings, button, x, y);
+        backend.releaseForm(settings, button, x, y);
     }
     // A press and release of one button on a control (a click when it is the
     // left one). A press that hid the control still ends with the release.
@@ -59,6 +60,11 @@ protected:
         }
     }
     bool dragged() const { return !platform.drags.empty(); }
+    // The chat box shows its hint, greyed unlike typed text.
+    bool chatHintShown() const {
+        return settings.chatBox->text() == chatPlaceholder() &&
+               settings.chatBox->foreColor() != forms::kWindowTextColor;
+    }
 
     sim::SimPlatform platform;
     sim::SimBackend backend{platform};
@@ -66,10 +72,10 @@ protected:
     SharedState state;
     AppWindows windows;
     int exits = 0;
-    StubForm form1{runtime, "Form1"};
-    StubForm form3{runtime, "Form3"};
-    StubForm about{runtime, "GuanYu1"};
-    SettingsWindow form2{runtime, state, windows};
+    StubForm virtualMouse{runtime, "VirtualMouseWindow"};
+    StubForm trayMenu{runtime, "TrayMenuWindow"};
+    StubForm about{runtime, "AboutWindow"};
+    SettingsWindow settings{runtime, state, windows};
 };
 
 }  // namespace lumo::testing

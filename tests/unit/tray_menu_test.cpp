@@ -35,64 +35,63 @@ TEST_F(TrayTest, WatchdogRunsOnlyWhileTheMenuIsUp) {
     startWithMenuUp();
     backend.advance(100);
     EXPECT_EQ(shared.foregroundWindow, 0x4242);
-    backend.click(*tray.Label4);
-    EXPECT_FALSE(tray.Timer1->running());
+    backend.click(*tray.hideSettingsItem);
+    EXPECT_FALSE(tray.watchdogTimer->running());
 }
 
 TEST_F(TrayTest, LosingTheActivationClosesTheMenuAtOnce) {
     startWithMenuUp();
     backend.deactivate(tray);
     EXPECT_FALSE(tray.visible());
-    EXPECT_FALSE(tray.Timer1->running());
+    EXPECT_FALSE(tray.watchdogTimer->running());
     backend.deactivate(tray);  // hidden already: nothing more
     backend.trayMessage(tray, TrayEvent::RightUp);
     EXPECT_TRUE(tray.visible());
-    EXPECT_TRUE(tray.Timer1->running());
+    EXPECT_TRUE(tray.watchdogTimer->running());
 }
 
 TEST_F(TrayTest, MarkerFollowsTheItemRowsAndHidesAtTheEdges) {
     startWithMenuUp();
-    const std::pair<forms::Label*, std::int32_t> rows[] = {
-        {tray.Label5, 0}, {tray.Label4, 360}, {tray.Label3, 720}, {tray.Label2, 1080}};
-    for (const auto& [label, top] : rows) {
-        tray.Image1->setVisible(false);
-        backend.move(*label, 0, 100, 90);
-        EXPECT_TRUE(tray.Image1->visible());
-        EXPECT_EQ(tray.Image1->top(), top);
-        EXPECT_EQ(tray.Image1->left(), 1080);
+    // The pencil's point, halfway down its picture, is level with the item's top edge, right of the text.
+    for (forms::Label* item : {tray.showSettingsItem, tray.hideSettingsItem, tray.aboutItem, tray.exitItem}) {
+        tray.rowMarker->setVisible(false);
+        backend.move(*item, 0, 100, 90);
+        EXPECT_TRUE(tray.rowMarker->visible());
+        EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, item->top());
+        EXPECT_EQ(tray.rowMarker->left(), item->left() + item->width());
     }
 
     // The background between the items leaves it alone.
     backend.moveForm(tray, 0, 1200, 540);
-    EXPECT_TRUE(tray.Image1->visible());
-    EXPECT_EQ(tray.Image1->top(), 1080);
+    EXPECT_TRUE(tray.rowMarker->visible());
+    EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, tray.exitItem->top());
 
     // From an item to the right onto the pencil itself.
-    backend.move(*tray.Image1, 0, 100, 300);
-    EXPECT_FALSE(tray.Image1->visible());
+    backend.move(*tray.rowMarker, 0, 100, 300);
+    EXPECT_FALSE(tray.rowMarker->visible());
 
     const std::pair<forms::Image*, Point> strips[] = {
-        {tray.Image2, {100, 800}},
-        {tray.Image3, {600, 30}},
-        {tray.Image4, {100, 800}},
-        {tray.Image5, {600, 100}},
+        {tray.leftEdgeStrip, {100, 800}},
+        {tray.bottomEdgeStrip, {600, 30}},
+        {tray.rightEdgeStrip, {100, 800}},
+        {tray.topEdgeStrip, {600, 100}},
     };
     for (const auto& [strip, at] : strips) {
-        backend.move(*tray.Label3, 0, 100, 90);
-        ASSERT_TRUE(tray.Image1->visible());
+        backend.move(*tray.aboutItem, 0, 100, 90);
+        ASSERT_TRUE(tray.rowMarker->visible());
         backend.move(*strip, 0, at.x, at.y);
-        EXPECT_FALSE(tray.Image1->visible()) << strip->name();
+        EXPECT_FALSE(tray.rowMarker->visible()) << strip->name();
     }
 }
 
 TEST_F(TrayTest, MarkerKeepsItsRowAcrossAnItemAndReopening) {
     startWithMenuUp();
-    backend.move(*tray.Label4, 0, 100, 90);
-    backend.click(*tray.Label4);
+    backend.move(*tray.hideSettingsItem, 0, 100, 90);
+    backend.click(*tray.hideSettingsItem);
     ASSERT_FALSE(tray.visible());
     backend.trayMessage(tray, TrayEvent::RightUp);
-    EXPECT_TRUE(tray.Image1->visible());
-    EXPECT_EQ(tray.Image1->top(), 360);
+    EXPECT_TRUE(tray.rowMarker->visible());
+    EXPECT_EQ(tray.rowMarker->top() + tray.rowMarker->height() / 2, tray.hideSettingsItem->top());
 }
 
 TEST_F(TrayTest, LeftDragOnBackgroundOrTopStripMovesTheMenu) {
@@ -108,12 +107,12 @@ TEST_F(TrayTest, LeftDragOnBackgroundOrTopStripMovesTheMenu) {
     EXPECT_EQ(tray.width(), 1575);
     backend.releaseForm(tray, kLeftButton, 1300, 452);
 
-    backend.press(*tray.Image5, kLeftButton, 600, 100);
+    backend.press(*tray.topEdgeStrip, kLeftButton, 600, 100);
     EXPECT_EQ(tray.drag.dragStartX, 600);
-    backend.move(*tray.Image5, kLeftButton | kRightButton, 700, 130);
+    backend.move(*tray.topEdgeStrip, kLeftButton | kRightButton, 700, 130);
     EXPECT_EQ(tray.left(), left0 + 200);
     EXPECT_EQ(tray.top(), top0 + 80);
-    backend.release(*tray.Image5, kLeftButton, 700, 130);
+    backend.release(*tray.topEdgeStrip, kLeftButton, 700, 130);
 }
 
 TEST_F(TrayTest, RightDragAndPlainMovesLeaveTheMenuInPlace) {
@@ -123,7 +122,7 @@ TEST_F(TrayTest, RightDragAndPlainMovesLeaveTheMenuInPlace) {
     EXPECT_EQ(tray.drag.dragStartX, 0);
     backend.moveForm(tray, kRightButton, 1400, 600);
     backend.releaseForm(tray, kRightButton, 1400, 600);
-    backend.move(*tray.Image5, 0, 900, 200);
+    backend.move(*tray.topEdgeStrip, 0, 900, 200);
     EXPECT_EQ(tray.left(), left0);
     EXPECT_EQ(tray.top(), top0);
 
@@ -137,19 +136,19 @@ TEST_F(TrayTest, RightDragAndPlainMovesLeaveTheMenuInPlace) {
 TEST_F(TrayTest, SettingsItemsShowOrHideAndCloseTheMenu) {
     startWithMenuUp();
     settings.hide();
-    backend.click(*tray.Label5);
+    backend.click(*tray.showSettingsItem);
     EXPECT_TRUE(settings.visible());
     EXPECT_FALSE(tray.visible());
 
     backend.trayMessage(tray, TrayEvent::RightUp);
-    backend.click(*tray.Label4);
+    backend.click(*tray.hideSettingsItem);
     EXPECT_FALSE(settings.visible());
     EXPECT_TRUE(settings.loaded());
     EXPECT_FALSE(tray.visible());
 
     // Already hidden: only the menu goes.
     backend.trayMessage(tray, TrayEvent::RightUp);
-    backend.click(*tray.Label4);
+    backend.click(*tray.hideSettingsItem);
     EXPECT_FALSE(settings.visible());
     EXPECT_EQ(settings.loads, 1);
     EXPECT_FALSE(tray.visible());
@@ -158,14 +157,14 @@ TEST_F(TrayTest, SettingsItemsShowOrHideAndCloseTheMenu) {
 TEST_F(TrayTest, SettingsItemsLoadAnUnloadedSettingsWindow) {
     startWithMenuUp();
     settings.unload();
-    backend.click(*tray.Label4);
+    backend.click(*tray.hideSettingsItem);
     EXPECT_EQ(settings.loads, 2);
     EXPECT_TRUE(settings.loaded());
     EXPECT_FALSE(settings.visible());
 
     settings.unload();
     backend.trayMessage(tray, TrayEvent::RightUp);
-    backend.click(*tray.Label5);
+    backend.click(*tray.showSettingsItem);
     EXPECT_EQ(settings.loads, 3);
     EXPECT_TRUE(settings.visible());
 }
@@ -173,7 +172,7 @@ TEST_F(TrayTest, SettingsItemsLoadAnUnloadedSettingsWindow) {
 TEST_F(TrayTest, AboutItemShowsTheAboutWindowWithoutOwner) {
     startWithMenuUp();
     about.show(&settings);
-    backend.click(*tray.Label3);
+    backend.click(*tray.aboutItem);
     EXPECT_TRUE(about.visible());
     EXPECT_EQ(about.owner(), nullptr);
     EXPECT_EQ(about.loads, 1);

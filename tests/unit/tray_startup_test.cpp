@@ -13,7 +13,7 @@ TEST_F(TrayTest, StartUpShowsSettingsFirstThenHidesTheMenuAndAddsTheIcon) {
     EXPECT_EQ(trayCallsWhenSettingsLoaded, 0u);
     EXPECT_TRUE(settings.visible());
     EXPECT_FALSE(tray.visible());
-    EXPECT_FALSE(tray.Image1->visible());
+    EXPECT_FALSE(tray.rowMarker->visible());
     EXPECT_EQ(tray.width(), 1575);
     EXPECT_EQ(tray.height(), 1575);
     EXPECT_EQ(tray.icon(), settings.icon());
@@ -82,7 +82,7 @@ TEST_F(TrayTest, ExitDeletesTheSameIconBeforeTheProcessEnds) {
     startWithMenuUp();
     std::vector<sim::SimPlatform::TrayCall> callsAtExit;
     platform.onExit = [&] { callsAtExit = platform.trayCalls; };
-    backend.click(*tray.Label2);
+    backend.click(*tray.exitItem);
 
     EXPECT_TRUE(platform.exited);
     ASSERT_EQ(callsAtExit.size(), 2u);

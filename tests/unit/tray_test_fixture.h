@@ -11,7 +11,7 @@
 #include "platform/sim/sim_backend.h"
 #include "pointer_core/shared_state.h"
 #include "tray/app_windows.h"
-#include "tray/tray_window.h"
+#include "tray/tray_menu_window.h"
 
 namespace lumo::tray_test {
 
@@ -72,10 +72,10 @@ protected:
     forms::Runtime runtime{platform, backend};
     SharedState shared;
     AppWindows windows;
-    StubWindow virtualMouse{runtime, "Form1"};
-    StubWindow settings{runtime, "Form2"};
-    StubWindow about{runtime, "GuanYu1"};
-    TrayWindow tray{runtime, shared, windows};
+    StubWindow virtualMouse{runtime, "VirtualMouseWindow"};
+    StubWindow settings{runtime, "SettingsWindow"};
+    StubWindow about{runtime, "AboutWindow"};
+    TrayMenuWindow tray{runtime, shared, windows};
 };
 
 }  // namespace lumo::tray_test

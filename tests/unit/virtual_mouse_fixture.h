@@ -30,8 +30,8 @@ protected:
     }
     // Counts the follow ticks and the clock time of each.
     void recordFollowTicks() {
-        auto follow = window.Timer1->Tick;
-        window.Timer1->Tick = [this, follow] {
+        auto follow = window.followTimer->Tick;
+        window.followTimer->Tick = [this, follow] {
             followTimes.push_back(backend.now());
             follow();
         };

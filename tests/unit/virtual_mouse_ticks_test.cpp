@@ -36,17 +36,17 @@ TEST_F(UpkeepTick, ShowsAndFillsBothLabelsThenHidesThemKeepingTheirText) {
     window.move(1206, 1218, window.width(), window.height());  // 100.5, 101.5 px
     platform.movePointer({-5, 3});
     backend.advance(500);
-    EXPECT_TRUE(window.Label1->visible());
-    EXPECT_TRUE(window.Label2->visible());
-    EXPECT_EQ(window.Label2->text(), "100,102");
-    EXPECT_EQ(window.Label1->text(), "-5,3");
-    EXPECT_EQ(window.Label1->width(), 4 * 90);  // sized to its text
+    EXPECT_TRUE(window.pointerCoordinates->visible());
+    EXPECT_TRUE(window.tipCoordinates->visible());
+    EXPECT_EQ(window.tipCoordinates->text(), "100,102");
+    EXPECT_EQ(window.pointerCoordinates->text(), "-5,3");
+    EXPECT_EQ(window.pointerCoordinates->width(), 4 * 90);  // sized to its text
 
     state.showCoordinates = false;
     backend.advance(1500);
-    EXPECT_FALSE(window.Label1->visible());
-    EXPECT_FALSE(window.Label2->visible());
-    EXPECT_EQ(window.Label2->text(), "100,102");
+    EXPECT_FALSE(window.pointerCoordinates->visible());
+    EXPECT_FALSE(window.tipCoordinates->visible());
+    EXPECT_EQ(window.tipCoordinates->text(), "100,102");
 }
 
 TEST_F(UpkeepTick, LabelsShowTheTipAndThePointerApartByTheFollowOffset) {
@@ -54,8 +54,8 @@ TEST_F(UpkeepTick, LabelsShowTheTipAndThePointerApartByTheFollowOffset) {
     showWindow();
     platform.movePointer({-5, 3});
     backend.advance(1500);  // follow at 1000, upkeep at 1500
-    EXPECT_EQ(window.Label1->text(), "-5,3");
-    EXPECT_EQ(window.Label2->text(), "-4,4");  // -65 and 55 twips, rounded
+    EXPECT_EQ(window.pointerCoordinates->text(), "-5,3");
+    EXPECT_EQ(window.tipCoordinates->text(), "-4,4");  // -65 and 55 twips, rounded
 }
 
 TEST_F(UpkeepTick, RandomColourChannelsRoundHalfToEven) {
@@ -63,15 +63,16 @@ TEST_F(UpkeepTick, RandomColourChannelsRoundHalfToEven) {
     showWindow();
     platform.queueRandom({0.5 / 255, std::nextafter(0.5 / 255, 1.0), std::nextafter(0.5 / 255, 0.0)});
     backend.advance(1500);
-    EXPECT_EQ(window.Line1->color(), 0x000100u);  // red 0, green 1, blue 0
+    EXPECT_EQ(window.arrowheadTop->color(), 0x000100u);  // red 0, green 1, blue 0
 
     platform.queueRandom({254.5 / 255, std::nextafter(254.5 / 255, 1.0), std::nextafter(1.0, 0.0)});
     backend.advance(1500);
-    for (auto* line : {window.Line1, window.Line2, window.Line3}) EXPECT_EQ(line->color(), 0xFFFFFEu);
+    for (auto* line : {window.arrowheadTop, window.arrowheadLeft, window.arrowheadDiagonal})
+        EXPECT_EQ(line->color(), 0xFFFFFEu);
 
     state.colorPointer = false;  // the last colour stays
     backend.advance(1500);
-    EXPECT_EQ(window.Line3->color(), 0xFFFFFEu);
+    EXPECT_EQ(window.arrowheadDiagonal->color(), 0xFFFFFEu);
 }
 
 TEST_F(UpkeepTick, HidesTheWindowWhichKeepsFollowing) {
@@ -94,7 +95,7 @@ TEST_F(UpkeepTick, FastFollowTicksEveryFiftyMillisecondsWhereNoPointerMovesAreRe
     recordFollowTicks();
     backend.advance(1700);
     EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 1550, 1600, 1650, 1700}));
-    EXPECT_EQ(window.Timer1->interval(), 50);
+    EXPECT_EQ(window.followTimer->interval(), 50);
 }
 
 // With pointer moves reported, fast follow costs nothing while the pointer
@@ -140,7 +141,7 @@ TEST_F(UpkeepTick, ManualDragStopsFollowingAfterTheFirstJump) {
     recordFollowTicks();
     backend.advance(5000);
     EXPECT_EQ(followTimes, std::vector<std::int64_t>{1000});
-    EXPECT_FALSE(window.Timer1->running());
+    EXPECT_FALSE(window.followTimer->running());
 
     state.followMode = FollowMode::Slow;  // back to slow follow at the next upkeep (6000)
     backend.advance(2000);
@@ -154,8 +155,8 @@ TEST_F(UpkeepTick, AnUnknownFollowModeLeavesThePaceAlone) {
     backend.advance(1500);
     state.followMode = FollowMode::Unset;
     backend.advance(1500);
-    EXPECT_EQ(window.Timer1->interval(), 50);
-    EXPECT_TRUE(window.Timer1->running());
+    EXPECT_EQ(window.followTimer->interval(), 50);
+    EXPECT_TRUE(window.followTimer->running());
 }
 
 TEST_F(FollowTick, PutsTheTipTenTwipsPastThePointerAndUpdatesTheHiddenLabel) {
@@ -164,16 +165,16 @@ TEST_F(FollowTick, PutsTheTipTenTwipsPastThePointerAndUpdatesTheHiddenLabel) {
     backend.advance(1000);
     EXPECT_EQ(window.left(), 1510);
     EXPECT_EQ(window.top(), 3010);
-    EXPECT_EQ(window.Label1->text(), "100,200");
-    EXPECT_FALSE(window.Label1->visible());
-    EXPECT_EQ(window.Label2->text(), "00000");  // only the upkeep tick writes it
+    EXPECT_EQ(window.pointerCoordinates->text(), "100,200");
+    EXPECT_FALSE(window.pointerCoordinates->visible());
+    EXPECT_EQ(window.tipCoordinates->text(), "00000");  // only the upkeep tick writes it
 }
 
 TEST_F(FollowTick, NegativePositionsLeftOfThePrimaryScreen) {
     showWindow();
     platform.movePointer({-1920, -5});
     backend.advance(1000);
-    EXPECT_EQ(window.Label1->text(), "-1920,-5");
+    EXPECT_EQ(window.pointerCoordinates->text(), "-1920,-5");
     EXPECT_EQ(window.left(), -1920 * 15 + 10);
     EXPECT_EQ(window.top(), -5 * 15 + 10);
 }

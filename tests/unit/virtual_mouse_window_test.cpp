@@ -19,27 +19,22 @@ TEST_F(VirtualMouseWindowTest, DesignIsAKeyedFramelessWindowThatNeverTakesTheFoc
     EXPECT_EQ(window.backColor(), kVirtualMouseColorKey);
     EXPECT_EQ(window.width(), 2655);
     EXPECT_EQ(window.height(), 2700);
-    EXPECT_EQ(window.Image1->picture(), Asset::MousePicture);
-    for (auto* zone : {window.Image2, window.Image3}) {
+    EXPECT_EQ(window.mousePicture->picture(), Asset::MousePicture);
+    for (auto* zone : {window.leftClickZone, window.rightClickZone}) {
         EXPECT_EQ(zone->cursor(), Asset::HandCursor);
         EXPECT_FALSE(zone->picture().has_value());
     }
-    EXPECT_EQ(window.Image2->toolTip(), "模拟左击事件");
-    EXPECT_EQ(window.Image3->toolTip(), "模拟右击事件");
-    EXPECT_EQ(window.Image4->toolTip(), "拖拽区");
-    for (auto* line : {window.Line1, window.Line2, window.Line3}) EXPECT_EQ(line->color(), 0xFFFFFFu);
-    for (auto* label : {window.Label1, window.Label2}) {
+    for (auto* label : {window.pointerCoordinates, window.tipCoordinates}) {
         EXPECT_FALSE(label->visible());
         EXPECT_EQ(label->text(), "00000");
         EXPECT_TRUE(label->autoSize());
         EXPECT_TRUE(label->opaque());
-        EXPECT_EQ(label->backColor(), 0xFFFFFFu);
     }
-    EXPECT_EQ(window.Timer3->interval(), 1);
-    EXPECT_EQ(window.Timer2->interval(), 1500);
-    EXPECT_EQ(window.Timer1->interval(), 1000);
-    for (auto* timer : {window.Timer1, window.Timer2}) EXPECT_TRUE(timer->running());
-    EXPECT_FALSE(window.Timer3->running());  // the engine starts it for a held direction key
+    EXPECT_EQ(window.engineTimer->interval(), 1);
+    EXPECT_EQ(window.upkeepTimer->interval(), 1500);
+    EXPECT_EQ(window.followTimer->interval(), 1000);
+    for (auto* timer : {window.followTimer, window.upkeepTimer}) EXPECT_TRUE(timer->running());
+    EXPECT_FALSE(window.engineTimer->running());  // the engine starts it for a held direction key
 }
 
 TEST_F(VirtualMouseWindowTest, LoadKeysTheColourAndSetsTheZOrderWithoutActivating) {
@@ -80,7 +75,7 @@ protected:
 TEST_F(ClickZones, LeftZoneClicksFivePixelsLeftOfTheTip) {
     placeWindow(1206, 1218);  // 100.5 and 101.5 pixels: halves go to even
     platform.clearLogs();
-    backend.click(*window.Image2);
+    backend.click(*window.leftClickZone);
     // The window lets go of the mouse before the pointer moves and the click
     // goes in, so that the click cannot be routed back to the window itself.
     EXPECT_EQ(platform.captureReleases, (std::vector<sim::SimPlatform::CaptureRelease>{{0, 0}}));
@@ -96,7 +91,7 @@ TEST_F(ClickZones, LeftZoneClicksFivePixelsLeftOfTheTip) {
 
 TEST_F(ClickZones, RightZoneMakesARightClick) {
     placeWindow(2400, 1200);
-    backend.click(*window.Image3);
+    backend.click(*window.rightClickZone);
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{195, 100}}));
     ASSERT_EQ(platform.clicks.size(), 1u);
     EXPECT_EQ(platform.clicks[0].button, MouseButton::Right);
@@ -104,7 +99,7 @@ TEST_F(ClickZones, RightZoneMakesARightClick) {
 
 TEST_F(ClickZones, NearTheLeftScreenEdgeThePointerIsAskedForANegativeX) {
     placeWindow(24, 0);
-    backend.click(*window.Image2);
+    backend.click(*window.leftClickZone);
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{-3, 0}}));
     ASSERT_EQ(platform.clicks.size(), 1u);
     EXPECT_EQ(platform.clicks[0].at, (Point{0, 0}));  // the platform kept it on screen
@@ -112,26 +107,26 @@ TEST_F(ClickZones, NearTheLeftScreenEdgeThePointerIsAskedForANegativeX) {
 
 TEST_F(ClickZones, APressOnAZoneNeverDragsAndReleasingThereClicks) {
     placeWindow(1200, 1200);
-    backend.press(*window.Image2, kLeftButton, 100, 100);
-    backend.move(*window.Image2, kLeftButton, 400, 300);
+    backend.press(*window.leftClickZone, kLeftButton, 100, 100);
+    backend.move(*window.leftClickZone, kLeftButton, 400, 300);
     EXPECT_EQ(window.left(), 1200);
     EXPECT_EQ(window.top(), 1200);
     EXPECT_TRUE(platform.clicks.empty());
-    backend.release(*window.Image2, kLeftButton, 120, 110);
+    backend.release(*window.leftClickZone, kLeftButton, 120, 110);
     EXPECT_EQ(platform.clicks.size(), 1u);
 }
 
 TEST_F(ClickZones, ThePictureAndTheLabelsOutsideTheZonesDoNothing) {
     placeWindow(1200, 1200);
-    backend.press(*window.Image1, kLeftButton, 700, 100);  // right of both zones
-    backend.release(*window.Image1, kLeftButton, 700, 100);
+    backend.press(*window.mousePicture, kLeftButton, 700, 100);  // right of both zones
+    backend.release(*window.mousePicture, kLeftButton, 700, 100);
     EXPECT_TRUE(platform.clicks.empty());
     EXPECT_EQ(window.left(), 1200);
     state.showCoordinates = true;
     backend.advance(1500);
     platform.clearLogs();
-    backend.click(*window.Label1);
-    backend.click(*window.Label2);
+    backend.click(*window.pointerCoordinates);
+    backend.click(*window.tipCoordinates);
     EXPECT_TRUE(platform.clicks.empty());
     EXPECT_TRUE(platform.cursorMoves.empty());
 }
@@ -145,13 +140,13 @@ protected:
 };
 
 TEST_F(Dragging, TheGrabbedPointStaysUnderThePointer) {
-    backend.press(*window.Image4, kLeftButton, 100.5, 201.5);  // stored as 100 and 202
-    backend.move(*window.Image4, kLeftButton, 150, 262);
+    backend.press(*window.dragArea, kLeftButton, 100.5, 201.5);  // stored as 100 and 202
+    backend.move(*window.dragArea, kLeftButton, 150, 262);
     EXPECT_EQ(window.left(), 3050);
     EXPECT_EQ(window.top(), 2060);
     EXPECT_EQ(window.width(), 2655);
     EXPECT_EQ(window.height(), 2700);
-    backend.release(*window.Image4, kLeftButton, 150, 262);
+    backend.release(*window.dragArea, kLeftButton, 150, 262);
     EXPECT_TRUE(platform.clicks.empty());
 }
 
@@ -162,23 +157,23 @@ TEST_F(Dragging, TheBackgroundAndThePictureDragToo) {
     EXPECT_EQ(window.top(), 1950);
     backend.releaseForm(window, kLeftButton, 1100, 1450);
 
-    backend.press(*window.Image1, kLeftButton, 700, 50);
-    backend.move(*window.Image1, kLeftButton, 680, 80);
+    backend.press(*window.mousePicture, kLeftButton, 700, 50);
+    backend.move(*window.mousePicture, kLeftButton, 680, 80);
     EXPECT_EQ(window.left(), 3080);
     EXPECT_EQ(window.top(), 1980);
 }
 
 TEST_F(Dragging, OnlyTheLeftButtonDrags) {
-    backend.press(*window.Image4, kRightButton, 100, 100);
-    backend.move(*window.Image4, kRightButton, 400, 400);
-    backend.release(*window.Image4, kRightButton, 400, 400);
+    backend.press(*window.dragArea, kRightButton, 100, 100);
+    backend.move(*window.dragArea, kRightButton, 400, 400);
+    backend.release(*window.dragArea, kRightButton, 400, 400);
     backend.pressForm(window, kRightButton, 1000, 1000);
     backend.moveForm(window, kRightButton, 1300, 1300);
     backend.releaseForm(window, kRightButton, 1300, 1300);
     // A move with no button held after a left press does nothing either.
-    backend.press(*window.Image4, kLeftButton, 100, 100);
-    backend.release(*window.Image4, kLeftButton, 100, 100);
-    backend.move(*window.Image4, 0, 300, 300);
+    backend.press(*window.dragArea, kLeftButton, 100, 100);
+    backend.release(*window.dragArea, kLeftButton, 100, 100);
+    backend.move(*window.dragArea, 0, 300, 300);
     EXPECT_EQ(window.left(), 3000);
     EXPECT_EQ(window.top(), 2000);
 }
@@ -186,14 +181,14 @@ TEST_F(Dragging, OnlyTheLeftButtonDrags) {
 TEST_F(Dragging, AllSurfacesShareOneDragStart) {
     // Pressed on the picture, then a move reported by the drag area (after
     // the capture was lost) uses the same start point.
-    backend.press(*window.Image1, kLeftButton, 700, 100);
+    backend.press(*window.mousePicture, kLeftButton, 700, 100);
     window.captureLost();
-    backend.move(*window.Image4, kLeftButton, 600, 130);
+    backend.move(*window.dragArea, kLeftButton, 600, 130);
     EXPECT_EQ(window.left(), 2900);
     EXPECT_EQ(window.top(), 2030);
 }
 
-TEST_F(VirtualMouseWindowTest, Timer3RunsTheEngineAlsoWhileHidden) {
+TEST_F(VirtualMouseWindowTest, EngineTimerRunsAlsoWhileHidden) {
     state.hotkeysEnabled = true;
     state.stepPixels = 2;
     state.keyRight = Key::Right;

@@ -3,48 +3,37 @@
 // another window, and the watchdog that sees a left button held elsewhere.
 #include "platform/units.h"
 #include "tray/menu_placement.h"
-#include "tray/tray_window.h"
+#include "tray/tray_menu_window.h"
 
 namespace lumo {
 
-namespace {
-
-// Marker tops for the four item rows.
-constexpr std::int32_t kShowSettingsRow = 0;
-constexpr std::int32_t kHideSettingsRow = 360;
-constexpr std::int32_t kAboutRow = 720;
-constexpr std::int32_t kExitRow = 1080;
-
-}  // namespace
-
-void TrayWindow::wireMenu() {
-    Label5->Click = [this] {
+void TrayMenuWindow::wireMenu() {
+    showSettingsItem->Click = [this] {
         showSettings();
         hide();
     };
-    Label4->Click = [this] {
+    hideSettingsItem->Click = [this] {
         hideSettings();
         hide();
     };
-    Label3->Click = [this] {
+    aboutItem->Click = [this] {
         showAbout();
         hide();
     };
-    Label2->Click = [this] { exitProgram(); };
+    exitItem->Click = [this] { exitProgram(); };
 
-    Label5->MouseMove = [this](const forms::MouseEvent&) { markRow(kShowSettingsRow); };
-    Label4->MouseMove = [this](const forms::MouseEvent&) { markRow(kHideSettingsRow); };
-    Label3->MouseMove = [this](const forms::MouseEvent&) { markRow(kAboutRow); };
-    Label2->MouseMove = [this](const forms::MouseEvent&) { markRow(kExitRow); };
+    for (forms::Label* item : {showSettingsItem, hideSettingsItem, aboutItem, exitItem}) {
+        item->MouseMove = [this, item](const forms::MouseEvent&) { markRow(*item); };
+    }
     // The pencil itself and the edge strips: the pointer is leaving the items.
-    for (forms::Image* edge : {Image1, Image2, Image3, Image4}) {
+    for (forms::Image* edge : {rowMarker, leftEdgeStrip, bottomEdgeStrip, rightEdgeStrip}) {
         edge->MouseMove = [this](const forms::MouseEvent&) { hideMarker(); };
     }
 
     MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
     MouseMove = [this](const forms::MouseEvent& e) { drag.moveWindow(*this, e); };
-    Image5->MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
-    Image5->MouseMove = [this](const forms::MouseEvent& e) {
+    topEdgeStrip->MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
+    topEdgeStrip->MouseMove = [this](const forms::MouseEvent& e) {
         hideMarker();
         drag.moveWindow(*this, e);
     };
@@ -52,12 +41,12 @@ void TrayWindow::wireMenu() {
     // Like any menu, it closes when another window takes the activation (a
     // click elsewhere, Alt+Tab, a focus change); presses inside keep it active.
     Deactivate = [this] { hide(); };
-    Shown = [this] { Timer1->setEnabled(true); };
-    Hidden = [this] { Timer1->setEnabled(false); };
-    Timer1->Tick = [this] { watchdogTick(); };
+    Shown = [this] { watchdogTimer->setEnabled(true); };
+    Hidden = [this] { watchdogTimer->setEnabled(false); };
+    watchdogTimer->Tick = [this] { watchdogTick(); };
 }
 
-void TrayWindow::popupAtPointer() {
+void TrayMenuWindow::popupAtPointer() {
     const auto position = menuPositionAt(platform().cursorPos(), platform().screen());
     if (!position) return;
     show();
@@ -68,31 +57,31 @@ void TrayWindow::popupAtPointer() {
     setTop(position->top);
 }
 
-void TrayWindow::showSettings() {
+void TrayMenuWindow::showSettings() {
     if (windows_.settings) windows_.settings->show();
 }
 
-void TrayWindow::hideSettings() {
+void TrayMenuWindow::hideSettings() {
     if (windows_.settings) windows_.settings->hide();
 }
 
-void TrayWindow::showAbout() {
+void TrayMenuWindow::showAbout() {
     if (windows_.about) windows_.about->show(nullptr);
 }
 
-void TrayWindow::markRow(std::int32_t markerTop) {
-    Image1->setVisible(true);
-    Image1->setTop(markerTop);
+void TrayMenuWindow::markRow(const forms::Label& item) {
+    // The pencil's point, halfway down its picture, is level with the item's top edge.
+    const std::int32_t markerTop = item.top() - rowMarker->height() / 2;
+    rowMarker->setVisible(true);
+    rowMarker->setTop(markerTop);
 }
 
-void TrayWindow::hideMarker() { Image1->setVisible(false); }
+void TrayMenuWindow::hideMarker() { rowMarker->setVisible(false); }
 
-void TrayWindow::watchdogTick() {
+void TrayMenuWindow::watchdogTick() {
     shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
-    // A press elsewhere closes the menu; presses inside it make it the
-    // foreground window and leave it open.
     const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
-    if (platform().isKeyDown(Key::LeftButton) && !menuInFront) hide();
+    if (pressedElsewhere(platform().isKeyDown(Key::LeftButton), menuInFront)) hide();
 }
 
 }  // namespace lumo

@@ -1,4 +1,4 @@
-// LumoAnniu2010: the program's own flat caption button. A light-blue rectangle
+// CaptionButton: the program's own flat caption button. A light-blue rectangle
 // with a blue caption that raises Click when it is clicked. It is a composite:
 // it adds to its form a Host (the control's surface, which keeps the tooltip,
 // position and size like for any other control) holding the rectangle and the
@@ -17,18 +17,18 @@ namespace lumo {
 // The container's stored properties of one control instance: key -> value.
 using PropertyBag = std::map<std::string, std::string>;
 
-class LumoAnniu2010 {
+class CaptionButton {
 public:
     // Adds the control to `form` inside `container` (null: the form itself).
     // `stored` holds the properties the container saved for this instance; a
     // control created without any shows the design-time caption "LumoAnniu".
-    static LumoAnniu2010* add(forms::Form& form, const std::string& name, forms::Control* container,
+    static CaptionButton* add(forms::Form& form, const std::string& name, forms::Control* container,
                               const PropertyBag* stored = nullptr);
-    LumoAnniu2010(const LumoAnniu2010&) = delete;
-    LumoAnniu2010& operator=(const LumoAnniu2010&) = delete;
+    CaptionButton(const CaptionButton&) = delete;
+    CaptionButton& operator=(const CaptionButton&) = delete;
 
     // The caption is the label's text; the control keeps no copy of its own.
-    const std::string& Caption() const;
+    const std::string& caption() const;
     void setCaption(const std::string& caption);
 
     // Places the control in its container; the rectangle follows the new size.
@@ -39,8 +39,8 @@ public:
 
     // The control's surface: tooltip, position, size and visibility live here.
     forms::Host* host() const { return host_; }
-    forms::Shape* Shape1() const { return shape_; }
-    forms::Label* Label1() const { return label_; }
+    forms::Shape* face() const { return shape_; }
+    forms::Label* captionLabel() const { return label_; }
 
     // Raised once per completed click on the surface or on the caption.
     std::function<void()> Click;
@@ -49,7 +49,7 @@ public:
 
 private:
     class Surface;
-    LumoAnniu2010(forms::Form& form, Surface& surface, const PropertyBag* stored);
+    CaptionButton(forms::Form& form, Surface& surface, const PropertyBag* stored);
     void resize();
     void raiseClick();
 

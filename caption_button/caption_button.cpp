@@ -1,4 +1,4 @@
-#include "caption_button/lumo_anniu2010.h"
+#include "caption_button/caption_button.h"
 
 #include <memory>
 
@@ -25,24 +25,24 @@ forms::Font captionFont() {
 
 }  // namespace
 
-class LumoAnniu2010::Surface : public forms::Host {
+class CaptionButton::Surface : public forms::Host {
 public:
     Surface(forms::Form& form, std::string name, forms::Control* container)
         : forms::Host(form, std::move(name), container) {}
-    std::unique_ptr<LumoAnniu2010> button;
+    std::unique_ptr<CaptionButton> button;
 };
 
-LumoAnniu2010* LumoAnniu2010::add(forms::Form& form, const std::string& name, forms::Control* container,
+CaptionButton* CaptionButton::add(forms::Form& form, const std::string& name, forms::Control* container,
                                   const PropertyBag* stored) {
     auto* surface = form.add<Surface>(name, container);
-    surface->button.reset(new LumoAnniu2010(form, *surface, stored));
+    surface->button.reset(new CaptionButton(form, *surface, stored));
     return surface->button.get();
 }
 
-LumoAnniu2010::LumoAnniu2010(forms::Form& form, Surface& surface, const PropertyBag* stored)
+CaptionButton::CaptionButton(forms::Form& form, Surface& surface, const PropertyBag* stored)
     : host_(&surface),
-      shape_(form.add<forms::Shape>(surface.name() + ".Shape1", host_)),
-      label_(form.add<forms::Label>(surface.name() + ".Label1", host_)) {
+      shape_(form.add<forms::Shape>(surface.name() + ".face", host_)),
+      label_(form.add<forms::Label>(surface.name() + ".caption", host_)) {
     host_->move(0, 0, 2520, 1230);
     host_->setCursor(Asset::HandCursor);
     host_->Click = [this] { raiseClick(); };
@@ -62,38 +62,38 @@ LumoAnniu2010::LumoAnniu2010(forms::Form& form, Surface& surface, const Property
     resize();
 }
 
-const std::string& LumoAnniu2010::Caption() const { return label_->text(); }
+const std::string& CaptionButton::caption() const { return label_->text(); }
 
-void LumoAnniu2010::setCaption(const std::string& caption) {
+void CaptionButton::setCaption(const std::string& caption) {
     label_->setText(caption);
     if (PropertyChanged) PropertyChanged(kCaptionKey);
 }
 
-void LumoAnniu2010::move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+void CaptionButton::move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
     host_->move(left, top, width, height);
     resize();
 }
 
-void LumoAnniu2010::readProperties(const PropertyBag& bag) {
+void CaptionButton::readProperties(const PropertyBag& bag) {
     const auto it = bag.find(kCaptionKey);
     label_->setText(it != bag.end() ? it->second : kDefaultCaption);
 }
 
-void LumoAnniu2010::writeProperties(PropertyBag& bag) const {
+void CaptionButton::writeProperties(PropertyBag& bag) const {
     // Like any property bag, a value equal to the default is not stored.
-    if (Caption() == kDefaultCaption) {
+    if (caption() == kDefaultCaption) {
         bag.erase(kCaptionKey);
     } else {
-        bag[kCaptionKey] = Caption();
+        bag[kCaptionKey] = caption();
     }
 }
 
-void LumoAnniu2010::resize() {
+void CaptionButton::resize() {
     // The label keeps its place and its own size: a long caption is clipped by the surface.
     shape_->move(0, 0, host_->width(), host_->height());
 }
 
-void LumoAnniu2010::raiseClick() {
+void CaptionButton::raiseClick() {
     if (Click) Click();
 }
 

@@ -1,10 +1,10 @@
 // Start-up, the notification-area icon and the ways the program ends.
 #include "tray/tray_icon.h"
-#include "tray/tray_window.h"
+#include "tray/tray_menu_window.h"
 
 namespace lumo {
 
-void TrayWindow::wireStartup() {
+void TrayMenuWindow::wireStartup() {
     Load = [this] { startUp(); };
     // The tray window lives for the whole run, so the system closing it (log-off,
     // shut-down, a close command) is the end of the program: going on without
@@ -12,10 +12,10 @@ void TrayWindow::wireStartup() {
     QueryUnload = [this](bool&) { exitProgram(); };
 }
 
-void TrayWindow::startUp() {
-    Image1->setVisible(false);
-    setHeight(Shape2->height());
-    setWidth(Shape2->width());
+void TrayMenuWindow::startUp() {
+    rowMarker->setVisible(false);
+    setHeight(menuFrame->height());
+    setWidth(menuFrame->width());
     // The settings window is on screen before the icon exists: if the shell
     // refuses the icon, the program is still usable.
     if (windows_.settings) {
@@ -30,7 +30,7 @@ void TrayWindow::startUp() {
     platform().notifyIcon(TrayAction::Add, trayIconData_);
 }
 
-void TrayWindow::trayIconMessage(TrayEvent event) {
+void TrayMenuWindow::trayIconMessage(TrayEvent event) {
     raise([&] {
         if (event == TrayEvent::LeftUp) {
             showSettings();
@@ -40,11 +40,11 @@ void TrayWindow::trayIconMessage(TrayEvent event) {
     });
 }
 
-void TrayWindow::shellRestarted() {
+void TrayMenuWindow::shellRestarted() {
     raise([this] { restoreTrayIcon(platform(), trayIconData_); });
 }
 
-void TrayWindow::exitProgram() {
+void TrayMenuWindow::exitProgram() {
     // Also the way out at log-off and shut-down: a button the engine holds
     // must not outlive the program.
     if (windows_.hotkeysChanged) windows_.hotkeysChanged();

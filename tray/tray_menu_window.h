@@ -1,0 +1,80 @@
+// The tray menu window, which is also the start-up window: it owns the
+// notification-area icon and doubles as the icon's hand-drawn popup menu (show
+// settings, hide settings, about, exit). It is hidden except while the menu is
+// up and lives for the whole run.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/forms/forms.h"
+#include "platform/forms/hand_drag.h"
+#include "pointer_core/shared_state.h"
+#include "tray/app_windows.h"
+
+namespace lumo {
+
+// The watchdog's rule: the left button down while another window is in front
+// is a press elsewhere, which closes the menu. Presses inside the menu make it
+// the foreground window and leave it open.
+inline bool pressedElsewhere(bool leftButtonDown, bool menuInFront) { return leftButtonDown && !menuInFront; }
+
+class TrayMenuWindow : public forms::Form, public forms::TrayIconSink {
+public:
+    TrayMenuWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows);
+
+    // Removes the notification-area icon and ends the process at once.
+    void exitProgram();
+    // Opens the menu beside the pointer, towards the middle of the screen.
+    void popupAtPointer();
+
+    // A left click on the icon shows the settings; a right click opens the menu.
+    void trayIconMessage(TrayEvent event) override;
+    // Puts the icon back into the new shell's notification area.
+    void shellRestarted() override;
+
+    // The icon record, filled once at start-up and reused unchanged.
+    const TrayIconData& trayIconData() const { return trayIconData_; }
+
+    // The window is dragged by its background and its top strip.
+    forms::HandDrag drag;
+
+    forms::Shape* leftBand = nullptr;
+    forms::Shape* menuFrame = nullptr;  // gives the window its size
+    forms::Shape* topBand = nullptr;
+    forms::Label* seriesHeader = nullptr;      // "Lumo 系列软件", a column
+    forms::Label* showSettingsItem = nullptr;  // "显示设置"
+    forms::Label* hideSettingsItem = nullptr;  // "隐藏设置"
+    forms::Label* aboutItem = nullptr;         // "关于软件"
+    forms::Label* exitItem = nullptr;          // "退出程序"
+    forms::Line* ruleBelowShowSettings = nullptr;
+    forms::Line* ruleBelowHideSettings = nullptr;
+    forms::Line* ruleBelowAbout = nullptr;
+    forms::Image* rowMarker = nullptr;  // the pencil beside the row under the pointer
+    forms::Image* leftEdgeStrip = nullptr;
+    forms::Image* bottomEdgeStrip = nullptr;
+    forms::Image* rightEdgeStrip = nullptr;
+    forms::Image* topEdgeStrip = nullptr;  // also a drag handle
+    forms::Timer* watchdogTimer = nullptr;
+
+protected:
+    void design() override;
+
+private:
+    // Wiring, one job each (tray_menu_*.cpp).
+    void wireStartup();
+    void wireMenu();
+
+    void startUp();
+    void showSettings();
+    void hideSettings();
+    void showAbout();
+    void markRow(const forms::Label& item);
+    void hideMarker();
+    void watchdogTick();
+
+    SharedState& shared_;
+    AppWindows& windows_;
+    TrayIconData trayIconData_;
+};
+
+}  // namespace lumo
