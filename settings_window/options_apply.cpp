@@ -6,12 +6,6 @@
 
 namespace lumo {
 
-namespace {
-
-constexpr int kEnterKey = 13;
-
-}  // namespace
-
 std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand) {
     if (slow) return FollowMode::Slow;
     if (fast) return FollowMode::Fast;
@@ -21,10 +15,6 @@ std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand
 
 void SettingsWindow::wireOptions() {
     applyButton->Click = [this] { apply(); };
-    // Only a typed Enter: a paste into enterBox never reaches this handler.
-    enterBox->KeyPress = [this](int& keyAscii) {
-        if (keyAscii == kEnterKey) apply();
-    };
     hotkeysCheck->Click = [this] { applyHotkeySwitch(); };
     hideMouseCheck->Click = [this] { state_.hideVirtualMouse = hideMouseCheck->ticked(); };
     // The step box alone filters what is pasted as well as what is typed.
