@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <cwchar>
+#include <iterator>
+
 #include "assets/resource_ids.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_paint.h"
@@ -78,8 +81,11 @@ LRESULT CALLBACK Surface::windowProc(HWND window, UINT message, WPARAM wParam, L
     return surface->handle(message, wParam, lParam);
 }
 
+// By class name: tooltips subclass the windows whose areas they watch.
 Surface* Surface::ofFormWindow(HWND window) {
-    if (!window || GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Surface::windowProc)) {
+    wchar_t className[std::size(kClassName) + 1] = L"";
+    if (!window || !GetClassNameW(window, className, static_cast<int>(std::size(className))) ||
+        std::wcscmp(className, kClassName) != 0) {
         return nullptr;
     }
     auto* surface = reinterpret_cast<Surface*>(GetWindowLongPtrW(window, GWLP_USERDATA));

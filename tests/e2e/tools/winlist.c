@@ -43,7 +43,7 @@ static void print_window(HWND window, const wchar_t *level)
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     LONG exstyle = GetWindowLongW(window, GWL_EXSTYLE);
-    GUITHREADINFO thread = {sizeof thread};
+    GUITHREADINFO thread = {.cbSize = sizeof thread};
     BOOL focused = GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &thread) && thread.hwndFocus == window;
 
     outf(L"%ls\t%#llx\t%#llx\t%#llx\t%lu\t%ls\t%ls\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%d\t%d\t%#lx\t%d\t%d\n",
