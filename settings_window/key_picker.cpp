@@ -62,7 +62,7 @@ void SettingsWindow::confirmKey() {
         // picker is hidden below all the same.
         (this->*info->box)->setText(keyList->items()[row]);
         if (const auto code = keyCodeOfRow(row)) state_.*info->keyField = *code;
-        if (windows_.hotkeysChanged) windows_.hotkeysChanged();
+        forms::notify(HotkeysChanged);
     }
     keyPicker->setVisible(false);
 }

@@ -37,7 +37,7 @@ void SettingsWindow::wireOptions() {
 void SettingsWindow::apply() {
     // The virtual mouse loads before any field is written: its first load
     // must still see the previous values.
-    if (windows_.virtualMouse) windows_.virtualMouse->show();
+    forms::notify(VirtualMouseRequested);
 
     // A step box left empty or holding a pasted or too large value keeps the
     // step that was applied before.
@@ -63,7 +63,7 @@ void SettingsWindow::applyHotkeySwitch() {
         state_.hideVirtualMouse = false;
         state_.hotkeysEnabled = false;
     }
-    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
+    forms::notify(HotkeysChanged);
 }
 
 }  // namespace lumo

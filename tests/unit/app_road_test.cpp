@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "platform/sim/sim_backend.h"
-#include "tray/lumo_app.h"
+#include "app/lumo_app.h"
 #include "tray/tray_icon.h"
 
 namespace {

@@ -10,8 +10,7 @@ TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
     sim::SimBackend backend(platform);
     forms::Runtime runtime(platform, backend);
     SharedState state;
-    AppWindows windows;
-    SettingsWindow settings(runtime, state, windows);
+    SettingsWindow settings(runtime, state);
     EXPECT_EQ(state.keyUp, 0);
     settings.hide();  // hiding an unloaded window loads it, and leaves it hidden
     EXPECT_TRUE(settings.loaded());
