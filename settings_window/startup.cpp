@@ -12,7 +12,7 @@ void SettingsWindow::wireStartup() {
 
 void SettingsWindow::onLoad() {
     // The hotkey boxes' design texts name these keys.
-    bindDefaultKeys(state_);
+    state_.settings.keys = defaultKeyBindings();
     forms::notify(HotkeysChanged);
 
     bodyOutline->setLeft(0);
