@@ -53,7 +53,7 @@ void TrayMenuWindow::wireMenu() {
     KeyDown = [this](KeyCode& key, int) {
         if (key != Key::Up && key != Key::Down) return;
         moveMark(key == Key::Down ? 1 : -1);
-        key = 0;
+        key = KeyCode{};
     };
     Accept = [this] {
         if (forms::Label* item = markedItem(); item && item->Click) item->Click();
@@ -83,17 +83,11 @@ void TrayMenuWindow::popupAt(Point anchor) {
     setTop(position->top);
 }
 
-void TrayMenuWindow::showSettings() {
-    if (windows_.settings) windows_.settings->show();
-}
+void TrayMenuWindow::showSettings() { forms::notify(ShowSettingsRequested); }
 
-void TrayMenuWindow::hideSettings() {
-    if (windows_.settings) windows_.settings->hide();
-}
+void TrayMenuWindow::hideSettings() { forms::notify(HideSettingsRequested); }
 
-void TrayMenuWindow::showAbout() {
-    if (windows_.about) windows_.about->show(nullptr);
-}
+void TrayMenuWindow::showAbout() { forms::notify(AboutRequested); }
 
 void TrayMenuWindow::markRow(const forms::Label& item) {
     rowMarker->setVisible(true);

@@ -125,7 +125,7 @@ public:
     std::function<void(const MouseEvent&)> MouseUp;
     std::function<void(int& keyAscii)> KeyPress;
     // A key went down while the control has the focus, before the form's own
-    // keys (Tab, Enter, Esc, Space) act; setting `key` to 0 uses it up.
+    // keys (Tab, Enter, Esc, Space) act; emptying `key` uses it up.
     std::function<void(KeyCode& key, int shift)> KeyDown;
 
 protected:

@@ -19,7 +19,7 @@ bool isPainted(const Control& c) { return c.isGraphical() || c.kind() == Control
 std::function<void(KeyCode& key, int shift)> onEnterKey(std::function<void()> action) {
     return [action = std::move(action)](KeyCode& key, int) {
         if (key != Key::Enter) return;
-        key = 0;
+        key = KeyCode{};
         action();
     };
 }
@@ -97,38 +97,35 @@ bool Form::moveInGroup(Control& option, bool backwards) {
 
 bool Form::builtInKey(Control* focused, KeyCode key, int shift) {
     const bool painted = focused && isPainted(*focused);
-    switch (key) {
-        case Key::Tab:
-            if (tabStops().empty()) return false;
-            moveInRing((shift & kShiftKey) != 0);
-            return true;
-        case Key::Up:
-        case Key::Down:
-        case Key::Left:
-        case Key::Right:
-            if (!focused || focused->kind() != ControlKind::OptionButton) return false;
-            return moveInGroup(*focused, key == Key::Up || key == Key::Left);
-        case Key::Space:
-            if (!painted) return false;
-            if (focused->Click) focused->Click();
-            return true;
-        case Key::Enter:
-            if (focused && focused->kind() == ControlKind::ListBox) {
-                if (focused->DblClick) focused->DblClick();
-            } else if (painted) {
-                if (focused->Click) focused->Click();
-            } else if (Accept) {
-                Accept();
-            } else {
-                return false;
-            }
-            return true;
-        case Key::Escape:
-            if (!Cancel) return false;
-            Cancel();
-            return true;
-        default: return false;
+    if (key == Key::Tab) {
+        if (tabStops().empty()) return false;
+        moveInRing((shift & kShiftKey) != 0);
+        return true;
     }
+    if (key == Key::Up || key == Key::Down || key == Key::Left || key == Key::Right) {
+        if (!focused || focused->kind() != ControlKind::OptionButton) return false;
+        return moveInGroup(*focused, key == Key::Up || key == Key::Left);
+    }
+    if (key == Key::Space) {
+        if (!painted) return false;
+        if (focused->Click) focused->Click();
+        return true;
+    }
+    if (key == Key::Enter) {
+        if (focused && focused->kind() == ControlKind::ListBox) {
+            if (focused->DblClick) focused->DblClick();
+        } else if (painted) {
+            if (focused->Click) focused->Click();
+        } else if (Accept) {
+            Accept();
+        } else {
+            return false;
+        }
+        return true;
+    }
+    if (key != Key::Escape || !Cancel) return false;
+    Cancel();
+    return true;
 }
 
 bool Form::nativeKeyDown(KeyCode key, int shift) {
@@ -138,8 +135,8 @@ bool Form::nativeKeyDown(KeyCode key, int shift) {
     Control* focused = activeControl_ && activeControl_->shownOnForm() && activeControl_->enabled() ? activeControl_
                                                                                                      : nullptr;
     if (focused && focused->KeyDown) focused->KeyDown(key, shift);
-    if (key != 0 && loaded_ && KeyDown) KeyDown(key, shift);
-    if (key == 0 || !loaded_) return true;
+    if (!key.empty() && loaded_ && KeyDown) KeyDown(key, shift);
+    if (key.empty() || !loaded_) return true;
     return builtInKey(focused, key, shift);
 }
 

@@ -95,7 +95,7 @@ Surface* Surface::ofFormWindow(HWND window) {
 bool Surface::keyDown(WPARAM key) {
     forms::Runtime::EventScope scope(owner_.form().runtime());
     if (isNavigationKey(key)) SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    return owner_.form().nativeKeyDown(static_cast<KeyCode>(key), keyShiftState());
+    return owner_.form().nativeKeyDown(KeyCode(static_cast<std::uint8_t>(key)), keyShiftState());
 }
 
 LRESULT Surface::handle(UINT message, WPARAM wParam, LPARAM lParam) {
