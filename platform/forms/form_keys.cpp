@@ -129,7 +129,8 @@ bool Form::builtInKey(Control* focused, KeyCode key, int shift) {
 }
 
 bool Form::nativeKeyDown(KeyCode key, int shift) {
-    if (!loaded_) return false;
+    // A key the system knows no code for (0) is the focused control's alone.
+    if (!loaded_ || key.empty()) return false;
     Runtime::EventScope scope(runtime_);
     // A focused control that has gone (hidden, disabled) takes no keys.
     Control* focused = activeControl_ && activeControl_->shownOnForm() && activeControl_->enabled() ? activeControl_
