@@ -5,7 +5,11 @@
 namespace lumo {
 
 LumoApp::LumoApp(forms::Runtime& runtime)
-    : virtualMouse(runtime, state), settings(runtime, state), trayMenu(runtime, state), about(runtime), platform_(runtime.platform()) {
+    : virtualMouse(runtime, state),
+      settings(runtime, state),
+      trayMenu(runtime, state),
+      about(runtime),
+      platform_(runtime.platform()) {
     // A button the engine holds is let go whenever the keys change meaning
     // and before the program ends.
     settings.HotkeysChanged = [this] { virtualMouse.hotkeysChanged(); };

@@ -133,7 +133,7 @@ TEST_F(AppStart, KeptSettingsTakeEffectAtOnceAndTheWindowShowsThem) {
     EXPECT_EQ(platform.cursorPos(), (Point{593, 500}));
 }
 
-TEST(AppStartKept, TheVirtualMouseShowsOnceAnApplyHasEverHappenedAndRunsTheKeysWhenThoseAreOn) {
+TEST(KeptStart, TheVirtualMouseShowsOnceAnApplyHasEverHappenedAndRunsTheKeysWhenThoseAreOn) {
     const struct {
         bool applied, hotkeys, hide;
         bool loaded, shown;
