@@ -8,7 +8,7 @@
 #include "platform/forms/forms.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_platform.h"
-#include "tray/lumo_app.h"
+#include "app/lumo_app.h"
 
 // The program never lets an exception escape; the default terminate handler's
 // demangler would only add to the exe's size.

@@ -10,9 +10,9 @@ namespace lumo::bench {
 
 inline SharedState boundState() {
     SharedState state;
-    state.hotkeysEnabled = true;
-    state.stepPixels = 3;
-    bindDefaultKeys(state);
+    state.settings.hotkeysEnabled = true;
+    state.settings.stepPixels = 3;
+    state.settings.keys = defaultKeyBindings();
     return state;
 }
 
@@ -21,14 +21,14 @@ inline SharedState boundState() {
 // every tick as where the platform offers no reports.
 class BenchEngine : private InputListener {
 public:
-    BenchEngine(sim::SimPlatform& platform, const SharedState& state, bool polled) : engine(platform, state) {
+    BenchEngine(sim::SimPlatform& platform, const SharedState& state, bool polled) : engine(platform, state.settings) {
         platform.setInputReportsAvailable(!polled);
         engine.start(*this);
     }
     PointerEngine engine;
 
 private:
-    void keyChanged(std::int32_t virtualKey, bool down) override { engine.keyChanged(virtualKey, down); }
+    void keyChanged(KeyCode key, bool down) override { engine.keyChanged(key, down); }
     void pointerMoved() override {}
 };
 

@@ -23,7 +23,7 @@ void runTicks(benchmark::State& bench, std::initializer_list<lumo::KeyCode> held
     SimPlatform platform;
     const SharedState state = boundState();
     lumo::bench::BenchEngine engine(platform, state, /*polled=*/true);
-    for (int key : heldKeys) platform.setKeyDown(key, true);
+    for (lumo::KeyCode key : heldKeys) platform.setKeyDown(key, true);
     std::size_t sinceClear = 0;
     for (auto _ : bench) {
         engine.engine.tick();

@@ -7,17 +7,30 @@
 
 namespace lumo {
 
-using KeyCode = std::int32_t;
+// A key or mouse button: its virtual-key code, 1 to 254; the empty code is no
+// key at all. A type of its own so that a code is never mixed up with a count,
+// a row or a pixel.
+class KeyCode {
+public:
+    constexpr KeyCode() = default;
+    constexpr explicit KeyCode(std::uint8_t code) : code_(code) {}
+    constexpr std::uint8_t code() const { return code_; }
+    constexpr bool empty() const { return code_ == 0; }
+    friend constexpr bool operator==(KeyCode, KeyCode) = default;
+
+private:
+    std::uint8_t code_ = 0;
+};
 
 namespace Key {
-inline constexpr KeyCode LeftButton = 0x01;
-inline constexpr KeyCode RightButton = 0x02;
-inline constexpr KeyCode Left = 0x25;
-inline constexpr KeyCode Up = 0x26;
-inline constexpr KeyCode Right = 0x27;
-inline constexpr KeyCode Down = 0x28;
-inline constexpr KeyCode NumpadZero = 0x60;
-inline constexpr KeyCode NumpadDecimal = 0x6E;
+inline constexpr KeyCode LeftButton{0x01};
+inline constexpr KeyCode RightButton{0x02};
+inline constexpr KeyCode Left{0x25};
+inline constexpr KeyCode Up{0x26};
+inline constexpr KeyCode Right{0x27};
+inline constexpr KeyCode Down{0x28};
+inline constexpr KeyCode NumpadZero{0x60};
+inline constexpr KeyCode NumpadDecimal{0x6E};
 }  // namespace Key
 
 }  // namespace lumo

@@ -7,20 +7,22 @@
 #include <optional>
 #include <string>
 
+#include "platform/key_codes.h"
+
 namespace lumo {
 
 struct KeyRow {
-    std::string name;      // UTF-8 display name, ends in 键
-    std::int32_t code;     // virtual-key code
-    std::string codeText;  // the code as decimal text, as the hidden code list holds it
+    std::string name;  // UTF-8 display name, ends in 键
+    KeyCode code;
 };
 
 inline constexpr int kKeyRowCount = 99;
 
 const std::array<KeyRow, kKeyRowCount>& keyNameTable();
 
-// The code of row `row` (its decimal text converted to an integer); nothing for
-// a row outside the table.
-std::optional<std::int32_t> keyCodeOfRow(int row);
+// The code of row `row`; nothing for a row outside the table.
+std::optional<KeyCode> keyCodeOfRow(int row);
+// The first row that binds `key`; nothing for a key the table does not offer.
+std::optional<int> rowOfKeyCode(KeyCode key);
 
 }  // namespace lumo

@@ -11,7 +11,7 @@ constexpr std::array<MouseButton, 2> kButtons{MouseButton::Left, MouseButton::Ri
 // presses would see its own press as the key going down: it does nothing.
 constexpr std::array<KeyCode, 2> kButtonKeys{Key::LeftButton, Key::RightButton};
 
-bool isKeyCode(std::int32_t key) { return key > 0 && key < 256; }
+std::size_t indexOf(KeyCode key) { return key.code(); }
 
 }  // namespace
 
@@ -29,23 +29,23 @@ void PointerEngine::stop() {
 }
 
 bool PointerEngine::wantsTicks() const {
-    if (!started_ || !state_.hotkeysEnabled) return false;
+    if (!started_ || !settings_.hotkeysEnabled) return false;
     return !reported_ || directionKeyDown();
 }
 
-bool PointerEngine::keyChanged(std::int32_t virtualKey, bool down) {
-    if (!started_ || !isKeyCode(virtualKey)) return false;
+bool PointerEngine::keyChanged(KeyCode key, bool down) {
+    if (!started_ || key.empty()) return false;
     // A key already down that reports down again is the keyboard's repeat.
-    const bool pressed = down && !down_[static_cast<std::size_t>(virtualKey)];
+    const bool pressed = down && !down_[indexOf(key)];
     const bool wasStepping = directionKeyDown();
-    noteKey(virtualKey, down);
-    if (!state_.hotkeysEnabled) {
+    noteKey(key, down);
+    if (!settings_.hotkeysEnabled) {
         releaseButtons();
         pressedSinceStep_.reset();
         return false;
     }
     std::bitset<kKeyCount> pressedKeys;
-    pressedKeys[static_cast<std::size_t>(virtualKey)] = pressed;
+    pressedKeys[indexOf(key)] = pressed;
     updateButtons(pressedKeys);
     // The first direction key moves at once; while one is held the timer
     // runs, and a key pressed meanwhile steps with the next tick.
@@ -54,7 +54,7 @@ bool PointerEngine::keyChanged(std::int32_t virtualKey, bool down) {
 
 bool PointerEngine::tick() {
     if (!started_) return false;
-    if (!state_.hotkeysEnabled) {
+    if (!settings_.hotkeysEnabled) {
         releaseButtons();
         pressedSinceStep_.reset();
         return false;
@@ -69,38 +69,41 @@ bool PointerEngine::tick() {
 
 void PointerEngine::releaseButtons() {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
-        if (heldBy_[b] == 0) continue;
-        heldBy_[b] = 0;
+        if (heldBy_[b].empty()) continue;
+        heldBy_[b] = KeyCode();
         platform_.releaseButton(kButtons[b]);
     }
 }
 
-void PointerEngine::noteKey(std::int32_t key, bool down) {
-    if (!isKeyCode(key)) return;
-    const auto index = static_cast<std::size_t>(key);
+void PointerEngine::noteKey(KeyCode key, bool down) {
+    if (key.empty()) return;
+    const std::size_t index = indexOf(key);
     if (down && !down_[index]) pressedSinceStep_[index] = true;
     down_[index] = down;
 }
 
-bool PointerEngine::isDown(std::int32_t key) const {
-    if (!isKeyCode(key)) return false;
-    const auto index = static_cast<std::size_t>(key);
+bool PointerEngine::isDown(KeyCode key) const {
+    if (key.empty()) return false;
+    const std::size_t index = indexOf(key);
     return down_[index] || pressedSinceStep_[index];
 }
 
 bool PointerEngine::directionKeyDown() const {
-    return isDown(state_.keyUp) || isDown(state_.keyDown) || isDown(state_.keyLeft) || isDown(state_.keyRight);
+    const KeyBindings& keys = settings_.keys;
+    return isDown(keys[Action::Up]) || isDown(keys[Action::Down]) || isDown(keys[Action::Left]) ||
+           isDown(keys[Action::Right]);
 }
 
 bool PointerEngine::stepHeldDirections() {
-    const bool up = isDown(state_.keyUp), down = isDown(state_.keyDown);
-    const bool left = isDown(state_.keyLeft), right = isDown(state_.keyRight);
+    const KeyBindings& keys = settings_.keys;
+    const bool up = isDown(keys[Action::Up]), down = isDown(keys[Action::Down]);
+    const bool left = isDown(keys[Action::Left]), right = isDown(keys[Action::Right]);
     pressedSinceStep_.reset();
     if (!(up || down || left || right)) return false;
     // Every move starts from this one position: no diagonal, the last held
     // key in the order up, down, left, right wins.
     const Point start = platform_.cursorPos();
-    const std::int32_t step = state_.stepPixels;
+    const std::int32_t step = settings_.stepPixels;
     if (up) platform_.setCursorPos(start.x, saturatingSub(start.y, step));
     if (down) platform_.setCursorPos(start.x, saturatingAdd(start.y, step));
     if (left) platform_.setCursorPos(saturatingSub(start.x, step), start.y);
@@ -112,46 +115,43 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
         // A button goes up with its key, or as soon as its slot is bound to
         // another key (the old key might never be watched again).
-        if (heldBy_[b] != 0 && (!down_[static_cast<std::size_t>(heldBy_[b])] || heldBy_[b] != clickKey(b))) {
-            heldBy_[b] = 0;
+        if (!heldBy_[b].empty() && (!down_[indexOf(heldBy_[b])] || heldBy_[b] != clickKey(b))) {
+            heldBy_[b] = KeyCode();
             platform_.releaseButton(kButtons[b]);
         }
     }
     for (std::size_t b = 0; b < kButtonCount; ++b) {
-        const std::int32_t key = clickKey(b);
-        if (heldBy_[b] != 0 || !isKeyCode(key) || key == kButtonKeys[b]) continue;
-        if (!pressedKeys[static_cast<std::size_t>(key)]) continue;
+        const KeyCode key = clickKey(b);
+        if (!heldBy_[b].empty() || key.empty() || key == kButtonKeys[b]) continue;
+        if (!pressedKeys[indexOf(key)]) continue;
         heldBy_[b] = key;
         platform_.pressButton(kButtons[b]);
     }
 }
 
 std::bitset<PointerEngine::kKeyCount> PointerEngine::probeSlots() {
-    const std::int32_t slots[] = {state_.keyUp,   state_.keyDown,      state_.keyLeft,
-                                  state_.keyRight, state_.keyLeftClick, state_.keyRightClick};
     std::bitset<kKeyCount> pressedKeys;
-    for (const std::int32_t key : slots) {
+    for (const Action action : kActions) {
+        const KeyCode key = settings_.keys[action];
         const bool down = platform_.isKeyDown(key);
         // The key state of a button the engine holds is its own doing: it
         // tells nothing about the user, so it is left as last seen.
         if (isHeldButtonKey(key)) continue;
-        if (down && isKeyCode(key) && !down_[static_cast<std::size_t>(key)]) {
-            pressedKeys[static_cast<std::size_t>(key)] = true;
-        }
+        if (down && !key.empty() && !down_[indexOf(key)]) pressedKeys[indexOf(key)] = true;
         noteKey(key, down);
     }
     return pressedKeys;
 }
 
-bool PointerEngine::isHeldButtonKey(std::int32_t key) const {
+bool PointerEngine::isHeldButtonKey(KeyCode key) const {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
-        if (heldBy_[b] != 0 && key == kButtonKeys[b]) return true;
+        if (!heldBy_[b].empty() && key == kButtonKeys[b]) return true;
     }
     return false;
 }
 
-std::int32_t PointerEngine::clickKey(std::size_t button) const {
-    return button == 0 ? state_.keyLeftClick : state_.keyRightClick;
+KeyCode PointerEngine::clickKey(std::size_t button) const {
+    return settings_.keys[button == 0 ? Action::LeftClick : Action::RightClick];
 }
 
 }  // namespace lumo

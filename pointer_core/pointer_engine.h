@@ -22,7 +22,7 @@ namespace lumo {
 
 class PointerEngine {
 public:
-    PointerEngine(Platform& platform, const SharedState& state) : platform_(platform), state_(state) {}
+    PointerEngine(Platform& platform, const Settings& settings) : platform_(platform), settings_(settings) {}
 
     // Asks for input reports to `listener`, which hands key changes back to
     // keyChanged(); polls when there are none.
@@ -34,7 +34,7 @@ public:
     bool wantsTicks() const;
 
     // A reported key change. Returns true when it moved the pointer.
-    bool keyChanged(std::int32_t virtualKey, bool down);
+    bool keyChanged(KeyCode key, bool down);
     // One timer period: one step for every held direction key, all from the
     // one position read at its start, in the order up, down, left, right;
     // when polling, then the click keys' changes. At most 13 platform calls,
@@ -48,8 +48,8 @@ private:
     static constexpr std::size_t kKeyCount = 256;
     static constexpr std::size_t kButtonCount = 2;
 
-    void noteKey(std::int32_t key, bool down);
-    bool isDown(std::int32_t key) const;
+    void noteKey(KeyCode key, bool down);
+    bool isDown(KeyCode key) const;
     bool directionKeyDown() const;
     bool stepHeldDirections();
     // Releases the buttons whose key is up, then presses those whose click
@@ -57,19 +57,19 @@ private:
     void updateButtons(const std::bitset<kKeyCount>& pressedKeys);
     // Polls the six keys; returns those that went down since the last poll.
     std::bitset<kKeyCount> probeSlots();
-    bool isHeldButtonKey(std::int32_t key) const;
-    std::int32_t clickKey(std::size_t button) const;
+    bool isHeldButtonKey(KeyCode key) const;
+    KeyCode clickKey(std::size_t button) const;
 
     Platform& platform_;
-    const SharedState& state_;
+    const Settings& settings_;
     bool started_ = false;
     bool reported_ = false;
     std::bitset<kKeyCount> down_;
     // Keys that went down since the last step: a tap between two ticks still
     // gives its step.
     std::bitset<kKeyCount> pressedSinceStep_;
-    // The key that pressed each button (left, right); 0 when it is up.
-    std::array<std::int32_t, kButtonCount> heldBy_{};
+    // The key that pressed each button (left, right); empty when it is up.
+    std::array<KeyCode, kButtonCount> heldBy_{};
 };
 
 }  // namespace lumo

@@ -1,8 +1,11 @@
 // The one process-wide record through which the windows and the keyboard
-// pointer engine exchange settings. Everything is off, zero or unbound at
-// process start.
+// pointer engine exchange settings: the settings in effect, and beside them
+// the few scratch values the windows pass each other. Everything is off, zero
+// or unbound at process start.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/key_codes.h"
@@ -17,35 +20,57 @@ enum class FollowMode {
     DragByHand,  // stays where the user drags it
 };
 
-struct SharedState {
-    std::int32_t tipX = 0;              // virtual mouse left edge (px), at a zone click
-    std::int32_t tipY = 0;              // virtual mouse top edge (px), at a zone click
-    bool showCoordinates = false;       // coordinates under the virtual mouse
-    bool colorPointer = false;          // recolour the arrowhead at random
-    FollowMode followMode = FollowMode::Unset;
-    bool stayOnTop = false;             // virtual mouse topmost
-    bool hotkeysEnabled = false;        // the engine acts on held keys
-    bool hideVirtualMouse = false;      // keep the virtual mouse hidden
-    std::intptr_t foregroundWindow = 0; // scratch: last foreground window seen by a watch
-    std::int32_t pendingKeySlot = 0;    // key picker target: 1 up .. 6 right click
-    KeyCode keyUp = 0;
-    KeyCode keyDown = 0;
-    KeyCode keyLeft = 0;
-    KeyCode keyRight = 0;
-    KeyCode keyLeftClick = 0;
-    KeyCode keyRightClick = 0;
-    std::int32_t stepPixels = 0;        // pixels per engine tick while a direction key is held
+// The six things a bound key does, in the order the settings window lists them.
+enum class Action { Up, Down, Left, Right, LeftClick, RightClick };
+inline constexpr std::size_t kActionCount = 6;
+inline constexpr std::array<Action, kActionCount> kActions{Action::Up,    Action::Down,      Action::Left,
+                                                           Action::Right, Action::LeftClick, Action::RightClick};
+
+// The key bound to each action.
+class KeyBindings {
+public:
+    KeyCode& operator[](Action action) { return keys_[static_cast<std::size_t>(action)]; }
+    KeyCode operator[](Action action) const { return keys_[static_cast<std::size_t>(action)]; }
+    friend bool operator==(const KeyBindings&, const KeyBindings&) = default;
+
+private:
+    std::array<KeyCode, kActionCount> keys_{};
 };
 
-// The bindings every load of the settings window starts from: the four arrow
-// keys, keypad 0 (left click) and the keypad decimal point (right click).
-inline void bindDefaultKeys(SharedState& state) {
-    state.keyUp = Key::Up;
-    state.keyDown = Key::Down;
-    state.keyLeft = Key::Left;
-    state.keyRight = Key::Right;
-    state.keyLeftClick = Key::NumpadZero;
-    state.keyRightClick = Key::NumpadDecimal;
+// The bindings of a first start: the four arrow keys, keypad 0 (left click)
+// and the keypad decimal point (right click).
+inline KeyBindings defaultKeyBindings() {
+    KeyBindings keys;
+    keys[Action::Up] = Key::Up;
+    keys[Action::Down] = Key::Down;
+    keys[Action::Left] = Key::Left;
+    keys[Action::Right] = Key::Right;
+    keys[Action::LeftClick] = Key::NumpadZero;
+    keys[Action::RightClick] = Key::NumpadDecimal;
+    return keys;
 }
+
+// What the user chose, as in effect now.
+struct Settings {
+    KeyBindings keys;
+    std::int32_t stepPixels = 0;     // pixels per engine tick while a direction key is held
+    bool hotkeysEnabled = false;     // the engine acts on the bound keys
+    bool hideVirtualMouse = false;   // keep the virtual mouse hidden
+    bool showCoordinates = false;    // coordinates under the virtual mouse
+    bool colorPointer = false;       // recolour the arrowhead at random
+    bool stayOnTop = false;          // virtual mouse topmost
+    FollowMode followMode = FollowMode::Unset;
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+struct SharedState {
+    Settings settings;
+
+    // Scratch values of the windows, not settings.
+    std::int32_t tipX = 0;               // virtual mouse left edge (px), at a zone click
+    std::int32_t tipY = 0;               // virtual mouse top edge (px), at a zone click
+    std::intptr_t foregroundWindow = 0;  // last foreground window seen by a watch
+    std::int32_t pendingKeySlot = 0;     // key picker target: 1 up .. 6 right click
+};
 
 }  // namespace lumo

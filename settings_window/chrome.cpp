@@ -20,7 +20,7 @@ constexpr std::int32_t kMoveModePointerDepth = 30;
 
 void SettingsWindow::wireChrome() {
     MouseDown = [this](const forms::MouseEvent& e) {
-        if (windows_.trayMenu) windows_.trayMenu->hide();
+        forms::notify(BodyPressed);
         hideWindowMenu();
         endMoveMode();
         restoreChatHint();
@@ -60,14 +60,14 @@ void SettingsWindow::wireChrome() {
         hideWindowMenu();
     };
     menuCloseItem->MouseDown = [this](const forms::MouseEvent&) {
-        if (windows_.exitProgram) windows_.exitProgram();
+        forms::notify(ExitRequested);
     };
     minimizeBox->Click = [this] { setWindowState(forms::WindowState::Minimized); };
     closeBox->Click = [this] {
-        if (windows_.exitProgram) windows_.exitProgram();
+        forms::notify(ExitRequested);
     };
     aboutLink->Click = [this] {
-        if (windows_.about) windows_.about->show(this);
+        forms::notify(AboutRequested);
     };
 
     // The foreground watch has nothing to watch while the window is hidden, and

@@ -13,18 +13,18 @@ namespace {
 
 struct SlotInfo {
     forms::TextBox* SettingsWindow::*box;
-    std::int32_t SharedState::*keyField;
+    Action action;
     const char* heading;
 };
 
 // Slot N (1..6) is row N - 1.
 const std::array<SlotInfo, 6> kSlots{{
-    {&SettingsWindow::upKeyBox, &SharedState::keyUp, "↑向上移动鼠标当前的快捷键:"},
-    {&SettingsWindow::downKeyBox, &SharedState::keyDown, "↓向下移动鼠标当前的快捷键:"},
-    {&SettingsWindow::leftKeyBox, &SharedState::keyLeft, "←向左移动鼠标当前的快捷键:"},
-    {&SettingsWindow::rightKeyBox, &SharedState::keyRight, "→向右移动鼠标当前的快捷键:"},
-    {&SettingsWindow::leftClickKeyBox, &SharedState::keyLeftClick, "鼠标左击当前的快捷键:"},
-    {&SettingsWindow::rightClickKeyBox, &SharedState::keyRightClick, "鼠标右击当前的快捷键:"},
+    {&SettingsWindow::upKeyBox, Action::Up, "↑向上移动鼠标当前的快捷键:"},
+    {&SettingsWindow::downKeyBox, Action::Down, "↓向下移动鼠标当前的快捷键:"},
+    {&SettingsWindow::leftKeyBox, Action::Left, "←向左移动鼠标当前的快捷键:"},
+    {&SettingsWindow::rightKeyBox, Action::Right, "→向右移动鼠标当前的快捷键:"},
+    {&SettingsWindow::leftClickKeyBox, Action::LeftClick, "鼠标左击当前的快捷键:"},
+    {&SettingsWindow::rightClickKeyBox, Action::RightClick, "鼠标右击当前的快捷键:"},
 }};
 
 const SlotInfo* slotInfo(std::int32_t slot) {
@@ -61,8 +61,8 @@ void SettingsWindow::confirmKey() {
         // Changing the box's text re-opens the picker for the same slot; the
         // picker is hidden below all the same.
         (this->*info->box)->setText(keyList->items()[row]);
-        if (const auto code = keyCodeOfRow(row)) state_.*info->keyField = *code;
-        if (windows_.hotkeysChanged) windows_.hotkeysChanged();
+        if (const auto code = keyCodeOfRow(row)) state_.settings.keys[info->action] = *code;
+        forms::notify(HotkeysChanged);
     }
     keyPicker->setVisible(false);
 }

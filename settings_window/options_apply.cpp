@@ -26,7 +26,7 @@ void SettingsWindow::wireOptions() {
         if (keyAscii == kEnterKey) apply();
     };
     hotkeysCheck->Click = [this] { applyHotkeySwitch(); };
-    hideMouseCheck->Click = [this] { state_.hideVirtualMouse = hideMouseCheck->ticked(); };
+    hideMouseCheck->Click = [this] { state_.settings.hideVirtualMouse = hideMouseCheck->ticked(); };
     // The step box alone filters what is pasted as well as what is typed.
     stepBox->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
@@ -37,16 +37,16 @@ void SettingsWindow::wireOptions() {
 void SettingsWindow::apply() {
     // The virtual mouse loads before any field is written: its first load
     // must still see the previous values.
-    if (windows_.virtualMouse) windows_.virtualMouse->show();
+    forms::notify(VirtualMouseRequested);
 
     // A step box left empty or holding a pasted or too large value keeps the
     // step that was applied before.
-    if (const auto step = parseStepText(stepBox->text())) state_.stepPixels = *step;
-    state_.showCoordinates = showCoordinatesCheck->ticked();
-    state_.colorPointer = colorPointerCheck->ticked();
-    state_.stayOnTop = stayOnTopCheck->ticked();
+    if (const auto step = parseStepText(stepBox->text())) state_.settings.stepPixels = *step;
+    state_.settings.showCoordinates = showCoordinatesCheck->ticked();
+    state_.settings.colorPointer = colorPointerCheck->ticked();
+    state_.settings.stayOnTop = stayOnTopCheck->ticked();
     if (const auto mode = chosenFollowMode(followSlow->value(), followFast->value(), dragByHand->value())) {
-        state_.followMode = *mode;
+        state_.settings.followMode = *mode;
     }
     applyHotkeySwitch();
 
@@ -55,15 +55,15 @@ void SettingsWindow::apply() {
 
 void SettingsWindow::applyHotkeySwitch() {
     if (hotkeysCheck->ticked()) {
-        state_.hotkeysEnabled = true;
+        state_.settings.hotkeysEnabled = true;
         hideMouseCheck->setEnabled(true);
     } else {
         // hideMouseCheck keeps whatever tick it shows; it only becomes unusable.
         hideMouseCheck->setEnabled(false);
-        state_.hideVirtualMouse = false;
-        state_.hotkeysEnabled = false;
+        state_.settings.hideVirtualMouse = false;
+        state_.settings.hotkeysEnabled = false;
     }
-    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
+    forms::notify(HotkeysChanged);
 }
 
 }  // namespace lumo

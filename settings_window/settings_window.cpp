@@ -5,8 +5,8 @@
 
 namespace lumo {
 
-SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state, AppWindows& windows)
-    : forms::Form(runtime, "SettingsWindow"), state_(state), windows_(windows) {}
+SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
+    : forms::Form(runtime, "SettingsWindow"), state_(state) {}
 
 void SettingsWindow::design() {
     setCaption("Lumo桌面小鼠标");

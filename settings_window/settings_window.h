@@ -3,13 +3,13 @@
 // can drive them as a user would.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "caption_button/caption_button.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
-#include "tray/app_windows.h"
 
 namespace lumo {
 
@@ -19,7 +19,14 @@ std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand
 
 class SettingsWindow : public forms::Form {
 public:
-    SettingsWindow(forms::Runtime& runtime, SharedState& state, AppWindows& windows);
+    SettingsWindow(forms::Runtime& runtime, SharedState& state);
+
+    // What the window asks of the rest of the program; unset ones do nothing.
+    std::function<void()> VirtualMouseRequested;  // apply opens the virtual mouse first
+    std::function<void()> HotkeysChanged;         // the switch or a key binding changed
+    std::function<void()> AboutRequested;         // the About link
+    std::function<void()> ExitRequested;          // the close box and the window menu's close
+    std::function<void()> BodyPressed;            // a press on the body closes the tray menu
 
     // Writes the screen resolution into resolutionLabel.
     void showResolution();
@@ -177,7 +184,6 @@ private:
     void restoreChatHint();
 
     SharedState& state_;
-    AppWindows& windows_;
 };
 
 }  // namespace lumo

@@ -12,8 +12,8 @@ void SettingsWindow::wireStartup() {
 
 void SettingsWindow::onLoad() {
     // The hotkey boxes' design texts name these keys.
-    bindDefaultKeys(state_);
-    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
+    state_.settings.keys = defaultKeyBindings();
+    forms::notify(HotkeysChanged);
 
     bodyOutline->setLeft(0);
     bodyOutline->setTop(titleStrip->height());

@@ -15,8 +15,8 @@ constexpr Color kSettingsItemColor = 0xC00000;  // RGB(0,0,192)
 
 }  // namespace
 
-TrayMenuWindow::TrayMenuWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows)
-    : Form(runtime, "TrayMenuWindow"), shared_(shared), windows_(windows) {}
+TrayMenuWindow::TrayMenuWindow(forms::Runtime& runtime, SharedState& shared)
+    : Form(runtime, "TrayMenuWindow"), shared_(shared) {}
 
 void TrayMenuWindow::design() {
     using namespace forms;

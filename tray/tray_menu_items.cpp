@@ -57,17 +57,11 @@ void TrayMenuWindow::popupAtPointer() {
     setTop(position->top);
 }
 
-void TrayMenuWindow::showSettings() {
-    if (windows_.settings) windows_.settings->show();
-}
+void TrayMenuWindow::showSettings() { forms::notify(ShowSettingsRequested); }
 
-void TrayMenuWindow::hideSettings() {
-    if (windows_.settings) windows_.settings->hide();
-}
+void TrayMenuWindow::hideSettings() { forms::notify(HideSettingsRequested); }
 
-void TrayMenuWindow::showAbout() {
-    if (windows_.about) windows_.about->show(nullptr);
-}
+void TrayMenuWindow::showAbout() { forms::notify(AboutRequested); }
 
 void TrayMenuWindow::markRow(const forms::Label& item) {
     // The pencil's point, halfway down its picture, is level with the item's top edge.

@@ -18,14 +18,11 @@ void TrayMenuWindow::startUp() {
     setWidth(menuFrame->width());
     // The settings window is on screen before the icon exists: if the shell
     // refuses the icon, the program is still usable.
-    if (windows_.settings) {
-        windows_.settings->show();
-        setIcon(windows_.settings->icon());
-    }
+    showSettings();
+    setIcon(Asset::AppIcon);
     hide();
-    // The icon handle is the icon's id as well; a window without an icon of
-    // its own still gets the program icon in the notification area.
-    const IconHandle iconHandle = platform().iconHandle(icon().value_or(Asset::AppIcon));
+    // The icon handle is the icon's id as well.
+    const IconHandle iconHandle = platform().iconHandle(Asset::AppIcon);
     trayIconData_ = makeTrayIconData(handle(), iconHandle);
     platform().notifyIcon(TrayAction::Add, trayIconData_);
 }
@@ -47,7 +44,7 @@ void TrayMenuWindow::shellRestarted() {
 void TrayMenuWindow::exitProgram() {
     // Also the way out at log-off and shut-down: a button the engine holds
     // must not outlive the program.
-    if (windows_.hotkeysChanged) windows_.hotkeysChanged();
+    forms::notify(Ending);
     platform().notifyIcon(TrayAction::Delete, trayIconData_);
     platform().exitProcess();
 }

@@ -5,11 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/hand_drag.h"
 #include "pointer_core/shared_state.h"
-#include "tray/app_windows.h"
 
 namespace lumo {
 
@@ -20,7 +20,15 @@ inline bool pressedElsewhere(bool leftButtonDown, bool menuInFront) { return lef
 
 class TrayMenuWindow : public forms::Form, public forms::TrayIconSink {
 public:
-    TrayMenuWindow(forms::Runtime& runtime, SharedState& shared, AppWindows& windows);
+    TrayMenuWindow(forms::Runtime& runtime, SharedState& shared);
+
+    // What the menu asks of the rest of the program; unset ones do nothing.
+    // Start-up shows the settings window through ShowSettingsRequested too.
+    std::function<void()> ShowSettingsRequested;
+    std::function<void()> HideSettingsRequested;
+    std::function<void()> AboutRequested;
+    // The program is about to end: nothing may be left held.
+    std::function<void()> Ending;
 
     // Removes the notification-area icon and ends the process at once.
     void exitProgram();
@@ -73,7 +81,6 @@ private:
     void watchdogTick();
 
     SharedState& shared_;
-    AppWindows& windows_;
     TrayIconData trayIconData_;
 };
 

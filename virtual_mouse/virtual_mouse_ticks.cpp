@@ -22,14 +22,14 @@ std::uint32_t randomChannel(Platform& platform) {
 
 void VirtualMouseWindow::upkeepTick() {
     applyZOrder();
-    if (state_.showCoordinates) {
+    if (state_.settings.showCoordinates) {
         showCoordinates();
     } else {
         pointerCoordinates->setVisible(false);
         tipCoordinates->setVisible(false);
     }
-    if (state_.colorPointer) recolourArrowhead();
-    if (state_.hideVirtualMouse) hide();
+    if (state_.settings.colorPointer) recolourArrowhead();
+    if (state_.settings.hideVirtualMouse) hide();
     setFollowPace();
 }
 
@@ -64,7 +64,7 @@ std::optional<FollowPace> followPace(FollowMode mode, bool movesReported) {
 }
 
 void VirtualMouseWindow::setFollowPace() {
-    const auto pace = followPace(state_.followMode, engine_.reported());
+    const auto pace = followPace(state_.settings.followMode, engine_.reported());
     if (!pace) return;
     setFollowWakesOnMoves(pace->wakesOnMoves);
     // Written on every tick; the runtime leaves a running countdown alone when

@@ -13,7 +13,7 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 }  // namespace
 
 VirtualMouseWindow::VirtualMouseWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "VirtualMouseWindow"), state_(state), engine_(runtime.platform(), state) {}
+    : forms::Form(runtime, "VirtualMouseWindow"), state_(state), engine_(runtime.platform(), state.settings) {}
 
 void VirtualMouseWindow::design() {
     setCaption("Lumo虚拟鼠标");
@@ -118,9 +118,9 @@ void VirtualMouseWindow::hotkeysChanged() {
     engineTimer->setEnabled(engine_.wantsTicks());
 }
 
-void VirtualMouseWindow::keyChanged(std::int32_t virtualKey, bool down) {
+void VirtualMouseWindow::keyChanged(KeyCode key, bool down) {
     const forms::Runtime::EventScope scope(runtime());
-    afterEngineStep(engine_.keyChanged(virtualKey, down));
+    afterEngineStep(engine_.keyChanged(key, down));
 }
 
 void VirtualMouseWindow::pointerMoved() {
@@ -137,7 +137,7 @@ void VirtualMouseWindow::afterEngineStep(bool movedPointer) {
 void VirtualMouseWindow::applyZOrder() {
     // Without "no activate" the z-order call would pull the keyboard focus to
     // this window every time it is repeated.
-    platform().setTopmost(handle(), state_.stayOnTop, /*activate=*/false);
+    platform().setTopmost(handle(), state_.settings.stayOnTop, /*activate=*/false);
 }
 
 }  // namespace lumo

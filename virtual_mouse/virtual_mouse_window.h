@@ -69,7 +69,7 @@ private:
     void applyZOrder();
 
     // ---- InputListener ----
-    void keyChanged(std::int32_t virtualKey, bool down) override;
+    void keyChanged(KeyCode key, bool down) override;
     void pointerMoved() override;
     // Runs an engine step; a pointer it moved wakes fast follow.
     void afterEngineStep(bool movedPointer);

@@ -3,12 +3,18 @@
 // points through which the backend feeds it user input.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/forms/backend.h"
 
 namespace lumo::forms {
+
+// Raises an event that the program's assembly may have left unset.
+inline void notify(const std::function<void()>& event) {
+    if (event) event();
+}
 
 class Runtime;
 

@@ -9,7 +9,7 @@ namespace lumo::sim {
 bool SimPlatform::isKeyDown(KeyCode key) {
     ++callCount;
     keyProbes.push_back(key);
-    return (key >= 0 && key < 256 && keys_[static_cast<std::size_t>(key)]) ||
+    return (!key.empty() && keys_[key.code()]) ||
            (key == Key::LeftButton && injectedButtons_[0]) || (key == Key::RightButton && injectedButtons_[1]);
 }
 
@@ -116,9 +116,9 @@ void SimPlatform::exitProcess() {
 }
 
 void SimPlatform::setKeyDown(KeyCode key, bool down) {
-    if (key < 0 || key >= 256) return;
-    const bool changed = keys_[static_cast<std::size_t>(key)] != down;
-    keys_[static_cast<std::size_t>(key)] = down;
+    if (key.empty()) return;
+    const bool changed = keys_[key.code()] != down;
+    keys_[key.code()] = down;
     if (changed && listener_) listener_->keyChanged(key, down);
 }
 

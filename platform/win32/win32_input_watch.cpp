@@ -164,7 +164,9 @@ LRESULT CALLBACK InputWatch::receive(HWND window, UINT message, WPARAM wParam, L
         return 0;
     }
     if (message == kKeyMessage) {
-        if (watch && watch->listener_) watch->listener_->keyChanged(static_cast<std::int32_t>(wParam), lParam != 0);
+        if (watch && watch->listener_) {
+            watch->listener_->keyChanged(KeyCode(static_cast<std::uint8_t>(wParam)), lParam != 0);
+        }
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -50,7 +50,7 @@ int toShowCommand(ShowState show) {
 
 }  // namespace
 
-bool Win32Platform::isKeyDown(KeyCode key) { return isDownInKeyState(GetAsyncKeyState(key)); }
+bool Win32Platform::isKeyDown(KeyCode key) { return isDownInKeyState(GetAsyncKeyState(key.code())); }
 
 Point Win32Platform::cursorPos() {
     POINT p{};

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "platform/sim/sim_backend.h"
-#include "tray/lumo_app.h"
+#include "app/lumo_app.h"
 #include "tray/tray_icon.h"
 
 namespace {
@@ -33,7 +33,7 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[0].data.owner, app.trayMenu.handle());
     EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
-    EXPECT_EQ(app.state.keyUp, Key::Up);
+    EXPECT_EQ(app.state.settings.keys[Action::Up], Key::Up);
     // Nothing polls the keyboard before the first apply.
     platform.setKeyDown(Key::Up, true);
     backend.advance(1000);
@@ -46,8 +46,8 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     apply();
     EXPECT_FALSE(app.settings.loaded());
     EXPECT_TRUE(app.virtualMouse.visible());
-    EXPECT_EQ(app.state.stepPixels, 3);
-    EXPECT_TRUE(app.state.hotkeysEnabled);
+    EXPECT_EQ(app.state.settings.stepPixels, 3);
+    EXPECT_TRUE(app.state.settings.hotkeysEnabled);
     EXPECT_FALSE(app.virtualMouse.engineTimer->running());  // nothing held: no engine ticks
 
     platform.movePointer({600, 500});
@@ -113,14 +113,14 @@ TEST_F(AppFixture, TheTrayBringsBackTheDesignStateWhileAppliedValuesStayInForce)
     backend.click(*app.settings.hotkeysCheck);
     app.settings.stepBox->setText("7");
     apply();
-    app.state.keyUp = 90;  // as if rebound by the key picker
+    app.state.settings.keys[Action::Up] = KeyCode(90);  // as if rebound by the key picker
     backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
     ASSERT_TRUE(app.settings.visible());
     EXPECT_EQ(app.settings.hotkeysCheck->value(), 0);
     EXPECT_EQ(app.settings.stepBox->text(), "3");
-    EXPECT_EQ(app.state.keyUp, Key::Up);
-    EXPECT_EQ(app.state.stepPixels, 7);
-    EXPECT_TRUE(app.state.hotkeysEnabled);
+    EXPECT_EQ(app.state.settings.keys[Action::Up], Key::Up);
+    EXPECT_EQ(app.state.settings.stepPixels, 7);
+    EXPECT_TRUE(app.state.settings.hotkeysEnabled);
 }
 
 TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {

@@ -33,9 +33,9 @@ std::size_t allocationsDuringTicks(SimPlatform& platform, lumo::PointerEngine& e
     platform.buttonCalls.reserve(4 * kTicks);
     const std::size_t before = allocationCount();
     for (int i = 0; i < kTicks; ++i) {
-        for (int key : kKeys) platform.setKeyDown(key, true);
+        for (lumo::KeyCode key : kKeys) platform.setKeyDown(key, true);
         engine.tick();
-        for (int key : kKeys) platform.setKeyDown(key, false);
+        for (lumo::KeyCode key : kKeys) platform.setKeyDown(key, false);
         engine.tick();
     }
     return allocationCount() - before;

@@ -11,14 +11,15 @@ namespace {
 using lumo::keyCodeOfRow;
 using lumo::keyNameTable;
 using lumo::kKeyRowCount;
+using lumo::KeyCode;
 
 void expectRow(int row, const std::string& name, std::int32_t code) {
     SCOPED_TRACE("row " + std::to_string(row));
     const auto& entry = keyNameTable()[static_cast<std::size_t>(row)];
     EXPECT_EQ(entry.name, name);
-    EXPECT_EQ(entry.code, code);
-    EXPECT_EQ(entry.codeText, std::to_string(code));
-    EXPECT_EQ(keyCodeOfRow(row), code);
+    EXPECT_EQ(entry.code.code(), code);
+    EXPECT_EQ(keyCodeOfRow(row), entry.code);
+    EXPECT_EQ(lumo::rowOfKeyCode(entry.code), row);
 }
 
 TEST(KeyNameTable, NamedKeysBeforeTheDigits) {
@@ -48,18 +49,18 @@ TEST(KeyNameTable, DigitLetterKeypadAndFunctionBlocks) {
 }
 
 TEST(KeyNameTable, KeysThatAreEasilyConfused) {
-    EXPECT_EQ(keyCodeOfRow(7), 13);    // Enter
-    EXPECT_EQ(keyCodeOfRow(78), 108);  // keypad Enter is not 13
-    EXPECT_EQ(keyCodeOfRow(24), 42);   // Print Screen
-    EXPECT_EQ(keyCodeOfRow(26), 44);   // Snap Shot
-    EXPECT_EQ(keyCodeOfRow(98), 144);  // the last row
+    EXPECT_EQ(keyCodeOfRow(7), KeyCode(13));    // Enter
+    EXPECT_EQ(keyCodeOfRow(78), KeyCode(108));  // keypad Enter is not 13
+    EXPECT_EQ(keyCodeOfRow(24), KeyCode(42));   // Print Screen
+    EXPECT_EQ(keyCodeOfRow(26), KeyCode(44));   // Snap Shot
+    EXPECT_EQ(keyCodeOfRow(98), KeyCode(144));  // the last row
 }
 
 TEST(KeyNameTable, EveryNameNamesAKeyAndNoCodeRepeats) {
     std::set<std::int32_t> codes;
     for (const auto& row : keyNameTable()) {
         EXPECT_NE(row.name.find("键"), std::string::npos) << row.name;  // keypad names end in (小键盘)
-        EXPECT_TRUE(codes.insert(row.code).second) << "code " << row.code << " repeats";
+        EXPECT_TRUE(codes.insert(row.code.code()).second) << "code " << int{row.code.code()} << " repeats";
     }
     EXPECT_EQ(codes.size(), static_cast<std::size_t>(kKeyRowCount));
 }
@@ -68,6 +69,8 @@ TEST(KeyNameTable, RowsOutsideTheTableHaveNoCode) {
     for (int row : {-1, kKeyRowCount, kKeyRowCount + 1, INT_MIN, INT_MAX}) {
         EXPECT_EQ(keyCodeOfRow(row), std::nullopt) << row;
     }
+    // Codes no row offers: the empty code, Scroll Lock, the Windows keys.
+    for (int code : {0, 145, 91, 255}) EXPECT_EQ(lumo::rowOfKeyCode(KeyCode(code)), std::nullopt) << code;
 }
 
 }  // namespace

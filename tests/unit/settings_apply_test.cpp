@@ -12,25 +12,25 @@ protected:
 TEST_F(ApplyTest, VirtualMouseLoadsBeforeAnyFieldIsWritten) {
     SharedState seenAtLoad;
     virtualMouse.onLoad = [&] { seenAtLoad = state; };
-    state.stepPixels = 11;
+    state.settings.stepPixels = 11;
     apply();
     EXPECT_EQ(virtualMouse.loads, 1);
     EXPECT_TRUE(virtualMouse.visible());
-    EXPECT_FALSE(seenAtLoad.stayOnTop);
-    EXPECT_EQ(seenAtLoad.stepPixels, 11);
-    EXPECT_EQ(seenAtLoad.followMode, FollowMode::Unset);
-    EXPECT_FALSE(seenAtLoad.showCoordinates);
+    EXPECT_FALSE(seenAtLoad.settings.stayOnTop);
+    EXPECT_EQ(seenAtLoad.settings.stepPixels, 11);
+    EXPECT_EQ(seenAtLoad.settings.followMode, FollowMode::Unset);
+    EXPECT_FALSE(seenAtLoad.settings.showCoordinates);
     EXPECT_FALSE(settings.loaded());
 }
 
 TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     apply();
-    EXPECT_FALSE(state.hotkeysEnabled);
-    EXPECT_EQ(state.stepPixels, 3);
-    EXPECT_TRUE(state.showCoordinates);
-    EXPECT_TRUE(state.colorPointer);
-    EXPECT_TRUE(state.stayOnTop);
-    EXPECT_EQ(state.followMode, FollowMode::Slow);
+    EXPECT_FALSE(state.settings.hotkeysEnabled);
+    EXPECT_EQ(state.settings.stepPixels, 3);
+    EXPECT_TRUE(state.settings.showCoordinates);
+    EXPECT_TRUE(state.settings.colorPointer);
+    EXPECT_TRUE(state.settings.stayOnTop);
+    EXPECT_EQ(state.settings.followMode, FollowMode::Slow);
     EXPECT_FALSE(settings.loaded());
 
     // The reloaded window applies its design values again, and the virtual mouse only shows.
@@ -44,17 +44,17 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     apply();
     EXPECT_EQ(virtualMouse.loads, 1);
     EXPECT_TRUE(virtualMouse.visible());
-    EXPECT_TRUE(state.hotkeysEnabled);
-    EXPECT_FALSE(state.showCoordinates);
-    EXPECT_FALSE(state.colorPointer);
-    EXPECT_FALSE(state.stayOnTop);
-    EXPECT_EQ(state.followMode, FollowMode::Fast);
+    EXPECT_TRUE(state.settings.hotkeysEnabled);
+    EXPECT_FALSE(state.settings.showCoordinates);
+    EXPECT_FALSE(state.settings.colorPointer);
+    EXPECT_FALSE(state.settings.stayOnTop);
+    EXPECT_EQ(state.settings.followMode, FollowMode::Fast);
 
     settings.show();
     settings.stayOnTopCheck->setValue(2);  // only 1 ticks a box
     apply();
-    EXPECT_FALSE(state.hotkeysEnabled);  // unchanged design state switches hotkeys off
-    EXPECT_FALSE(state.stayOnTop);
+    EXPECT_FALSE(state.settings.hotkeysEnabled);  // unchanged design state switches hotkeys off
+    EXPECT_FALSE(state.settings.stayOnTop);
 }
 
 TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
@@ -64,35 +64,35 @@ TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
     backend.type(*settings.enterBox, "\rmore");
     EXPECT_FALSE(settings.loaded());
     EXPECT_EQ(virtualMouse.loads, 1);
-    EXPECT_EQ(state.followMode, FollowMode::Slow);
+    EXPECT_EQ(state.settings.followMode, FollowMode::Slow);
 }
 
 TEST_F(ApplyTest, HotkeySwitchAndHideMouseActAtOnce) {
     backend.click(*settings.hotkeysCheck);
-    EXPECT_TRUE(state.hotkeysEnabled);
+    EXPECT_TRUE(state.settings.hotkeysEnabled);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());
     backend.click(*settings.hideMouseCheck);
-    EXPECT_TRUE(state.hideVirtualMouse);
+    EXPECT_TRUE(state.settings.hideVirtualMouse);
 
     backend.click(*settings.hotkeysCheck);
-    EXPECT_FALSE(state.hotkeysEnabled);
-    EXPECT_FALSE(state.hideVirtualMouse);
+    EXPECT_FALSE(state.settings.hotkeysEnabled);
+    EXPECT_FALSE(state.settings.hideVirtualMouse);
     EXPECT_FALSE(settings.hideMouseCheck->enabled());
     EXPECT_EQ(settings.hideMouseCheck->value(), 1);
 
     backend.click(*settings.hotkeysCheck);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());
     EXPECT_EQ(settings.hideMouseCheck->value(), 1);
-    EXPECT_FALSE(state.hideVirtualMouse);
+    EXPECT_FALSE(state.settings.hideVirtualMouse);
     apply();
-    EXPECT_FALSE(state.hideVirtualMouse);  // apply never reads hideMouseCheck
+    EXPECT_FALSE(state.settings.hideVirtualMouse);  // apply never reads hideMouseCheck
 
     settings.show();
     backend.click(*settings.hotkeysCheck);
     backend.click(*settings.hideMouseCheck);
-    EXPECT_TRUE(state.hideVirtualMouse);
+    EXPECT_TRUE(state.settings.hideVirtualMouse);
     backend.click(*settings.hideMouseCheck);
-    EXPECT_FALSE(state.hideVirtualMouse);
+    EXPECT_FALSE(state.settings.hideVirtualMouse);
 }
 
 TEST_F(ApplyTest, StepBoxTakesOnlyDigitsFromTypingAndPasting) {
@@ -103,7 +103,7 @@ TEST_F(ApplyTest, StepBoxTakesOnlyDigitsFromTypingAndPasting) {
     backend.paste(*settings.stepBox, "x5,6\u00e9");
     EXPECT_EQ(settings.stepBox->text(), "1256");
     apply();
-    EXPECT_EQ(state.stepPixels, 1256);
+    EXPECT_EQ(state.settings.stepPixels, 1256);
 }
 
 TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
@@ -121,7 +121,7 @@ TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
 
     backend.type(*settings.enterBox, "\r");  // a typed Enter still applies
     EXPECT_FALSE(settings.loaded());
-    EXPECT_EQ(state.stepPixels, 356);
+    EXPECT_EQ(state.settings.stepPixels, 356);
 }
 
 TEST_F(ApplyTest, StepTextsThatAreNoStepKeepThePreviousStep) {
@@ -132,14 +132,14 @@ TEST_F(ApplyTest, StepTextsThatAreNoStepKeepThePreviousStep) {
         settings.show();
         backend.edit(*settings.stepBox, bad);
         apply();
-        EXPECT_EQ(state.stepPixels, 42) << '"' << bad << '"';
-        EXPECT_EQ(state.followMode, FollowMode::Slow);  // the rest of apply still happens
+        EXPECT_EQ(state.settings.stepPixels, 42) << '"' << bad << '"';
+        EXPECT_EQ(state.settings.followMode, FollowMode::Slow);  // the rest of apply still happens
         EXPECT_FALSE(settings.loaded());
     }
     settings.show();
     backend.edit(*settings.stepBox, "0");
     apply();
-    EXPECT_EQ(state.stepPixels, 0);
+    EXPECT_EQ(state.settings.stepPixels, 0);
 }
 
 TEST(StepText, AcceptsExactlyTheDecimalInt32Range) {

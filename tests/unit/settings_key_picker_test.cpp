@@ -30,7 +30,7 @@ TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
     backend.selectRow(*settings.keyList, kRowZ);
     confirm();
     EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
-    EXPECT_EQ(state.keyLeft, 90);
+    EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
     EXPECT_FALSE(settings.keyPicker->visible());
     EXPECT_EQ(state.pendingKeySlot, 3);
     EXPECT_EQ(settings.currentKeyBox->text(), "←向左移动鼠标当前的快捷键:Z键");
@@ -38,8 +38,8 @@ TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
     backend.click(*settings.leftClickKeyBox);
     backend.selectRow(*settings.keyList, kRowKeypadEnter);
     confirm();
-    EXPECT_EQ(state.keyLeftClick, 108);
-    EXPECT_EQ(state.keyLeft, 90);
+    EXPECT_EQ(state.settings.keys[Action::LeftClick], KeyCode(108));
+    EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
 }
 
 TEST_F(KeyPickerTest, ConfirmWithNothingSelectedOnlyClosesThePicker) {
@@ -47,7 +47,7 @@ TEST_F(KeyPickerTest, ConfirmWithNothingSelectedOnlyClosesThePicker) {
     confirm();
     EXPECT_FALSE(settings.keyPicker->visible());
     EXPECT_EQ(settings.downKeyBox->text(), "方向键↓");
-    EXPECT_EQ(state.keyDown, Key::Down);
+    EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 }
 
 TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
@@ -56,22 +56,22 @@ TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
     cancel();
     EXPECT_FALSE(settings.keyPicker->visible());
     EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
-    EXPECT_EQ(state.keyUp, Key::Up);
+    EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
     EXPECT_EQ(state.pendingKeySlot, 1);
 
     backend.click(*settings.downKeyBox);
     EXPECT_EQ(settings.keyList->listIndex(), kRowA);
     confirm();
     EXPECT_EQ(settings.downKeyBox->text(), "A键");
-    EXPECT_EQ(state.keyDown, 65);
-    EXPECT_EQ(state.keyUp, Key::Up);
+    EXPECT_EQ(state.settings.keys[Action::Down], KeyCode(65));
+    EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
 }
 
 TEST_F(KeyPickerTest, DoubleClickOnARowConfirmsIt) {
     backend.click(*settings.rightKeyBox);
     backend.doubleClickRow(*settings.keyList, kRowUpArrow);
     EXPECT_EQ(settings.rightKeyBox->text(), "(↑上箭头键)Up Arrow键");
-    EXPECT_EQ(state.keyRight, Key::Up);
+    EXPECT_EQ(state.settings.keys[Action::Right], Key::Up);
     EXPECT_FALSE(settings.keyPicker->visible());
 }
 
@@ -79,11 +79,11 @@ TEST_F(KeyPickerTest, ReconfirmingTheShownRowRewritesTheCodeWithoutReopening) {
     backend.click(*settings.upKeyBox);
     backend.selectRow(*settings.keyList, kRowA);
     confirm();
-    state.keyUp = 0;
+    state.settings.keys[Action::Up] = KeyCode(0);
     backend.click(*settings.upKeyBox);
     settings.currentKeyBox->setText("untouched");
     confirm();
-    EXPECT_EQ(state.keyUp, 65);
+    EXPECT_EQ(state.settings.keys[Action::Up], KeyCode(65));
     EXPECT_EQ(settings.currentKeyBox->text(), "untouched");  // no change event, so no re-open
 }
 
@@ -93,11 +93,11 @@ TEST_F(KeyPickerTest, TypedOrPastedTextOpensThePickerAndKeepsTheCode) {
     EXPECT_EQ(state.pendingKeySlot, 2);
     EXPECT_EQ(settings.downKeyBox->text(), "方向键↓q");
     EXPECT_EQ(settings.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
-    EXPECT_EQ(state.keyDown, Key::Down);
+    EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 
     backend.paste(*settings.leftClickKeyBox, std::string(1000, 'x'));
     EXPECT_EQ(state.pendingKeySlot, 5);
-    EXPECT_EQ(state.keyLeftClick, Key::NumpadZero);
+    EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
 }
 
 }  // namespace

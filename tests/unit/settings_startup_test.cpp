@@ -10,18 +10,17 @@ TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
     sim::SimBackend backend(platform);
     forms::Runtime runtime(platform, backend);
     SharedState state;
-    AppWindows windows;
-    SettingsWindow settings(runtime, state, windows);
-    EXPECT_EQ(state.keyUp, 0);
+    SettingsWindow settings(runtime, state);
+    EXPECT_EQ(state.settings.keys[Action::Up], KeyCode(0));
     settings.hide();  // hiding an unloaded window loads it, and leaves it hidden
     EXPECT_TRUE(settings.loaded());
     EXPECT_FALSE(settings.visible());
-    EXPECT_EQ(state.keyUp, Key::Up);
-    EXPECT_EQ(state.keyDown, Key::Down);
-    EXPECT_EQ(state.keyLeft, Key::Left);
-    EXPECT_EQ(state.keyRight, Key::Right);
-    EXPECT_EQ(state.keyLeftClick, Key::NumpadZero);
-    EXPECT_EQ(state.keyRightClick, Key::NumpadDecimal);
+    EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
+    EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
+    EXPECT_EQ(state.settings.keys[Action::Left], Key::Left);
+    EXPECT_EQ(state.settings.keys[Action::Right], Key::Right);
+    EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
+    EXPECT_EQ(state.settings.keys[Action::RightClick], Key::NumpadDecimal);
 }
 
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
@@ -86,21 +85,21 @@ TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherFie
     backend.click(*settings.leftKeyBox);
     backend.selectRow(*settings.keyList, 65);  // Z键
     backend.click(*settings.confirmKeyButton->host());
-    ASSERT_EQ(state.keyLeft, 90);
+    ASSERT_EQ(state.settings.keys[Action::Left], KeyCode(90));
     backend.click(*settings.applyButton->host());
     ASSERT_FALSE(settings.loaded());
 
     settings.show();
-    EXPECT_EQ(state.keyLeft, Key::Left);
+    EXPECT_EQ(state.settings.keys[Action::Left], Key::Left);
     EXPECT_EQ(settings.leftKeyBox->text(), "方向键←");
     EXPECT_EQ(settings.hotkeysCheck->value(), 0);
     EXPECT_FALSE(settings.hideMouseCheck->enabled());
     EXPECT_TRUE(settings.followSlow->value());
     EXPECT_EQ(settings.stepBox->text(), "3");
     EXPECT_EQ(settings.keyList->listIndex(), -1);
-    EXPECT_EQ(state.stepPixels, 7);
-    EXPECT_EQ(state.followMode, FollowMode::DragByHand);
-    EXPECT_TRUE(state.hotkeysEnabled);
+    EXPECT_EQ(state.settings.stepPixels, 7);
+    EXPECT_EQ(state.settings.followMode, FollowMode::DragByHand);
+    EXPECT_TRUE(state.settings.hotkeysEnabled);
     EXPECT_EQ(state.pendingKeySlot, 3);
 }
 

@@ -12,7 +12,6 @@
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
 #include "settings_window/shop_links.h"
-#include "tray/app_windows.h"
 
 namespace lumo::testing {
 
@@ -35,11 +34,10 @@ protected:
 class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindowTest() {
-        windows.virtualMouse = &virtualMouse;
-        windows.settings = &settings;
-        windows.trayMenu = &trayMenu;
-        windows.about = &about;
-        windows.exitProgram = [this] { ++exits; };
+        settings.VirtualMouseRequested = [this] { virtualMouse.show(); };
+        settings.AboutRequested = [this] { about.show(&settings); };
+        settings.ExitRequested = [this] { ++exits; };
+        settings.BodyPressed = [this] { trayMenu.hide(); };
         platform.setScreenPixels(1920, 1080);
         settings.show();
         platform.setForeground(settings.handle());
@@ -70,12 +68,11 @@ protected:
     sim::SimBackend backend{platform};
     forms::Runtime runtime{platform, backend};
     SharedState state;
-    AppWindows windows;
     int exits = 0;
     StubForm virtualMouse{runtime, "VirtualMouseWindow"};
     StubForm trayMenu{runtime, "TrayMenuWindow"};
     StubForm about{runtime, "AboutWindow"};
-    SettingsWindow settings{runtime, state, windows};
+    SettingsWindow settings{runtime, state};
 };
 
 }  // namespace lumo::testing

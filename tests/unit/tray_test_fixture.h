@@ -10,7 +10,6 @@
 #include "platform/forms/forms.h"
 #include "platform/sim/sim_backend.h"
 #include "pointer_core/shared_state.h"
-#include "tray/app_windows.h"
 #include "tray/tray_menu_window.h"
 
 namespace lumo::tray_test {
@@ -51,11 +50,9 @@ class TrayTest : public ::testing::Test {
 protected:
     TrayTest() {
         platform.setScreenPixels(1920, 1080);
-        windows.virtualMouse = &virtualMouse;
-        windows.settings = &settings;
-        windows.trayMenu = &tray;
-        windows.about = &about;
-        windows.exitProgram = [this] { tray.exitProgram(); };
+        tray.ShowSettingsRequested = [this] { settings.show(); };
+        tray.HideSettingsRequested = [this] { settings.hide(); };
+        tray.AboutRequested = [this] { about.show(nullptr); };
     }
 
     // Program start, then the pointer in the lower-right quarter and a right
@@ -71,11 +68,10 @@ protected:
     sim::SimBackend backend{platform};
     forms::Runtime runtime{platform, backend};
     SharedState shared;
-    AppWindows windows;
     StubWindow virtualMouse{runtime, "VirtualMouseWindow"};
     StubWindow settings{runtime, "SettingsWindow"};
     StubWindow about{runtime, "AboutWindow"};
-    TrayMenuWindow tray{runtime, shared, windows};
+    TrayMenuWindow tray{runtime, shared};
 };
 
 }  // namespace lumo::tray_test

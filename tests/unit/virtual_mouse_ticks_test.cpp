@@ -14,9 +14,9 @@ using FollowTick = VirtualMouseTest;
 
 TEST_F(UpkeepTick, ReappliesTheZOrderEveryOneAndAHalfSecondsWithoutActivating) {
     showWindow();
-    state.stayOnTop = false;
+    state.settings.stayOnTop = false;
     backend.advance(1500);
-    state.stayOnTop = true;
+    state.settings.stayOnTop = true;
     backend.advance(3000);
     ASSERT_EQ(platform.topmostCalls.size(), 3u);
     EXPECT_FALSE(platform.topmostCalls[0].topmost);
@@ -29,8 +29,8 @@ TEST_F(UpkeepTick, ReappliesTheZOrderEveryOneAndAHalfSecondsWithoutActivating) {
 
 TEST_F(UpkeepTick, ShowsAndFillsBothLabelsThenHidesThemKeepingTheirText) {
     platform.setScreenPixels(1600, 900, 12.0);
-    state.showCoordinates = true;
-    state.followMode = FollowMode::DragByHand;
+    state.settings.showCoordinates = true;
+    state.settings.followMode = FollowMode::DragByHand;
     showWindow();
     backend.advance(1000);               // the first follow tick comes anyway
     window.move(1206, 1218, window.width(), window.height());  // 100.5, 101.5 px
@@ -42,7 +42,7 @@ TEST_F(UpkeepTick, ShowsAndFillsBothLabelsThenHidesThemKeepingTheirText) {
     EXPECT_EQ(window.pointerCoordinates->text(), "-5,3");
     EXPECT_EQ(window.pointerCoordinates->width(), 4 * 90);  // sized to its text
 
-    state.showCoordinates = false;
+    state.settings.showCoordinates = false;
     backend.advance(1500);
     EXPECT_FALSE(window.pointerCoordinates->visible());
     EXPECT_FALSE(window.tipCoordinates->visible());
@@ -50,7 +50,7 @@ TEST_F(UpkeepTick, ShowsAndFillsBothLabelsThenHidesThemKeepingTheirText) {
 }
 
 TEST_F(UpkeepTick, LabelsShowTheTipAndThePointerApartByTheFollowOffset) {
-    state.showCoordinates = true;
+    state.settings.showCoordinates = true;
     showWindow();
     platform.movePointer({-5, 3});
     backend.advance(1500);  // follow at 1000, upkeep at 1500
@@ -59,7 +59,7 @@ TEST_F(UpkeepTick, LabelsShowTheTipAndThePointerApartByTheFollowOffset) {
 }
 
 TEST_F(UpkeepTick, RandomColourChannelsRoundHalfToEven) {
-    state.colorPointer = true;
+    state.settings.colorPointer = true;
     showWindow();
     platform.queueRandom({0.5 / 255, std::nextafter(0.5 / 255, 1.0), std::nextafter(0.5 / 255, 0.0)});
     backend.advance(1500);
@@ -70,14 +70,14 @@ TEST_F(UpkeepTick, RandomColourChannelsRoundHalfToEven) {
     for (auto* line : {window.arrowheadTop, window.arrowheadLeft, window.arrowheadDiagonal})
         EXPECT_EQ(line->color(), 0xFFFFFEu);
 
-    state.colorPointer = false;  // the last colour stays
+    state.settings.colorPointer = false;  // the last colour stays
     backend.advance(1500);
     EXPECT_EQ(window.arrowheadDiagonal->color(), 0xFFFFFEu);
 }
 
 TEST_F(UpkeepTick, HidesTheWindowWhichKeepsFollowing) {
-    state.hideVirtualMouse = true;
-    state.followMode = FollowMode::Fast;
+    state.settings.hideVirtualMouse = true;
+    state.settings.followMode = FollowMode::Fast;
     showWindow();
     backend.advance(1500);
     EXPECT_FALSE(window.visible());
@@ -90,7 +90,7 @@ TEST_F(UpkeepTick, HidesTheWindowWhichKeepsFollowing) {
 
 TEST_F(UpkeepTick, FastFollowTicksEveryFiftyMillisecondsWhereNoPointerMovesAreReported) {
     platform.setInputReportsAvailable(false);
-    state.followMode = FollowMode::Fast;
+    state.settings.followMode = FollowMode::Fast;
     showWindow();
     recordFollowTicks();
     backend.advance(1700);
@@ -101,7 +101,7 @@ TEST_F(UpkeepTick, FastFollowTicksEveryFiftyMillisecondsWhereNoPointerMovesAreRe
 // With pointer moves reported, fast follow costs nothing while the pointer
 // stands still and still puts the tip where the clock-driven one does.
 TEST_F(UpkeepTick, FastFollowSleepsWhileTheTipIsAtThePointerAndMovesWakeIt) {
-    state.followMode = FollowMode::Fast;
+    state.settings.followMode = FollowMode::Fast;
     showWindow();
     recordFollowTicks();
     backend.advance(1700);  // the tip reached the pointer at 1000; asleep from 1550
@@ -122,13 +122,13 @@ TEST_F(UpkeepTick, FastFollowSleepsWhileTheTipIsAtThePointerAndMovesWakeIt) {
     backend.advance(1500);  // the next upkeep notices it
     EXPECT_EQ(window.left(), 700 * 15 + 10);
 
-    state.followMode = FollowMode::Slow;
+    state.settings.followMode = FollowMode::Slow;
     backend.advance(1500);
     EXPECT_FALSE(platform.reportingPointerMoves());
 }
 
 TEST_F(UpkeepTick, SlowFollowKeepsItsSecondAcrossUpkeepTicks) {
-    state.followMode = FollowMode::Slow;
+    state.settings.followMode = FollowMode::Slow;
     showWindow();
     recordFollowTicks();
     backend.advance(6000);
@@ -136,24 +136,24 @@ TEST_F(UpkeepTick, SlowFollowKeepsItsSecondAcrossUpkeepTicks) {
 }
 
 TEST_F(UpkeepTick, ManualDragStopsFollowingAfterTheFirstJump) {
-    state.followMode = FollowMode::DragByHand;
+    state.settings.followMode = FollowMode::DragByHand;
     showWindow();
     recordFollowTicks();
     backend.advance(5000);
     EXPECT_EQ(followTimes, std::vector<std::int64_t>{1000});
     EXPECT_FALSE(window.followTimer->running());
 
-    state.followMode = FollowMode::Slow;  // back to slow follow at the next upkeep (6000)
+    state.settings.followMode = FollowMode::Slow;  // back to slow follow at the next upkeep (6000)
     backend.advance(2000);
     EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 7000}));
 }
 
 TEST_F(UpkeepTick, AnUnknownFollowModeLeavesThePaceAlone) {
     platform.setInputReportsAvailable(false);
-    state.followMode = FollowMode::Fast;
+    state.settings.followMode = FollowMode::Fast;
     showWindow();
     backend.advance(1500);
-    state.followMode = FollowMode::Unset;
+    state.settings.followMode = FollowMode::Unset;
     backend.advance(1500);
     EXPECT_EQ(window.followTimer->interval(), 50);
     EXPECT_TRUE(window.followTimer->running());

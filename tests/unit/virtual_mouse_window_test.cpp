@@ -48,12 +48,12 @@ TEST_F(VirtualMouseWindowTest, LoadKeysTheColourAndSetsTheZOrderWithoutActivatin
 }
 
 TEST_F(VirtualMouseWindowTest, LoadUsesTheStayOnTopValueInForceThenAndUpkeepTheNewOne) {
-    state.stayOnTop = true;
+    state.settings.stayOnTop = true;
     window.show();
     ASSERT_EQ(platform.topmostCalls.size(), 1u);
     EXPECT_TRUE(platform.topmostCalls[0].topmost);
 
-    state.stayOnTop = false;
+    state.settings.stayOnTop = false;
     backend.advance(1499);
     EXPECT_EQ(platform.topmostCalls.size(), 1u);
     backend.advance(1);
@@ -122,7 +122,7 @@ TEST_F(ClickZones, ThePictureAndTheLabelsOutsideTheZonesDoNothing) {
     backend.release(*window.mousePicture, kLeftButton, 700, 100);
     EXPECT_TRUE(platform.clicks.empty());
     EXPECT_EQ(window.left(), 1200);
-    state.showCoordinates = true;
+    state.settings.showCoordinates = true;
     backend.advance(1500);
     platform.clearLogs();
     backend.click(*window.pointerCoordinates);
@@ -189,10 +189,10 @@ TEST_F(Dragging, AllSurfacesShareOneDragStart) {
 }
 
 TEST_F(VirtualMouseWindowTest, EngineTimerRunsAlsoWhileHidden) {
-    state.hotkeysEnabled = true;
-    state.stepPixels = 2;
-    state.keyRight = Key::Right;
-    state.hideVirtualMouse = true;
+    state.settings.hotkeysEnabled = true;
+    state.settings.stepPixels = 2;
+    state.settings.keys[Action::Right] = Key::Right;
+    state.settings.hideVirtualMouse = true;
     platform.movePointer({100, 100});
     window.show();
     platform.setKeyDown(Key::Right, true);  // one step at once

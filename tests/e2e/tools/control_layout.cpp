@@ -18,7 +18,7 @@
 
 #include "platform/sim/sim_backend.h"
 #include "platform/units.h"
-#include "tray/lumo_app.h"
+#include "app/lumo_app.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The whole program on one runtime: the shared state and the four windows,
-// wired to each other. start() loads the tray window, which brings the program up.
+// wired to each other. No window knows another; what one asks of the rest of
+// the program (show the settings, open About, end) is connected here.
+// start() loads the tray window, which brings the program up.
 #pragma once
 
 #include "about_window/about_window.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
-#include "tray/app_windows.h"
 #include "tray/tray_menu_window.h"
 #include "virtual_mouse/virtual_mouse_window.h"
 
@@ -21,7 +22,6 @@ public:
     void start();
 
     SharedState state;
-    AppWindows windows;
     VirtualMouseWindow virtualMouse;
     SettingsWindow settings;
     TrayMenuWindow trayMenu;
