@@ -12,9 +12,9 @@
 
 namespace lumo {
 
-// An opaque native window handle (HWND on Windows); 0 means "no window".
+// A window as the system knows it, opaque to the program; 0 means "no window".
 using WindowHandle = std::uintptr_t;
-// An opaque native icon handle (HICON on Windows).
+// An icon the system holds for the program, opaque to it.
 using IconHandle = std::uintptr_t;
 
 struct Point {
@@ -116,13 +116,15 @@ public:
     // Pointer moves are frequent; they are reported only while asked for.
     virtual void reportPointerMoves(bool on) = 0;
 
-    // SetWindowPos z-order only (HWND_TOPMOST or HWND_NOTOPMOST). `activate`
-    // false adds SWP_NOACTIVATE so that the window never takes the focus.
+    // Keeps the window above every window that is not kept on top, or lets it
+    // back among them; its place and size stay. With `activate` false the
+    // window does not take the activation or the keyboard focus.
     virtual void setTopmost(WindowHandle window, bool topmost, bool activate) = 0;
-    // Adds WS_EX_LAYERED and makes pixels of exactly `colorKey` (0xBBGGRR)
-    // invisible and click-through.
+    // From now on the window's pixels of exactly `colorKey` (0xBBGGRR) are
+    // not drawn, and clicks on them go to whatever lies below.
     virtual void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) = 0;
-    // ReleaseCapture + WM_NCLBUTTONDOWN/HTCAPTION: the system's own move loop.
+    // The system moves the window with the pointer until the left button is
+    // released, as for a drag of a title bar (a mouse capture is given up).
     virtual void startWindowDrag(WindowHandle window) = 0;
     virtual WindowHandle foregroundWindow() = 0;
 

@@ -89,11 +89,14 @@ bool Win32Platform::watchInput(InputListener* listener) {
 
 void Win32Platform::reportPointerMoves(bool on) { inputWatch_.reportPointerMoves(on); }
 
+// The z-order alone: SWP_NOACTIVATE unless the window is to be activated.
 void Win32Platform::setTopmost(WindowHandle window, bool topmost, bool activate) {
     const UINT flags = SWP_NOSIZE | SWP_NOMOVE | (activate ? 0 : SWP_NOACTIVATE);
     SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
 }
 
+// A layered window with a colour key: the system neither draws nor hit-tests
+// the key's pixels.
 void Win32Platform::makeColorKeyed(WindowHandle window, std::uint32_t colorKey) {
     const HWND hwnd = toHwnd(window);
     const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
@@ -101,6 +104,8 @@ void Win32Platform::makeColorKeyed(WindowHandle window, std::uint32_t colorKey) 
     SetLayeredWindowAttributes(hwnd, colorKey, 0, LWA_COLORKEY);
 }
 
+// The system's own move loop, entered as for a press on a caption
+// (WM_NCLBUTTONDOWN with HTCAPTION); the capture would keep it from starting.
 void Win32Platform::startWindowDrag(WindowHandle window) {
     ReleaseCapture();
     SendMessageW(toHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);

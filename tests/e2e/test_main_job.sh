@@ -9,18 +9,17 @@
 # click target (the settings window is gone after apply).
 
 # Controls of the settings window, twips from its top-left corner (left top
-# width height); controls inside a frame are offset by the frame's corner.
-# click_setting takes them by name.
-# shellcheck disable=SC2034
-readonly SETTINGS_HOTKEYS_CHECK=(3000 2640 1620 180)       # "使用键盘快捷键", on the hotkey frame's caption
-readonly SETTINGS_COLOR_POINTER_CHECK=(2880 840 1260 180)  # "幻彩指针"
-readonly SETTINGS_HIDE_MOUSE_CHECK=(3000 2280 1815 180)    # "不显示虚拟鼠标"
-readonly SETTINGS_FOLLOW_FAST=(3000 1680 1650 180)         # "急速跟随鼠标", in the follow-mode frame
-readonly SETTINGS_DRAG_BY_HAND=(3000 1920 1650 180)        # "手动拖拽鼠标", in the follow-mode frame
-readonly SETTINGS_LEFT_KEY_BOX=(4320 3240 855 195)         # the "left" hotkey box, in the hotkey frame
-readonly SETTINGS_STEP_BOX=(4200 2880 975 270)             # in the hotkey frame
-readonly SETTINGS_APPLY=(2880 3960 1455 300)               # "点击打开鼠标"
-readonly PICKER_CONFIRM=(4320 1080 855 315)                # " 确定", in the key picker (at 120,600 once loaded)
+# width height), from the layout of the windows; click_setting takes them by
+# the name of their array.
+e2e_control_rect SETTINGS_HOTKEYS_CHECK SettingsWindow hotkeysCheck              # "使用键盘快捷键"
+e2e_control_rect SETTINGS_COLOR_POINTER_CHECK SettingsWindow colorPointerCheck   # "幻彩指针"
+e2e_control_rect SETTINGS_HIDE_MOUSE_CHECK SettingsWindow hideMouseCheck         # "不显示虚拟鼠标"
+e2e_control_rect SETTINGS_FOLLOW_FAST SettingsWindow followFast                  # "急速跟随鼠标"
+e2e_control_rect SETTINGS_DRAG_BY_HAND SettingsWindow dragByHand                 # "手动拖拽鼠标"
+e2e_control_rect SETTINGS_LEFT_KEY_BOX SettingsWindow leftKeyBox                 # the "left" hotkey box
+e2e_control_rect SETTINGS_STEP_BOX SettingsWindow stepBox
+e2e_control_rect SETTINGS_APPLY SettingsWindow applyButton                       # "点击打开鼠标"
+e2e_control_rect PICKER_CONFIRM SettingsWindow confirmKeyButton                  # " 确定", in the key picker
 # Inside the left click zone (0..25 px) over an opaque part of the
 # mouse picture: key-coloured pixels would let the click through.
 readonly VIRTUAL_MOUSE_LEFT_BUTTON=(12 12)
@@ -309,7 +308,7 @@ test_applied_settings_stay_through_reopen_and_restart() {
   click_setting SETTINGS_STEP_BOX
   xdotool key End BackSpace
   xdotool type 7
-  e2e_wait_control_text "$SETTINGS" 4200 2880 7
+  e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
   click_setting SETTINGS_DRAG_BY_HAND
   apply_settings
   # The virtual mouse's first follow tick still jumps to the pointer; past
@@ -320,7 +319,7 @@ test_applied_settings_stay_through_reopen_and_restart() {
   e2e_wait_settled "$TITLE_SETTINGS"
   SETTINGS=$E2E_WINDOW
   lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the reopened window does not show Z键"
-  e2e_wait_control_text "$SETTINGS" 4200 2880 7
+  e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
   apply_settings
   focus_click_target 100 100 300 200
   e2e_move 900 500
