@@ -326,7 +326,7 @@ test_applied_settings_stay_through_reopen_and_restart() {
   assert_key_moves_pointer "$XKEY_Z" -1 0 0.5 7
 
   e2e_open_tray_menu
-  e2e_click_tray_menu_row E2E_MENU_EXIT
+  e2e_click_tray_menu_row exitItem
   e2e_wait_program_exit
   e2e_move 900 500
   e2e_start_program /tray
