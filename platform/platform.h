@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/key_codes.h"
 
@@ -84,6 +86,14 @@ enum class TrayEvent { LeftUp, RightUp, Other };
 // How startProgram shows the started program's first window.
 enum class ShowState { Minimized };
 
+// A value of the kept store as it is stored. The program stores 32-bit
+// numbers (four little-endian bytes); what the user or another program put
+// there may have any type and size.
+struct KeptValue {
+    bool isNumber = false;  // stored as a 32-bit number (REG_DWORD)
+    std::vector<std::uint8_t> bytes;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -125,6 +135,14 @@ public:
 
     virtual bool notifyIcon(TrayAction action, const TrayIconData& data) = 0;
     virtual IconHandle iconHandle(Asset icon) = 0;
+
+    // The per-user store of the settings kept between runs (the registry key
+    // HKCU\Software\LumoMouse on Windows). A value as stored, or nothing
+    // when it is missing or cannot be read.
+    virtual std::optional<KeptValue> keptValue(const std::string& name) = 0;
+    // Stores a 32-bit number under the name, creating the store when there is
+    // none; a failure leaves the setting in effect for this run only.
+    virtual void keepNumber(const std::string& name, std::uint32_t value) = 0;
 
     virtual ScreenMetrics screen() = 0;
     // A uniform pseudo-random value in [0, 1), never seeded by the program.

@@ -155,15 +155,19 @@ private:
     void wirePanel();
 
     // Start-up.
+    void showSettingsInEffect();
     void onLoad();
 
     // Key picker.
+    void showBoundKeys();
     void openKeyPicker(int slot);
     void confirmKey();
 
     // Options and apply.
     void apply();
     void applyHotkeySwitch();
+    // Writes the settings in effect to the kept store.
+    void keepSettingsInEffect();
 
     // Chrome.
     void startDrag(int button);

@@ -15,6 +15,9 @@ namespace {
 
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
+// The kept store, per Windows user.
+constexpr wchar_t kKeptKey[] = L"Software\\LumoMouse";
+
 std::wstring toWide(std::string_view utf8) {
     const std::u16string units = utf8ToUtf16(utf8);
     return std::wstring(units.begin(), units.end());
@@ -154,6 +157,33 @@ IconHandle Win32Platform::iconHandle(Asset icon) {
     const HANDLE image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     return reinterpret_cast<IconHandle>(image);
+}
+
+// RegGetValueW and RegSetKeyValueW open and close the key themselves, so no
+// key handle is ever held. The value is read whole, whatever its type: the
+// portable reader decides what is usable.
+std::optional<KeptValue> Win32Platform::keptValue(const std::string& name) {
+    const std::wstring wideName = toWide(name);
+    DWORD type = 0, size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, wideName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    KeptValue value;
+    value.bytes.resize(size);
+    // A value that grew in between is read as missing.
+    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, wideName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
+                     value.bytes.data(), &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.isNumber = type == REG_DWORD;
+    value.bytes.resize(size);
+    return value;
+}
+
+void Win32Platform::keepNumber(const std::string& name, std::uint32_t value) {
+    const DWORD number = value;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKeptKey, toWide(name).c_str(), REG_DWORD, &number, sizeof number);
 }
 
 ScreenMetrics Win32Platform::screen() {

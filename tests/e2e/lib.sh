@@ -153,11 +153,11 @@ e2e_cleanup_leftover() {
 
 # ---------------------------------------------------------------- the program
 
-# Starts the program under test; E2E_APP_PID is the Unix PID of its Wine
-# process (the wine loader becomes the program).
+# Starts the program under test with the given arguments; E2E_APP_PID is the
+# Unix PID of its Wine process (the wine loader becomes the program).
 e2e_start_program() {
   [[ -f $E2E_EXE ]] || e2e_fail "program not built: $E2E_EXE"
-  wine "$E2E_EXE" >"$E2E_TEST_DIR/logs/program.log" 2>&1 &
+  wine "$E2E_EXE" "$@" >>"$E2E_TEST_DIR/logs/program.log" 2>&1 &
   E2E_APP_PID=$!
 }
 

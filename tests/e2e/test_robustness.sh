@@ -17,6 +17,7 @@ e2e_control_rect SETTINGS_FOLLOW_FAST SettingsWindow followFast                 
 e2e_control_rect SETTINGS_DRAG_BY_HAND SettingsWindow dragByHand                 # "手动拖拽鼠标"
 e2e_control_rect SETTINGS_STEP_BOX SettingsWindow stepBox
 e2e_control_rect SETTINGS_LEFT_CLICK_KEY_BOX SettingsWindow leftClickKeyBox
+e2e_control_rect SETTINGS_LEFT_KEY_BOX SettingsWindow leftKeyBox
 e2e_control_rect SETTINGS_APPLY SettingsWindow applyButton                       # "点击打开鼠标"
 e2e_control_rect SETTINGS_CHAT_BOX SettingsWindow chatBox
 e2e_control_rect SETTINGS_CHAT_BUTTON SettingsWindow chatButton                  # "发起会话"
@@ -68,7 +69,9 @@ click_setting() {
 # follows the pointer until then: the first apply waits for that tick.
 apply_with_hotkeys() {
   click_setting "${1:-SETTINGS_DRAG_BY_HAND}"
-  click_setting SETTINGS_HOTKEYS_CHECK
+  # A reopened window shows the switch as applied: ticked after the first time.
+  [[ -n ${HOTKEYS_APPLIED:-} ]] || click_setting SETTINGS_HOTKEYS_CHECK
+  HOTKEYS_APPLIED=1
   click_setting SETTINGS_APPLY
   lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
@@ -227,6 +230,24 @@ test_bad_step_keeps_previous_step() {
   wait_step_box 5
   apply_with_hotkeys
   expect_step 5
+}
+
+# Every kept value holds garbage of another type, size or range: the
+# program starts with the defaults.
+test_garbage_kept_settings_start_with_the_defaults() {
+  local file=$E2E_TEST_DIR/garbage.reg name i=0
+  local -a garbage=('"garbage"' 'hex:01,02,03,04,05,06,07,08' 'dword:ffffffff' 'hex(b):01,00,00,00,00,00,00,00')
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\LumoMouse]\n' >"$file"
+  for name in KeyUp KeyDown KeyLeft KeyRight KeyLeftClick KeyRightClick StepPixels HotkeysEnabled \
+    HideVirtualMouse ShowCoordinates ColorPointer StayOnTop FollowMode Applied; do
+    printf '"%s"=%s\n' "$name" "${garbage[i++ % ${#garbage[@]}]}" >>"$file"
+  done
+  wine reg import "$(e2e_winpath "$file")" >/dev/null 2>&1 || e2e_fail "could not import $file"
+  open_settings
+  e2e_wait_tray_icon
+  wait_step_box 3
+  e2e_wait_control_text "$SETTINGS" "${SETTINGS_LEFT_KEY_BOX[@]:0:2}" "方向键←"
+  e2e_assert_eq "" "$(e2e_find_window "$TITLE_VIRTUAL_MOUSE")" "virtual mouse of a start that never applied"
 }
 
 test_huge_texts_and_mouse_button_binding() {
