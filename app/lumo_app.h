@@ -1,10 +1,12 @@
 // The whole program on one runtime: the shared state and the four windows,
 // wired to each other. No window knows another; what one asks of the rest of
 // the program (show the settings, open About, end) is connected here.
-// start() loads the tray window, which brings the program up.
+// start() puts the kept settings into effect and loads the tray window, which
+// brings the program up.
 #pragma once
 
 #include "about_window/about_window.h"
+#include "app/start_options.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
@@ -19,13 +21,16 @@ public:
     LumoApp(const LumoApp&) = delete;
     LumoApp& operator=(const LumoApp&) = delete;
 
-    void start();
+    void start(const StartOptions& options = {});
 
     SharedState state;
     VirtualMouseWindow virtualMouse;
     SettingsWindow settings;
     TrayMenuWindow trayMenu;
     AboutWindow about;
+
+private:
+    Platform& platform_;
 };
 
 }  // namespace lumo

@@ -1,6 +1,8 @@
 // The options reach SharedState in two ways: hotkeysCheck and hideMouseCheck
 // act at once, everything else is read by apply, which also opens the virtual
-// mouse and then closes this window.
+// mouse and then closes this window. Each of these keeps the settings in
+// effect for the next run.
+#include "pointer_core/kept_settings.h"
 #include "settings_window/settings_window.h"
 #include "settings_window/step_text.h"
 
@@ -15,8 +17,14 @@ std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand
 
 void SettingsWindow::wireOptions() {
     applyButton->Click = [this] { apply(); };
-    hotkeysCheck->Click = [this] { applyHotkeySwitch(); };
-    hideMouseCheck->Click = [this] { state_.settings.hideVirtualMouse = hideMouseCheck->ticked(); };
+    hotkeysCheck->Click = [this] {
+        applyHotkeySwitch();
+        keepSettingsInEffect();
+    };
+    hideMouseCheck->Click = [this] {
+        state_.settings.hideVirtualMouse = hideMouseCheck->ticked();
+        keepSettingsInEffect();
+    };
     // The step box alone filters what is pasted as well as what is typed.
     stepBox->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
@@ -39,9 +47,13 @@ void SettingsWindow::apply() {
         state_.settings.followMode = *mode;
     }
     applyHotkeySwitch();
+    state_.settings.applied = true;
+    keepSettingsInEffect();
 
     unload();
 }
+
+void SettingsWindow::keepSettingsInEffect() { keepSettings(platform(), state_.settings); }
 
 void SettingsWindow::applyHotkeySwitch() {
     if (hotkeysCheck->ticked()) {

@@ -161,9 +161,11 @@ private:
     void wireKeys();
 
     // Start-up.
+    void showSettingsInEffect();
     void onLoad();
 
     // Key picker.
+    void showBoundKeys();
     void openKeyPicker(int slot);
     void confirmKey();
     // Hides the picker; the keyboard goes back to the box of the slot.
@@ -172,6 +174,8 @@ private:
     // Options and apply.
     void apply();
     void applyHotkeySwitch();
+    // Writes the settings in effect to the kept store.
+    void keepSettingsInEffect();
 
     // Chrome.
     void startDrag(int button);
