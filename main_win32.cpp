@@ -59,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (lumo::win32::Win32Backend::takeKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

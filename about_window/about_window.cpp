@@ -82,8 +82,15 @@ void AboutWindow::design() {
     bottomRule = addLine("Line2", 4200, 4440, kWhite);
 
     Load = [this] { onLoad(); };
+    Shown = [this] { okButton->setFocus(); };
+    Accept = [this] { unload(); };
+    Cancel = [this] { unload(); };
     MouseDown = [this](const forms::MouseEvent& e) { drag.press(e); };
     MouseMove = [this](const forms::MouseEvent& e) { drag.moveWindow(*this, e); };
+}
+
+std::vector<forms::Control*> AboutWindow::tabStops() const {
+    return {okButton, studioPageLink, baiduBlogLink, sinaWeiboLink, neteaseWeiboLink, tencentWeiboLink};
 }
 
 void AboutWindow::designTexts() {

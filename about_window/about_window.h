@@ -1,6 +1,7 @@
 // The About window: product name, version, description, the maker's
 // contact details and notices, and five links that open the maker's pages.
-// Frameless; dragged by its body, closed by "确定" (which unloads it).
+// Frameless; dragged by its body, closed by "确定" (which unloads it), which
+// has the keyboard when the window shows: Enter, Space and Esc close it.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,9 @@ namespace lumo {
 class AboutWindow : public forms::Form {
 public:
     explicit AboutWindow(forms::Runtime& runtime);
+
+    // "确定" first, then the links in reading order.
+    std::vector<forms::Control*> tabStops() const override;
 
     forms::Shape* titleBand = nullptr;
     forms::Shape* bodyFrame = nullptr;

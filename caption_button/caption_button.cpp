@@ -54,8 +54,8 @@ CaptionButton::CaptionButton(forms::Form& form, Surface& surface, const Property
     label_->move(kCaptionInset, kCaptionInset, 1080, 210);
     label_->setForeColor(kCaptionColor);
     label_->setFont(captionFont());
-    label_->setText(kDesignCaption);
     label_->setAutoSize(true);
+    showCaption(kDesignCaption);
     label_->Click = [this] { raiseClick(); };
 
     if (stored) readProperties(*stored);
@@ -65,8 +65,14 @@ CaptionButton::CaptionButton(forms::Form& form, Surface& surface, const Property
 const std::string& CaptionButton::caption() const { return label_->text(); }
 
 void CaptionButton::setCaption(const std::string& caption) {
-    label_->setText(caption);
+    showCaption(caption);
     if (PropertyChanged) PropertyChanged(kCaptionKey);
+}
+
+void CaptionButton::showCaption(const std::string& caption) {
+    label_->setText(caption);
+    // The surface carries it too, as the window text that names the button.
+    host_->setText(caption);
 }
 
 void CaptionButton::move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
@@ -76,7 +82,7 @@ void CaptionButton::move(std::int32_t left, std::int32_t top, std::int32_t width
 
 void CaptionButton::readProperties(const PropertyBag& bag) {
     const auto it = bag.find(kCaptionKey);
-    label_->setText(it != bag.end() ? it->second : kDefaultCaption);
+    showCaption(it != bag.end() ? it->second : kDefaultCaption);
 }
 
 void CaptionButton::writeProperties(PropertyBag& bag) const {

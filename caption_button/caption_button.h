@@ -51,6 +51,7 @@ private:
     class Surface;
     CaptionButton(forms::Form& form, Surface& surface, const PropertyBag* stored);
     void resize();
+    void showCaption(const std::string& caption);
     void raiseClick();
 
     forms::Host* host_;

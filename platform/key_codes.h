@@ -25,6 +25,10 @@ private:
 namespace Key {
 inline constexpr KeyCode LeftButton{0x01};
 inline constexpr KeyCode RightButton{0x02};
+inline constexpr KeyCode Tab{0x09};
+inline constexpr KeyCode Enter{0x0D};
+inline constexpr KeyCode Escape{0x1B};
+inline constexpr KeyCode Space{0x20};
 inline constexpr KeyCode Left{0x25};
 inline constexpr KeyCode Up{0x26};
 inline constexpr KeyCode Right{0x27};

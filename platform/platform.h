@@ -68,7 +68,11 @@ public:
 };
 
 // What the program asks of the shell for its notification-area icon.
-enum class TrayAction { Add, Modify, Delete };
+// UseCurrentVersion asks for the callbacks that report keyboard selection
+// (Select, ContextMenu with the icon's anchor point); a shell that refuses it
+// reports the mouse alone (LeftUp, RightUp). Focus gives the keyboard back to
+// the notification area.
+enum class TrayAction { Add, Modify, Delete, UseCurrentVersion, Focus };
 
 // The notification-area icon record, filled once at start-up and handed to the
 // shell unchanged for every later call (the shell matches owner and id). The
@@ -80,8 +84,11 @@ struct TrayIconData {
     std::string tip;  // UTF-8
 };
 
-// The mouse reports of the notification-area icon the program tells apart.
-enum class TrayEvent { LeftUp, RightUp, Other };
+// The reports of the notification-area icon the program tells apart: the
+// mouse alone, or (current version) the icon chosen by a left click or the
+// keyboard (Win+B, arrows, Enter/Space), and its context menu asked for by a
+// right click, Shift+F10 or the menu key.
+enum class TrayEvent { LeftUp, RightUp, Select, ContextMenu, Other };
 
 // How startProgram shows the started program's first window.
 enum class ShowState { Minimized };

@@ -72,7 +72,11 @@ void SettingsWindow::wireChrome() {
 
     // The foreground watch has nothing to watch while the window is hidden, and
     // a hidden window is never in front: its menu closes as the watch would.
-    Shown = [this] { foregroundWatchTimer->setEnabled(true); };
+    Shown = [this] {
+        foregroundWatchTimer->setEnabled(true);
+        // Space then switches the keyboard mouse on, and Enter applies.
+        hotkeysCheck->setFocus();
+    };
     Hidden = [this] {
         foregroundWatchTimer->setEnabled(false);
         closeWindowMenu();

@@ -38,10 +38,11 @@ void SettingsWindow::wireKeyPicker() {
         forms::TextBox* box = this->*kSlots[slot - 1].box;
         box->Click = [this, slot] { openKeyPicker(slot); };
         box->Change = [this, slot] { openKeyPicker(slot); };
+        box->KeyDown = forms::onEnterKey([this, slot] { openKeyPicker(slot); });
     }
     confirmKeyButton->Click = [this] { confirmKey(); };
     keyList->DblClick = [this] { confirmKey(); };
-    cancelKeyButton->Click = [this] { keyPicker->setVisible(false); };
+    cancelKeyButton->Click = [this] { closeKeyPicker(); };
 }
 
 // A default key keeps its box's design text, which names it in words of its
@@ -76,7 +77,12 @@ void SettingsWindow::confirmKey() {
         forms::notify(HotkeysChanged);
         keepSettingsInEffect();
     }
+    closeKeyPicker();
+}
+
+void SettingsWindow::closeKeyPicker() {
     keyPicker->setVisible(false);
+    if (const SlotInfo* info = slotInfo(state_.pendingKeySlot)) (this->*info->box)->setFocus();
 }
 
 }  // namespace lumo

@@ -8,12 +8,6 @@
 
 namespace lumo {
 
-namespace {
-
-constexpr int kEnterKey = 13;
-
-}  // namespace
-
 std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand) {
     if (slow) return FollowMode::Slow;
     if (fast) return FollowMode::Fast;
@@ -23,10 +17,6 @@ std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand
 
 void SettingsWindow::wireOptions() {
     applyButton->Click = [this] { apply(); };
-    // Only a typed Enter: a paste into enterBox never reaches this handler.
-    enterBox->KeyPress = [this](int& keyAscii) {
-        if (keyAscii == kEnterKey) apply();
-    };
     hotkeysCheck->Click = [this] {
         applyHotkeySwitch();
         keepSettingsInEffect();

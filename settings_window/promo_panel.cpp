@@ -11,12 +11,14 @@ namespace lumo {
 using namespace settings_looks;
 
 void SettingsWindow::wirePanel() {
-    searchButton->Click = [this] { openWebPage(searchAddress(searchBox->text())); };
+    searchButton->Click = [this] { search(); };
+    searchBox->KeyDown = forms::onEnterKey([this] { search(); });
     crownShopsLink->Click = [this] { openWebPage(channelAddress(ShopChannel::CrownShops)); };
     mallLink->Click = [this] { openWebPage(channelAddress(ShopChannel::Mall)); };
     generalChannelLink->Click = [this] { openWebPage(channelAddress(ShopChannel::General)); };
     shopLink->Click = [this] { openWebPage(shopAddress()); };
     chatButton->Click = [this] { openChat(); };
+    chatBox->KeyDown = forms::onEnterKey([this] { openChat(); });
     chatBox->Click = [this] { clearChatHint(); };
     foldButton->Click = [this] { showFolded(true); };
     unfoldButton->Click = [this] { showFolded(false); };
@@ -25,6 +27,8 @@ void SettingsWindow::wirePanel() {
 void SettingsWindow::openWebPage(const std::string& address) {
     if (shellTakesAddress(address)) platform().shellOpen(handle(), address);
 }
+
+void SettingsWindow::search() { openWebPage(searchAddress(searchBox->text())); }
 
 void SettingsWindow::openChat() {
     // Only emptiness is tested: spaces alone, or the hint itself, still open a chat.
@@ -53,6 +57,8 @@ void SettingsWindow::showFolded(bool folded) {
     unfoldChevronLeft->setVisible(folded);
     unfoldChevronRight->setVisible(folded);
     unfoldButton->setVisible(folded);
+    // A fold tab pressed from the keyboard keeps the keyboard on the tab.
+    if (activeControl() == foldButton || activeControl() == unfoldButton) (folded ? unfoldButton : foldButton)->setFocus();
     const std::int32_t height = bodyHeightAfterFoldClick(bodyOutline->height(), folded);
     if (height != bodyOutline->height()) setBodyHeight(height);
 }

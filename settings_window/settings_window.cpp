@@ -40,6 +40,7 @@ void SettingsWindow::design() {
     wireOptions();
     wireChrome();
     wirePanel();
+    wireKeys();
 }
 
 CaptionButton* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,

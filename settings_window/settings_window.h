@@ -31,6 +31,11 @@ public:
     // Writes the screen resolution into resolutionLabel.
     void showResolution();
 
+    // The keyboard's ring: the key picker's list and buttons while it is
+    // open, else the settings in the order of the task, apply, the About
+    // link and the links panel.
+    std::vector<forms::Control*> tabStops() const override;
+
     // ---- Title bar ----
     forms::Shape* titleStrip = nullptr;   // its size sizes the window
     forms::Shape* bodyOutline = nullptr;  // its height is the fold state
@@ -153,6 +158,7 @@ private:
     void wireOptions();
     void wireChrome();
     void wirePanel();
+    void wireKeys();
 
     // Start-up.
     void showSettingsInEffect();
@@ -162,6 +168,8 @@ private:
     void showBoundKeys();
     void openKeyPicker(int slot);
     void confirmKey();
+    // Hides the picker; the keyboard goes back to the box of the slot.
+    void closeKeyPicker();
 
     // Options and apply.
     void apply();
@@ -180,6 +188,7 @@ private:
 
     // Panel.
     void openWebPage(const std::string& address);
+    void search();
     // Fold or unfold click: the tab's arrows and hot areas swap, the body shortens or grows.
     void showFolded(bool folded);
     void setBodyHeight(std::int32_t height);

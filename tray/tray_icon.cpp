@@ -16,8 +16,14 @@ TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon) {
     return data;
 }
 
-void restoreTrayIcon(Platform& platform, const TrayIconData& data) {
+bool addTrayIcon(Platform& platform, const TrayIconData& data) {
+    platform.notifyIcon(TrayAction::Add, data);
+    return platform.notifyIcon(TrayAction::UseCurrentVersion, data);
+}
+
+bool restoreTrayIcon(Platform& platform, const TrayIconData& data) {
     if (!platform.notifyIcon(TrayAction::Add, data)) platform.notifyIcon(TrayAction::Modify, data);
+    return platform.notifyIcon(TrayAction::UseCurrentVersion, data);
 }
 
 }  // namespace lumo

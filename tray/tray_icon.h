@@ -24,8 +24,13 @@ std::string trayTip(const std::string& title, AppVersion version);
 // icon's id, so owner and id together name this icon for the shell.
 TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon);
 
-// Puts the icon back after the shell lost it (a restarted taskbar). If the
-// shell still knows the icon it refuses the add; updating it then is enough.
-void restoreTrayIcon(Platform& platform, const TrayIconData& data);
+// Adds the icon, then asks for the current callback version (keyboard
+// selection, anchor point): true when the shell speaks it.
+bool addTrayIcon(Platform& platform, const TrayIconData& data);
+
+// Puts the icon back after the shell lost it (a restarted taskbar), with the
+// version asked for again. If the shell still knows the icon it refuses the
+// add; updating it then is enough.
+bool restoreTrayIcon(Platform& platform, const TrayIconData& data);
 
 }  // namespace lumo

@@ -1,11 +1,23 @@
-// The popup menu: placement at the pointer, the four items, the hover marker,
-// dragging by hand, and what closes it from outside: losing the activation to
-// another window, and the watchdog that sees a left button held elsewhere.
+// The popup menu: placement beside the icon, the four items, the hover marker
+// (which the Up and Down keys move as the pointer does), dragging by hand, and
+// what closes it from outside: losing the activation to another window, and
+// the watchdog that sees a left button held elsewhere.
+#include <array>
+#include <cstdlib>
+
 #include "platform/units.h"
 #include "tray/menu_placement.h"
 #include "tray/tray_menu_window.h"
 
 namespace lumo {
+
+namespace {
+
+// A context menu asked for with the mouse comes with the pointer on the
+// icon's anchor; a few pixels of slack cover a hand that moved meanwhile.
+constexpr std::int32_t kPointerSlack = 4;
+
+}  // namespace
 
 void TrayMenuWindow::wireMenu() {
     showSettingsItem->Click = [this] {
@@ -38,6 +50,16 @@ void TrayMenuWindow::wireMenu() {
         drag.moveWindow(*this, e);
     };
 
+    KeyDown = [this](KeyCode& key, int) {
+        if (key != Key::Up && key != Key::Down) return;
+        moveMark(key == Key::Down ? 1 : -1);
+        key = KeyCode{};
+    };
+    Accept = [this] {
+        if (forms::Label* item = markedItem(); item && item->Click) item->Click();
+    };
+    Cancel = [this] { dismiss(); };
+
     // Like any menu, it closes when another window takes the activation (a
     // click elsewhere, Alt+Tab, a focus change); presses inside keep it active.
     Deactivate = [this] { hide(); };
@@ -46,9 +68,13 @@ void TrayMenuWindow::wireMenu() {
     watchdogTimer->Tick = [this] { watchdogTick(); };
 }
 
-void TrayMenuWindow::popupAtPointer() {
-    const auto position = menuPositionAt(platform().cursorPos(), platform().screen());
+void TrayMenuWindow::popupAt(Point anchor) {
+    const auto position = menuPositionAt(anchor, platform().screen());
     if (!position) return;
+    const Point pointer = platform().cursorPos();
+    if (std::abs(pointer.x - anchor.x) > kPointerSlack || std::abs(pointer.y - anchor.y) > kPointerSlack) {
+        markRow(*showSettingsItem);
+    }
     show();
     // Activating brings the menu to the front, so the watchdog sees it as the
     // foreground window and presses inside it keep it open.
@@ -64,13 +90,40 @@ void TrayMenuWindow::hideSettings() { forms::notify(HideSettingsRequested); }
 void TrayMenuWindow::showAbout() { forms::notify(AboutRequested); }
 
 void TrayMenuWindow::markRow(const forms::Label& item) {
-    // The pencil's point, halfway down its picture, is level with the item's top edge.
-    const std::int32_t markerTop = item.top() - rowMarker->height() / 2;
     rowMarker->setVisible(true);
-    rowMarker->setTop(markerTop);
+    rowMarker->setTop(markerTopFor(item));
 }
 
 void TrayMenuWindow::hideMarker() { rowMarker->setVisible(false); }
+
+// The pencil's point, halfway down its picture, is level with the item's top edge.
+std::int32_t TrayMenuWindow::markerTopFor(const forms::Label& item) const {
+    return item.top() - rowMarker->height() / 2;
+}
+
+forms::Label* TrayMenuWindow::markedItem() const {
+    if (!rowMarker->visible()) return nullptr;
+    for (forms::Label* item : {showSettingsItem, hideSettingsItem, aboutItem, exitItem}) {
+        if (markerTopFor(*item) == rowMarker->top()) return item;
+    }
+    return nullptr;
+}
+
+void TrayMenuWindow::moveMark(int step) {
+    const std::array<forms::Label*, 4> items{showSettingsItem, hideSettingsItem, aboutItem, exitItem};
+    const int count = static_cast<int>(items.size());
+    // Unmarked, Down starts at the first item and Up at the last.
+    int index = step > 0 ? -1 : count;
+    for (int i = 0; i < count; ++i) {
+        if (items[i] == markedItem()) index = i;
+    }
+    markRow(*items[(index + step + count) % count]);
+}
+
+void TrayMenuWindow::dismiss() {
+    hide();
+    platform().notifyIcon(TrayAction::Focus, trayIconData_);
+}
 
 void TrayMenuWindow::watchdogTick() {
     shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());

@@ -24,21 +24,22 @@ void TrayMenuWindow::startUp() {
     // The icon handle is the icon's id as well.
     const IconHandle iconHandle = platform().iconHandle(Asset::AppIcon);
     trayIconData_ = makeTrayIconData(handle(), iconHandle);
-    platform().notifyIcon(TrayAction::Add, trayIconData_);
+    iconSpeaksCurrentVersion_ = addTrayIcon(platform(), trayIconData_);
 }
 
-void TrayMenuWindow::trayIconMessage(TrayEvent event) {
+void TrayMenuWindow::trayIconMessage(TrayEvent event, Point anchor) {
     raise([&] {
-        if (event == TrayEvent::LeftUp) {
-            showSettings();
-        } else if (event == TrayEvent::RightUp) {
-            popupAtPointer();
+        switch (trayRequestOf(event, iconSpeaksCurrentVersion_)) {
+            case TrayRequest::ShowSettings: showSettings(); break;
+            // The mouse-only reports carry no anchor: the menu opens at the pointer.
+            case TrayRequest::OpenMenu: popupAt(iconSpeaksCurrentVersion_ ? anchor : platform().cursorPos()); break;
+            case TrayRequest::None: break;
         }
     });
 }
 
 void TrayMenuWindow::shellRestarted() {
-    raise([this] { restoreTrayIcon(platform(), trayIconData_); });
+    raise([this] { iconSpeaksCurrentVersion_ = restoreTrayIcon(platform(), trayIconData_); });
 }
 
 void TrayMenuWindow::exitProgram() {

@@ -18,6 +18,16 @@ namespace lumo {
 // the foreground window and leave it open.
 inline bool pressedElsewhere(bool leftButtonDown, bool menuInFront) { return leftButtonDown && !menuInFront; }
 
+// What a report of the icon asks for. A shell that speaks the current version
+// sends the mouse releases as well, before its selection or context menu:
+// then only those act, or a click would act twice.
+enum class TrayRequest { None, ShowSettings, OpenMenu };
+inline TrayRequest trayRequestOf(TrayEvent event, bool currentVersion) {
+    if (event == (currentVersion ? TrayEvent::Select : TrayEvent::LeftUp)) return TrayRequest::ShowSettings;
+    if (event == (currentVersion ? TrayEvent::ContextMenu : TrayEvent::RightUp)) return TrayRequest::OpenMenu;
+    return TrayRequest::None;
+}
+
 class TrayMenuWindow : public forms::Form, public forms::TrayIconSink {
 public:
     TrayMenuWindow(forms::Runtime& runtime, SharedState& shared);
@@ -36,11 +46,13 @@ public:
 
     // Removes the notification-area icon and ends the process at once.
     void exitProgram();
-    // Opens the menu beside the pointer, towards the middle of the screen.
-    void popupAtPointer();
+    // Opens the menu beside `anchor` (screen pixels), towards the middle of
+    // the screen. Away from the pointer, the keyboard opened it: the first
+    // item is highlighted then.
+    void popupAt(Point anchor);
 
-    // A left click on the icon shows the settings; a right click opens the menu.
-    void trayIconMessage(TrayEvent event) override;
+    // Choosing the icon shows the settings; its context menu is this menu.
+    void trayIconMessage(TrayEvent event, Point anchor) override;
     // Puts the icon back into the new shell's notification area.
     void shellRestarted() override;
 
@@ -81,11 +93,18 @@ private:
     void hideSettings();
     void showAbout();
     void markRow(const forms::Label& item);
+    std::int32_t markerTopFor(const forms::Label& item) const;
     void hideMarker();
+    // The item the pencil marks, or null; Up and Down move the mark round.
+    forms::Label* markedItem() const;
+    void moveMark(int step);
+    // Esc, Alt+F4: the menu goes, the keyboard goes back to the notification area.
+    void dismiss();
     void watchdogTick();
 
     SharedState& shared_;
     TrayIconData trayIconData_;
+    bool iconSpeaksCurrentVersion_ = false;
 };
 
 }  // namespace lumo

@@ -22,7 +22,9 @@ public:
     virtual WindowHandle handle() const = 0;
     virtual void formChanged(FormProperty p) = 0;
     virtual void controlChanged(Control& c, Property p) = 0;
-    virtual void setFocus(Control& c) = 0;
+    // Gives `c` the keyboard; a painted control's keys go to its form's
+    // window. Reached by the keyboard (Tab), a text box selects all its text.
+    virtual void setFocus(Control& c, bool byKeyboard) = 0;
     // The last held button went up: the window lets go of the mouse before the
     // release is handled, so that input a handler injects goes where it points.
     virtual void releaseMouseCapture() = 0;
@@ -42,8 +44,9 @@ public:
 // and forms without an icon never hear of them.
 class TrayIconSink {
 public:
-    // The icon reported a mouse message.
-    virtual void trayIconMessage(TrayEvent event) = 0;
+    // The icon reported an event; `anchor` (screen pixels) is where a
+    // current-version event points, meaningless for the mouse-only reports.
+    virtual void trayIconMessage(TrayEvent event, Point anchor) = 0;
     // The shell (taskbar) was restarted and has forgotten every icon.
     virtual void shellRestarted() = 0;
 

@@ -36,6 +36,9 @@ struct Font {
     friend bool operator==(const Font&, const Font&) = default;
 };
 
+// The Shift bit of the shift state that mouse and key events carry.
+inline constexpr int kShiftKey = 1;
+
 // Button mask of mouse events: bit 0 left, bit 1 right, bit 2 middle.
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
@@ -121,6 +124,9 @@ public:
     std::function<void(const MouseEvent&)> MouseMove;
     std::function<void(const MouseEvent&)> MouseUp;
     std::function<void(int& keyAscii)> KeyPress;
+    // A key went down while the control has the focus, before the form's own
+    // keys (Tab, Enter, Esc, Space) act; emptying `key` uses it up.
+    std::function<void(KeyCode& key, int shift)> KeyDown;
 
 protected:
     void changed(Property p);
@@ -144,6 +150,10 @@ private:
     std::string toolTip_;
     std::optional<Asset> cursor_;
 };
+
+// A KeyDown handler that runs `action` on Enter and uses the key up: the
+// control's own Enter, in place of the form's Accept.
+std::function<void(KeyCode& key, int shift)> onEnterKey(std::function<void()> action);
 
 class Label : public Control {
 public:

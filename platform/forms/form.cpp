@@ -106,9 +106,17 @@ Timer* Form::addTimer(std::string name, int intervalMs, bool enabled) {
     return t;
 }
 
-void Form::setFocusTo(Control& c) {
-    activeControl_ = &c;
-    if (peer_) peer_->setFocus(c);
+void Form::setFocusTo(Control& c, bool byKeyboard) {
+    setActiveControl(&c);
+    if (peer_) peer_->setFocus(c, byKeyboard);
+}
+
+void Form::setActiveControl(Control* c) {
+    Control* const before = activeControl_;
+    if (!assignIfChanged(activeControl_, c)) return;
+    // Painted controls show the focus themselves.
+    if (before) notify(*before, Property::Focus);
+    if (c) notify(*c, Property::Focus);
 }
 
 void Form::notify(Control& c, Property p) {

@@ -75,6 +75,20 @@ public:
     std::function<void()> Shown;
     std::function<void()> Hidden;
 
+    // ---- Keyboard, as a dialog of the system's behaves (form_keys.cpp) ----
+    // The stops Tab goes round, in order, and Shift+Tab back; hidden and
+    // disabled stops are passed over. A Frame stands for its option buttons:
+    // one stop, whose arrow keys move the choice within it.
+    virtual std::vector<Control*> tabStops() const { return {}; }
+    // Enter that the focused control has no use of its own for: a list takes
+    // it as a double click, a painted stop (button, link) as a click.
+    std::function<void()> Accept;
+    // Esc, and the window's close command (Alt+F4); a form without a Cancel
+    // unloads on the close command.
+    std::function<void()> Cancel;
+    // A key the focused control did not use up (see Control::KeyDown).
+    std::function<void(KeyCode& key, int shift)> KeyDown;
+
     // ---- Input from the backend. Each runs as one event, to completion. ----
     enum class MouseAction { Down, Move, Up };
     // Mouse input on a surface (the form when `surface` is null, or a Frame or
@@ -95,8 +109,13 @@ public:
     int nativeKeyPress(Control& c, int keyAscii);
     void nativeTextEdited(TextBox& box, const std::string& text);
     void nativeFocus(Control* c);
-    // The platform asked the window to close (the system menu, log-off).
+    // The platform asked the window to close (log-off, a close message).
     void closeRequested();
+    // The user's close command (Alt+F4, the taskbar's close).
+    void closeCommand();
+    // A key went down while the form has the keyboard. True when the form
+    // used it: the platform then gives it no handling of its own.
+    bool nativeKeyDown(KeyCode key, int shift);
     void nativeMoved(std::int32_t left, std::int32_t top);
     void nativeWindowState(WindowState s);
     void nativeDeactivated();
@@ -128,7 +147,15 @@ protected:
 private:
     friend class Control;
     void geometryChanged() override { notifyForm(FormProperty::Geometry); }
-    void setFocusTo(Control& c);
+    void setFocusTo(Control& c, bool byKeyboard = false);
+    void setActiveControl(Control* c);
+    // Keyboard navigation (form_keys.cpp).
+    bool usableStop(const Control& stop) const;
+    Control* stopOf(const Control* c) const;
+    void moveInRing(bool backwards);
+    void focusStop(Control& stop);
+    bool moveInGroup(Control& option, bool backwards);
+    bool builtInKey(Control* focused, KeyCode key, int shift);
     void notify(Control& c, Property p);
     void notifyForm(FormProperty p);
     void discard();

@@ -133,10 +133,18 @@ void Form::nativeTextEdited(TextBox& box, const std::string& text) {
 }
 
 void Form::nativeFocus(Control* c) {
-    if (loaded_) activeControl_ = c;
+    if (loaded_) setActiveControl(c);
 }
 
 void Form::closeRequested() { unload(); }
+
+void Form::closeCommand() {
+    if (Cancel) {
+        raise(Cancel);
+    } else {
+        closeRequested();
+    }
+}
 
 void Form::nativeMoved(std::int32_t left, std::int32_t top) { followMove(left, top); }
 

@@ -23,6 +23,7 @@ enum class Property {
     Value,
     Shape,  // fill, border of a Shape; end points and colour of a Line
     Timer,  // interval or enabled state of a Timer
+    Focus,  // the control became, or stopped being, the form's focused control
 };
 
 enum class FormProperty { Geometry, Visible, BackColor, Caption, Icon, WindowState, Owner };

@@ -27,7 +27,7 @@ public:
             backend_.schedule(static_cast<forms::Timer&>(c));
         }
     }
-    void setFocus(Control&) override {}
+    void setFocus(Control&, bool) override {}
     void releaseMouseCapture() override { backend_.platform_.captureReleased(); }
 
 private:
@@ -95,6 +95,8 @@ void SimBackend::mouseOn(Control& c, Form::MouseAction a, int button, double x, 
 void SimBackend::click(Control& c) {
     if (platform_.exited || !c.shownOnForm()) return;
     if (!c.isGraphical()) {
+        // A windowed control takes the focus when it is pressed.
+        if (!c.isContainer()) c.form().nativeFocus(&c);
         c.form().nativeClick(c);
         return;
     }
@@ -132,7 +134,7 @@ void SimBackend::clickForm(Form& f, double x, double y) {
     releaseForm(f, forms::kLeftButton, x, y);
 }
 
-void SimBackend::insertTyped(forms::TextBox& box, const std::string& text) {
+void SimBackend::insertTyped(forms::TextBox& box, const std::string& text, bool asKeys) {
     // A single-line box inserts no line breaks or escapes; Backspace deletes.
     // One scope for the whole text: a key handler that unloads the form (Enter
     // applying a dialog) must not free the box before the loop sees that.
@@ -140,6 +142,10 @@ void SimBackend::insertTyped(forms::TextBox& box, const std::string& text) {
     std::u16string current = utf8ToUtf16(box.text());
     for (char16_t ch : utf8ToUtf16(text)) {
         if (platform_.exited || !box.form().loaded()) return;
+        if (asKeys && (ch == '\r' || ch == 0x1B) &&
+            box.form().nativeKeyDown(ch == '\r' ? Key::Enter : Key::Escape, 0)) {
+            continue;
+        }
         const int k = box.form().nativeKeyPress(box, ch);
         if (!box.form().loaded()) return;
         if (k == 0 || k == 13 || k == 27) continue;
@@ -153,14 +159,24 @@ void SimBackend::insertTyped(forms::TextBox& box, const std::string& text) {
     }
 }
 
+void SimBackend::key(Form& f, KeyCode key, int shift) {
+    if (platform_.exited || f.nativeKeyDown(key, shift) || key != Key::Space) return;
+    Control* focused = f.activeControl();
+    if (focused && (focused->kind() == ControlKind::CheckBox || focused->kind() == ControlKind::OptionButton)) {
+        f.nativeClick(*focused);
+    }
+}
+
 void SimBackend::type(forms::TextBox& box, const std::string& text) {
-    if (box.shownOnForm() && box.enabled()) insertTyped(box, text);
+    if (!box.shownOnForm() || !box.enabled()) return;
+    box.form().nativeFocus(&box);
+    insertTyped(box, text, true);
 }
 
 void SimBackend::paste(forms::TextBox& box, const std::string& text) {
     if (platform_.exited || !box.shownOnForm() || !box.enabled()) return;
     if (box.filtersPastes()) {
-        insertTyped(box, text);
+        insertTyped(box, text, false);
         return;
     }
     // The edit control's own rule: a one-line box takes the text up to its
@@ -182,8 +198,8 @@ void SimBackend::doubleClickRow(forms::ListBox& list, int row) {
     if (!platform_.exited && list.shownOnForm()) list.form().nativeDoubleClick(list);
 }
 
-void SimBackend::trayMessage(forms::TrayIconSink& iconOwner, TrayEvent event) {
-    if (!platform_.exited) iconOwner.trayIconMessage(event);
+void SimBackend::trayMessage(forms::TrayIconSink& iconOwner, TrayEvent event, Point anchor) {
+    if (!platform_.exited) iconOwner.trayIconMessage(event, anchor);
 }
 
 void SimBackend::deactivate(Form& f) {
@@ -192,6 +208,10 @@ void SimBackend::deactivate(Form& f) {
 
 void SimBackend::closeWindow(Form& f) {
     if (!platform_.exited) f.closeRequested();
+}
+
+void SimBackend::closeCommand(Form& f) {
+    if (!platform_.exited) f.closeCommand();
 }
 
 }  // namespace lumo::sim

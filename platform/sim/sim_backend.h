@@ -39,7 +39,12 @@ public:
     void moveForm(forms::Form& f, int buttonMask, double x, double y);
     void releaseForm(forms::Form& f, int button, double x, double y);
     void clickForm(forms::Form& f, double x, double y);
-    // Types text character by character through KeyPress, like the keyboard.
+    // A key pressed while `f` has the keyboard: the form's own keys first,
+    // then what the focused native control does with it (Space presses a
+    // check box or option button).
+    void key(forms::Form& f, KeyCode key, int shift = 0);
+    // Focuses the box and types text character by character, like the
+    // keyboard: Enter and Esc go down as keys first, the rest through KeyPress.
     void type(forms::TextBox& box, const std::string& text);
     // Pastes text at the end: through KeyPress character by character into a
     // box that filters pastes, else as the system's edit control inserts it.
@@ -48,10 +53,12 @@ public:
     void edit(forms::TextBox& box, const std::string& text);
     void selectRow(forms::ListBox& list, int row);
     void doubleClickRow(forms::ListBox& list, int row);
-    void trayMessage(forms::TrayIconSink& iconOwner, TrayEvent event);
+    void trayMessage(forms::TrayIconSink& iconOwner, TrayEvent event, Point anchor = {});
     // Another window took the activation from `f`.
     void deactivate(forms::Form& f);
     void closeWindow(forms::Form& f);
+    // The user's close command (Alt+F4).
+    void closeCommand(forms::Form& f);
 
     // Windows the backend created, newest last (handles are never reused).
     WindowHandle lastHandle() const { return nextHandle_ - 1; }
@@ -67,7 +74,7 @@ private:
     void unschedule(forms::Timer& t);
     void unscheduleForm(forms::Form& f);
     void mouseOn(forms::Control& c, forms::Form::MouseAction a, int button, double x, double y);
-    void insertTyped(forms::TextBox& box, const std::string& text);
+    void insertTyped(forms::TextBox& box, const std::string& text, bool asKeys);
 
     SimPlatform& platform_;
     std::int64_t now_ = 0;

@@ -88,6 +88,7 @@ void SimPlatform::startProgram(const std::string& commandLine, ShowState show) {
 bool SimPlatform::notifyIcon(TrayAction action, const TrayIconData& data) {
     ++callCount;
     trayCalls.push_back({action, data});
+    if (action == TrayAction::UseCurrentVersion) return traySpeaksCurrentVersion_;
     return !(action == TrayAction::Add && trayRefusesAdd_);
 }
 

@@ -92,6 +92,8 @@ public:
     void queueRandom(std::initializer_list<double> values);
     // When set, the shell refuses NIM_ADD (as if no notification area existed).
     void setTrayRefusesAdd(bool refuse) { trayRefusesAdd_ = refuse; }
+    // An older shell (the default here) refuses the current callback version.
+    void setTraySpeaksCurrentVersion(bool speaks) { traySpeaksCurrentVersion_ = speaks; }
     // The simulated forms backend reports each release of the mouse capture.
     void captureReleased() { captureReleases.push_back({cursorMoves.size(), clicks.size()}); }
 
@@ -122,6 +124,7 @@ private:
     std::deque<double> randomQueue_;
     std::uint64_t randomState_ = 0x2545F4914F6CDD1DULL;
     bool trayRefusesAdd_ = false;
+    bool traySpeaksCurrentVersion_ = false;
     bool inputReportsAvailable_ = true;
     InputListener* listener_ = nullptr;
     bool reportMoves_ = false;

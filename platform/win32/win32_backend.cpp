@@ -40,4 +40,10 @@ forms::Size Win32Backend::measureText(const forms::Font& font, const std::string
     return {roundHalfEven(scale.twipsX(block.cx)), roundHalfEven(scale.twipsY(block.cy))};
 }
 
+bool Win32Backend::takeKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    Surface* form = Surface::ofFormWindow(GetAncestor(message.hwnd, GA_ROOT));
+    return form && form->keyDown(message.wParam);
+}
+
 }  // namespace lumo::win32

@@ -2,9 +2,10 @@
 // top-level window whose Frames, Hosts and windowed controls are child windows.
 //
 // The entry point creates one backend after InitCommonControlsEx (the backend
-// also asks for the tooltip class itself), builds the Runtime on it and runs an
-// ordinary GetMessageW / TranslateMessage / DispatchMessageW loop on the same
-// thread. The program's manifest selects Common Controls 6 (SetWindowSubclass).
+// also asks for the tooltip class itself), builds the Runtime on it and runs a
+// GetMessageW / TranslateMessage / DispatchMessageW loop on the same thread
+// that first offers every message to takeKey, as a dialog's loop offers it to
+// IsDialogMessage. The program's manifest selects Common Controls 6 (SetWindowSubclass).
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,10 @@ public:
 
     std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
     forms::Size measureText(const forms::Font& font, const std::string& text) override;
+
+    // A key going down in a form goes to the form first (Tab, Enter, Esc, ...):
+    // true when the form used it, and the loop then drops the message.
+    static bool takeKey(const MSG& message);
 
 private:
     Resources resources_;

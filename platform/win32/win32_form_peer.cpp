@@ -19,6 +19,8 @@ Win32FormPeer::Win32FormPeer(forms::Form& form, const BackendContext& context)
     stackChildren();
     for (const auto& surface : surfaces_) syncAreaTips(*surface);
     timers_ = std::make_unique<FormTimers>(hwnd(), form);
+    // Focus cues show once the keyboard is used, unless it opened the window.
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     applyIcon();
     applyShowState();
 }
@@ -65,7 +67,9 @@ void Win32FormPeer::createChild(forms::Control& control, int id) {
             if (control.visible()) style |= WS_VISIBLE;
             if (!control.enabled()) style |= WS_DISABLED;
             const RECT box = scale().box(control.left(), control.top(), control.width(), control.height());
-            UniqueWindow window(CreateWindowExW(0, context_.surfaceClass.name(), L"", style, box.left, box.top,
+            // The caption as window text names the group or button to a screen reader.
+            UniqueWindow window(CreateWindowExW(0, context_.surfaceClass.name(), wide(control.text()).c_str(), style,
+                                                box.left, box.top,
                                                 box.right - box.left, box.bottom - box.top, parent,
                                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                                 context_.surfaceClass.instance(), nullptr));
@@ -183,9 +187,10 @@ void Win32FormPeer::childChanged(HWND window, forms::Control& control, forms::Pr
     }
     if (NativeControl* n = native(window)) {
         n->apply(property);
-    } else {
-        InvalidateRect(window, nullptr, FALSE);  // a container's caption, colours or font
+        return;
     }
+    if (property == forms::Property::Text) SetWindowTextW(window, wide(control.text()).c_str());
+    InvalidateRect(window, nullptr, FALSE);  // a container's caption, colours, font or focus
 }
 
 void Win32FormPeer::syncAreaTips(const Surface& surface) {
@@ -200,8 +205,16 @@ void Win32FormPeer::syncAreaTips(const Surface& surface) {
     tips_->setAreas(surface.hwnd(), std::move(areas));
 }
 
-void Win32FormPeer::setFocus(forms::Control& control) {
-    if (const NativeControl* n = nativeOf(control)) SetFocus(n->hwnd());
+void Win32FormPeer::setFocus(forms::Control& control, bool byKeyboard) {
+    const NativeControl* n = nativeOf(control);
+    if (!n) {
+        // A painted control's keys come to the form's own window.
+        if (GetFocus() != hwnd()) SetFocus(hwnd());
+        return;
+    }
+    SetFocus(n->hwnd());
+    // As a dialog does: a box reached by Tab has its text selected, so that typing replaces it.
+    if (byKeyboard && control.kind() == forms::ControlKind::TextBox) SendMessageW(n->hwnd(), EM_SETSEL, 0, -1);
 }
 
 }  // namespace lumo::win32

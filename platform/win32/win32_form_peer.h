@@ -38,7 +38,7 @@ public:
     WindowHandle handle() const override;
     void formChanged(forms::FormProperty property) override;
     void controlChanged(forms::Control& control, forms::Property property) override;
-    void setFocus(forms::Control& control) override;
+    void setFocus(forms::Control& control, bool byKeyboard) override;
     void releaseMouseCapture() override;
 
 private:
@@ -71,6 +71,7 @@ private:
     void reportMove();
     void reportSize(WPARAM kind);
     void restoreFocus();
+    void repaintPaintedFocus();
     void tick(UINT_PTR id);
 
     forms::Form& form_;

@@ -72,7 +72,7 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
     switch (message) {
         case WM_TIMER: tick(wParam); return 0;
         case kTrayCallbackMessage:
-            if (trayIconOwner_) trayIconOwner_->trayIconMessage(trayEventOf(LOWORD(lParam)));
+            if (trayIconOwner_) trayIconOwner_->trayIconMessage(trayEventOf(LOWORD(lParam)), trayAnchorOf(wParam));
             return 0;
         case WM_CLOSE: form_.closeRequested(); return 0;
         case WM_QUERYENDSESSION: return TRUE;
@@ -85,10 +85,18 @@ std::optional<LRESULT> Win32FormPeer::formMessage(UINT message, WPARAM wParam, L
         case WM_MOUSEACTIVATE:
             if (form_.noActivate()) return MA_NOACTIVATE;
             break;
-        case WM_SETFOCUS: restoreFocus(); return 0;
+        case WM_SETFOCUS:
+            restoreFocus();
+            repaintPaintedFocus();
+            return 0;
+        case WM_KILLFOCUS: repaintPaintedFocus(); return 0;
         case WM_SYSCOMMAND:
             // The forms show no system menu: Alt alone must not enter an invisible one.
             if ((wParam & 0xFFF0) == SC_KEYMENU) return 0;
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                form_.closeCommand();
+                return 0;
+            }
             break;
         case WM_WINDOWPOSCHANGED: reportMove(); break;  // the default handling then sends WM_SIZE
         case WM_SIZE: reportSize(wParam); break;
@@ -119,6 +127,13 @@ void Win32FormPeer::restoreFocus() {
     const forms::Control* active = form_.activeControl();
     const NativeControl* n = active ? nativeOf(*active) : nullptr;
     if (n && IsWindowVisible(n->hwnd()) && IsWindowEnabled(n->hwnd())) SetFocus(n->hwnd());
+}
+
+// A painted control shows the focus only while its form's window has the keyboard.
+void Win32FormPeer::repaintPaintedFocus() {
+    if (forms::Control* active = form_.activeControl(); active && !nativeOf(*active)) {
+        controlChanged(*active, forms::Property::Focus);
+    }
 }
 
 void Win32FormPeer::tick(UINT_PTR id) {

@@ -15,6 +15,7 @@ constexpr COLORREF kPictureKeyColor = RGB(255, 0, 255);
 constexpr int kIconSize = 32;
 constexpr int kFrameCaptionIndent = 8;  // pixels at 96 dpi
 constexpr int kFrameCaptionGap = 2;
+constexpr int kFocusInset = 2;  // pixels inside a painted button's own edge
 
 void fill(HDC dc, const RECT& area, forms::Color color) {
     const UniqueBrush brush(CreateSolidBrush(resolveColor(color)));
@@ -115,7 +116,7 @@ void drawGraphical(HDC dc, const forms::Control& c, Resources& resources) {
 }  // namespace
 
 void paintSurface(HDC dc, const RECT& client, const forms::Form& form, const forms::Control* surface,
-                  Resources& resources) {
+                  const forms::Control* focused, Resources& resources) {
     fill(dc, client, surface ? surface->backColor() : form.backColor());
     if (surface && surface->kind() == forms::ControlKind::Frame &&
         static_cast<const forms::Frame*>(surface)->hasBorder()) {
@@ -123,6 +124,15 @@ void paintSurface(HDC dc, const RECT& client, const forms::Form& form, const for
     }
     for (const auto& c : form.controls()) {
         if (c->container() == surface && c->isGraphical() && c->visible()) drawGraphical(dc, *c, resources);
+    }
+    if (!focused) return;
+    if (focused == surface) {
+        RECT cue = client;
+        InflateRect(&cue, -kFocusInset, -kFocusInset);
+        DrawFocusRect(dc, &cue);
+    } else if (focused->container() == surface && focused->isGraphical()) {
+        const RECT cue = resources.scale().box(focused->left(), focused->top(), focused->width(), focused->height());
+        DrawFocusRect(dc, &cue);
     }
 }
 

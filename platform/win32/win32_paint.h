@@ -12,7 +12,9 @@
 namespace lumo::win32 {
 
 // `surface` is the Frame or Host, or null for the form's own client area.
+// `focused`, when it is this surface or one of its graphical controls, gets
+// the system's focus rectangle.
 void paintSurface(HDC dc, const RECT& client, const forms::Form& form, const forms::Control* surface,
-                  Resources& resources);
+                  const forms::Control* focused, Resources& resources);
 
 }  // namespace lumo::win32

@@ -40,6 +40,8 @@ DWORD toNotifyMessage(TrayAction action) {
     case TrayAction::Add: return NIM_ADD;
     case TrayAction::Modify: return NIM_MODIFY;
     case TrayAction::Delete: return NIM_DELETE;
+    case TrayAction::UseCurrentVersion: return NIM_SETVERSION;
+    case TrayAction::Focus: return NIM_SETFOCUS;
     }
     return NIM_MODIFY;
 }
@@ -143,7 +145,9 @@ bool Win32Platform::notifyIcon(TrayAction action, const TrayIconData& data) {
     record.hWnd = toHwnd(data.owner);
     // The shell keeps the id as a 32-bit value; it matches on exactly that.
     record.uID = static_cast<UINT>(data.id);
-    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // The current version shows the standard tip only when asked to.
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
+    record.uVersion = NOTIFYICON_VERSION_4;
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = reinterpret_cast<HICON>(data.icon);
     copyTruncated(record.szTip, toWide(data.tip));

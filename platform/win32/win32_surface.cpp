@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <cwchar>
+#include <iterator>
+
 #include "assets/resource_ids.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_paint.h"
@@ -19,6 +22,17 @@ int heldButtons(WPARAM flags) {
 
 int shiftState(WPARAM flags) {
     return ((flags & MK_SHIFT) ? 1 : 0) | ((flags & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+int keyShiftState() {
+    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+// The keys with which the user finds their way round a window: from the first
+// of them on, the window shows where its focus is, as dialogs do.
+bool isNavigationKey(WPARAM key) {
+    return key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
 }
 
 }  // namespace
@@ -67,8 +81,30 @@ LRESULT CALLBACK Surface::windowProc(HWND window, UINT message, WPARAM wParam, L
     return surface->handle(message, wParam, lParam);
 }
 
+// By class name: tooltips subclass the windows whose areas they watch.
+Surface* Surface::ofFormWindow(HWND window) {
+    wchar_t className[std::size(kClassName) + 1] = L"";
+    if (!window || !GetClassNameW(window, className, static_cast<int>(std::size(className))) ||
+        std::wcscmp(className, kClassName) != 0) {
+        return nullptr;
+    }
+    auto* surface = reinterpret_cast<Surface*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return surface && !surface->control_ ? surface : nullptr;
+}
+
+bool Surface::keyDown(WPARAM key) {
+    forms::Runtime::EventScope scope(owner_.form().runtime());
+    if (isNavigationKey(key)) SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    return owner_.form().nativeKeyDown(KeyCode(static_cast<std::uint8_t>(key)), keyShiftState());
+}
+
 LRESULT Surface::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_UPDATEUISTATE: {
+            const LRESULT result = DefWindowProcW(hwnd(), message, wParam, lParam);
+            invalidate();  // the focus cue appears or goes
+            return result;
+        }
         case WM_ERASEBKGND: return 1;  // painted whole, off screen, in WM_PAINT
         case WM_PAINT: return paint();
         case WM_LBUTTONDOWN:
@@ -108,15 +144,22 @@ LRESULT Surface::paint() {
     const UniqueMemoryDc canvasDc(CreateCompatibleDC(painting.dc()));
     const UniqueBitmap canvas(CreateCompatibleBitmap(painting.dc(), client.right, client.bottom));
     if (!canvasDc || !canvas) {
-        paintSurface(painting.dc(), client, form, control_, owner_.resources());
+        paintSurface(painting.dc(), client, form, control_, paintedFocus(), owner_.resources());
         return 0;
     }
     const SelectedObject selected(canvasDc.get(), canvas.get());
-    paintSurface(canvasDc.get(), client, form, control_, owner_.resources());
+    paintSurface(canvasDc.get(), client, form, control_, paintedFocus(), owner_.resources());
     const RECT& area = painting.area();
     BitBlt(painting.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, canvasDc.get(),
            area.left, area.top, SRCCOPY);
     return 0;
+}
+
+const forms::Control* Surface::paintedFocus() const {
+    const forms::Control* focused = owner_.form().activeControl();
+    if (!focused || GetFocus() != GetAncestor(hwnd(), GA_ROOT)) return nullptr;
+    if ((SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) return nullptr;
+    return focused;
 }
 
 LRESULT Surface::mouse(UINT message, WPARAM wParam, LPARAM lParam) {

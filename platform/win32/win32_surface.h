@@ -65,6 +65,12 @@ public:
     // The procedure of the window class: windows not (or no longer) attached
     // to a surface get the default handling.
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The surface of a form's top-level window, or null for any other window.
+    static Surface* ofFormWindow(HWND window);
+
+    // A key went down in the form (in this window or a child): true when the
+    // form used it, so that the message loop neither translates nor dispatches it.
+    bool keyDown(WPARAM key);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,6 +79,8 @@ private:
     LRESULT setCursor(WPARAM wParam, LPARAM lParam);
     LRESULT childMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT fallback(UINT message, WPARAM wParam, LPARAM lParam);
+    // The form's focused control when it is painted and its cue is to show.
+    const forms::Control* paintedFocus() const;
 
     SurfaceOwner& owner_;
     forms::Control* control_;

@@ -206,7 +206,7 @@ e2e_winpath() { lumo_winpath "$1"; }
 declare -A E2E_COL=(
   [level]=1 [hwnd]=2 [parent]=3 [owner]=4 [pid]=5 [class]=6 [title]=7 [left]=8 [top]=9
   [width]=10 [height]=11 [client_width]=12 [client_height]=13 [visible]=14 [iconic]=15
-  [exstyle]=16 [topmost]=17
+  [exstyle]=16 [topmost]=17 [focus]=18
 )
 
 # Every window of the desktop, one line each (no header).
@@ -347,6 +347,24 @@ e2e_pointer() {
   E2E_POINTER_Y=$(sed -n 's/^Y=//p' <<<"$location")
 }
 
+# X keycodes (evdev) of the keys that work the windows without a mouse.
+declare -rA E2E_XKEY=([TAB]=23 [RETURN]=36 [ESCAPE]=9 [SPACE]=65 [UP]=111 [DOWN]=116 [SHIFT]=50)
+# Taps the keys named $@ (E2E_XKEY names; SHIFT+TAB holds Shift) one after
+# another, into the window that has the X focus.
+e2e_keys() {
+  local key
+  for key; do
+    [[ $key == SHIFT+* ]] && e2e_key_down "${E2E_XKEY[SHIFT]}"
+    "$E2E_TOOLS/xkey" tap "${E2E_XKEY[${key#SHIFT+}]}"
+    [[ $key == SHIFT+* ]] && e2e_key_up "${E2E_XKEY[SHIFT]}"
+    sleep 0.2
+  done
+}
+# "class title" of the window of the process of winlist line $1 that has the
+# keyboard focus, into E2E_FOCUS (a painted stop's focus is its form's window).
+e2e_focus_in() {
+  E2E_FOCUS=$(e2e_windows | awk -F'\t' -v pid="$(e2e_field "$1" pid)" '$5 == pid && $18 == 1 { print $6 " " $7; exit }')
+}
 e2e_key_down() { "$E2E_TOOLS/xkey" down "$1"; }
 e2e_key_up() { "$E2E_TOOLS/xkey" up "$1"; }
 
@@ -488,7 +506,7 @@ e2e_capture_browser() {
 # "gdi <n> windows <m> types ..." for the Windows process id $1.
 e2e_gdi_count() { e2e_helper gdicount "$1"; }
 
-e2e_broadcast_taskbar_created() { e2e_helper taskbarcreated >/dev/null; }
+e2e_broadcast_taskbar_created() { e2e_helper shellmsg taskbarcreated >/dev/null; }
 
 # ---------------------------------------------------------------- X windows (main-job tests)
 

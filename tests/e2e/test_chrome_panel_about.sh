@@ -140,6 +140,52 @@ test_about_links_start_the_browser_and_the_window_stays() {
       "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
   done
   e2e_screenshot links >/dev/null
+
+  # The keyboard: Tab reaches the first link, Enter opens it, Esc closes;
+  # shown again, "确定" has the keyboard and Enter closes.
+  e2e_focus_window "$TITLE_ABOUT"
+  e2e_keys TAB RETURN
+  e2e_wait_urls 6
+  e2e_config_value "$ABOUT_CONFIG" "${ABOUT_PAGES[0]}"
+  e2e_assert_eq "$E2E_CONFIG_VALUE" "${E2E_URLS[5]}" "page of the first About link by Enter"
+  e2e_focus_window "$TITLE_ABOUT"
+  e2e_keys ESCAPE
+  e2e_wait_window_hidden "$TITLE_ABOUT"
+  click_settings "${ABOUT_LINK[@]}"
+  e2e_focus_window "$TITLE_ABOUT"
+  e2e_keys RETURN
+  e2e_wait_window_hidden "$TITLE_ABOUT"
+}
+
+# Tab goes round every stop in order and back to the hotkey switch, and
+# Shift+Tab goes back; the painted stops (apply, About, the fold tab, the
+# chat and search buttons, the links) keep the keyboard in the window itself.
+test_tab_goes_round_every_stop() {
+  start_with_browser_captured
+  e2e_focus_window "$TITLE_SETTINGS"
+  local visited=() i
+  for i in {1..23}; do
+    e2e_keys TAB
+    visited+=("$(focused_stop)")
+  done
+  e2e_screenshot ring_end >/dev/null
+  e2e_assert_eq "Edit Edit Edit Edit Edit Edit Edit 鼠标下显示坐标 幻彩指针 鼠标顶置 慢速跟随鼠标 painted painted painted \
+Edit painted Edit painted painted painted painted painted 使用键盘快捷键" "${visited[*]}" "stops in Tab order"
+  e2e_keys SHIFT+TAB
+  e2e_assert_eq painted "$(focused_stop)" "stop before the hotkey switch"
+  e2e_keys SHIFT+TAB SHIFT+TAB TAB
+  e2e_assert_eq painted "$(focused_stop)" "stop after Shift+Tab twice and Tab"
+}
+
+# The focused control of the settings window: "Edit", "painted" (the
+# window itself) or a check or option button's caption.
+focused_stop() {
+  e2e_focus_in "$SETTINGS"
+  case $E2E_FOCUS in
+    Edit*) echo Edit ;;
+    LumoFormSurface*) echo painted ;;
+    *) echo "${E2E_FOCUS#* }" ;;
+  esac
 }
 
 test_fold_tab_folds_and_unfolds_the_panel() {

@@ -165,8 +165,13 @@ count_colour() {
 
 test_held_arrow_moves_pointer_and_release_stops_it() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
-  apply_settings
+  # The keyboard alone: the hotkey switch has the focus, Space ticks it, Enter applies.
+  e2e_focus_window "$TITLE_SETTINGS"
+  e2e_focus_in "$SETTINGS"
+  e2e_assert_eq "Button 使用键盘快捷键" "$E2E_FOCUS" "focus at start"
+  e2e_keys SPACE RETURN
+  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "Space then Enter did not apply"
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
   e2e_wait_rect "$TITLE_VIRTUAL_MOUSE" '*' '*' "${VIRTUAL_MOUSE_SIZE[@]}"
   e2e_assert_eq "${VIRTUAL_MOUSE_SIZE[*]}" \
     "$(e2e_field "$E2E_WINDOW" client_width) $(e2e_field "$E2E_WINDOW" client_height)" "virtual mouse client size"
@@ -281,11 +286,24 @@ test_left_zone_clicks_beside_the_tip() {
   e2e_assert_eq "$((target_left + 105)) $((target_top + 50))" "$VM_LEFT $VM_TOP" "virtual mouse position after the click"
 }
 
+# Bound from the keyboard alone: Tab to the left key box, Enter opens the
+# picker, the list takes letters and arrows, Enter binds and Esc keeps.
 test_rebound_left_key_moves_pointer_left() {
   open_settings
-  bind_left_to_z
-  click_setting SETTINGS_HOTKEYS_CHECK
-  apply_settings
+  e2e_focus_window "$TITLE_SETTINGS"
+  e2e_keys TAB TAB TAB TAB RETURN
+  lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "Enter in the left key box did not open the picker"
+  # The picker gives the list the focus; a typed letter selects the first
+  # row that starts with it, the only one being "Z键".
+  "$E2E_TOOLS/xkey" tap "$XKEY_Z"
+  e2e_keys DOWN UP RETURN
+  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
+  e2e_keys RETURN DOWN ESCAPE
+  lumo_wait_until "$E2E_TIMEOUT" key_list_hidden || e2e_fail "Esc did not close the picker"
+  e2e_assert_true "Esc changed the left key" hotkey_box_shows "Z键"
+  # Back round to the hotkey switch, tick it, apply.
+  e2e_keys SHIFT+TAB SHIFT+TAB SHIFT+TAB SHIFT+TAB SPACE RETURN
+  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "Space then Enter did not apply"
 
   focus_click_target 100 100 300 200
   e2e_move 900 500
@@ -356,6 +374,7 @@ bind_left_to_z() {
 key_list_visible() {
   e2e_windows | awk -F'\t' 'tolower($6) == "listbox" && $14 == 1 { found = 1 } END { exit !found }'
 }
+key_list_hidden() { ! key_list_visible; }
 hotkey_box_shows() {
   e2e_windows | awk -F'\t' -v text="$1" '$1 == "child" && $7 == text { found = 1 } END { exit !found }'
 }

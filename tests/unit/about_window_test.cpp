@@ -137,4 +137,18 @@ TEST_F(AboutWindowTest, ShowingAgainReusesTheOpenWindow) {
     EXPECT_EQ(about.left(), kStartLeft + 300);
 }
 
+TEST_F(AboutWindowTest, EnterSpaceAndEscCloseTabReachesTheLinks) {
+    for (const KeyCode key : {Key::Enter, Key::Space, Key::Escape}) {
+        about.show();
+        EXPECT_EQ(about.activeControl(), about.okButton);
+        backend.key(about, key);
+        EXPECT_FALSE(about.loaded());
+    }
+    about.show();
+    backend.key(about, Key::Tab);
+    backend.key(about, Key::Enter);
+    EXPECT_EQ(platform.programStarts.size(), 1u);
+    EXPECT_TRUE(about.visible());
+}
+
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
     EXPECT_TRUE(app.settings.visible());
     EXPECT_FALSE(app.trayMenu.visible());
     EXPECT_FALSE(app.virtualMouse.loaded());
-    ASSERT_EQ(platform.trayCalls.size(), 1u);
+    ASSERT_EQ(platform.trayCalls.size(), 2u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[0].data.owner, app.trayMenu.handle());
     EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
@@ -162,7 +162,7 @@ TEST(KeptStart, TheVirtualMouseShowsOnceAnApplyHasEverHappenedAndRunsTheKeysWhen
 TEST_F(AppStart, TrayStartShowsNoSettingsWindowUntilTheIconIsClicked) {
     app.start(parseStartOptions("/TRAY"));
     EXPECT_FALSE(app.settings.loaded());
-    ASSERT_EQ(platform.trayCalls.size(), 1u);
+    ASSERT_EQ(platform.trayCalls.size(), 2u);  // the icon and its version
     backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
     EXPECT_TRUE(app.settings.visible());
 }
@@ -181,9 +181,9 @@ TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {
     backend.trayMessage(app.trayMenu, TrayEvent::RightUp);
     ASSERT_TRUE(app.trayMenu.visible());
     backend.click(*app.trayMenu.exitItem);
-    ASSERT_EQ(platform.trayCalls.size(), 2u);
-    EXPECT_EQ(platform.trayCalls[1].action, TrayAction::Delete);
-    EXPECT_EQ(platform.trayCalls[1].data.id, platform.trayCalls[0].data.id);
+    ASSERT_EQ(platform.trayCalls.size(), 3u);
+    EXPECT_EQ(platform.trayCalls[2].action, TrayAction::Delete);
+    EXPECT_EQ(platform.trayCalls[2].data.id, platform.trayCalls[0].data.id);
     EXPECT_TRUE(platform.exited);
 }
 

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "settings_test_fixture.h"
 
 namespace lumo::testing {
@@ -98,6 +100,57 @@ TEST_F(KeyPickerTest, TypedOrPastedTextOpensThePickerAndKeepsTheCode) {
     backend.paste(*settings.leftClickKeyBox, std::string(1000, 'x'));
     EXPECT_EQ(state.pendingKeySlot, 5);
     EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
+}
+
+// The keyboard alone: the switch has the focus at show, Tab goes round the
+// usable stops (the disabled hide-mouse box and the hidden unfold area are
+// passed over), the picker has a ring of its own, Esc closes only the picker.
+TEST_F(KeyPickerTest, KeyboardRingPickerAndDialogKeys) {
+    EXPECT_EQ(settings.activeControl(), settings.hotkeysCheck);
+    std::vector<forms::Control*> ring;
+    for (int i = 0; i < 23; ++i) {
+        backend.key(settings, Key::Tab);
+        ring.push_back(settings.activeControl());
+    }
+    EXPECT_EQ(ring[7], settings.showCoordinatesCheck);
+    EXPECT_EQ(ring[11], settings.applyButton->host());
+    EXPECT_EQ(ring[13], settings.foldButton);
+    EXPECT_EQ(ring[22], settings.hotkeysCheck);
+    backend.key(settings, Key::Tab, forms::kShiftKey);
+    EXPECT_EQ(settings.activeControl(), settings.shopLink);
+
+    backend.key(settings, Key::Space);  // a link is pressed by Space
+    EXPECT_EQ(platform.shellOpens.size(), 1u);
+    settings.followSlow->setFocus();
+    backend.key(settings, Key::Down);  // the arrows choose within the group
+    EXPECT_TRUE(settings.followFast->value());
+    EXPECT_EQ(settings.activeControl(), settings.followFast);
+
+    settings.leftKeyBox->setFocus();
+    backend.key(settings, Key::Enter);  // a key box's Enter opens the picker
+    EXPECT_EQ(settings.activeControl(), settings.keyList);
+    backend.key(settings, Key::Tab);
+    EXPECT_EQ(settings.activeControl(), settings.confirmKeyButton->host());
+    backend.key(settings, Key::Escape);
+    EXPECT_TRUE(settings.visible() && !settings.keyPicker->visible());
+    EXPECT_EQ(settings.activeControl(), settings.leftKeyBox);
+    backend.key(settings, Key::Enter);
+    backend.selectRow(*settings.keyList, kRowZ);
+    backend.key(settings, Key::Enter);  // the list's Enter confirms
+    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
+
+    settings.hotkeysCheck->setFocus();
+    backend.key(settings, Key::Space);
+    EXPECT_TRUE(state.settings.hotkeysEnabled);
+    backend.key(settings, Key::Escape);  // hides, edits kept
+    EXPECT_FALSE(settings.visible());
+    settings.show();
+    EXPECT_EQ(settings.activeControl(), settings.hotkeysCheck);
+    backend.closeCommand(settings);  // Alt+F4 hides as well
+    EXPECT_TRUE(settings.loaded() && !settings.visible());
+    settings.show();
+    backend.key(settings, Key::Enter);  // no Enter of its own: apply
+    EXPECT_FALSE(settings.loaded());
 }
 
 }  // namespace

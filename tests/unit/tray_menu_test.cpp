@@ -1,3 +1,4 @@
+#include "platform/win32/input_codes.h"
 #include "tray_test_fixture.h"
 
 namespace lumo::tray_test {
@@ -178,6 +179,32 @@ TEST_F(TrayTest, AboutItemShowsTheAboutWindowWithoutOwner) {
     EXPECT_EQ(about.loads, 1);
     EXPECT_FALSE(tray.visible());
     EXPECT_FALSE(platform.exited);
+}
+
+// The current icon version: selections and context menus act, the mouse
+// releases sent before them do not; the keyboard's menu marks its first item.
+TEST_F(TrayTest, CurrentVersionMenuFromTheKeyboardAndItsKeys) {
+    EXPECT_EQ(trayRequestOf(TrayEvent::LeftUp, false), TrayRequest::ShowSettings);
+    EXPECT_EQ(trayRequestOf(TrayEvent::LeftUp, true), TrayRequest::None);
+    EXPECT_EQ(trayRequestOf(TrayEvent::Select, false), TrayRequest::None);
+    EXPECT_EQ(trayRequestOf(TrayEvent::ContextMenu, true), TrayRequest::OpenMenu);
+    platform.setTraySpeaksCurrentVersion(true);
+    tray.load();
+    platform.movePointer({10, 10});
+    backend.trayMessage(tray, TrayEvent::ContextMenu, {1800, 1000});
+    ASSERT_TRUE(tray.visible());
+    EXPECT_EQ(tray.rowMarker->top(), tray.showSettingsItem->top() - tray.rowMarker->height() / 2);
+    for (const KeyCode key : {Key::Up, Key::Down, Key::Down, Key::Enter}) backend.key(tray, key);
+    EXPECT_FALSE(settings.visible());  // "隐藏设置"
+    EXPECT_FALSE(tray.visible());
+    backend.trayMessage(tray, TrayEvent::Select, {1800, 1000});
+    EXPECT_TRUE(settings.visible());
+    backend.trayMessage(tray, TrayEvent::ContextMenu, {1800, 1000});
+    backend.key(tray, Key::Escape);
+    EXPECT_FALSE(tray.visible());
+    EXPECT_EQ(platform.trayCalls.back().action, TrayAction::Focus);
+    EXPECT_EQ(win32::trayEventOf(0x401), TrayEvent::Select);
+    EXPECT_EQ(win32::trayAnchorOf(0xFFFF0005), (Point{5, -1}));
 }
 
 }  // namespace

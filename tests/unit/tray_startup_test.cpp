@@ -19,8 +19,9 @@ TEST_F(TrayTest, StartUpShowsSettingsFirstThenHidesTheMenuAndAddsTheIcon) {
     EXPECT_EQ(tray.icon(), settings.icon());
     EXPECT_FALSE(virtualMouse.loaded());
     EXPECT_FALSE(about.loaded());
-    ASSERT_EQ(platform.trayCalls.size(), 1u);
+    ASSERT_EQ(platform.trayCalls.size(), 2u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
+    EXPECT_EQ(platform.trayCalls[1].action, TrayAction::UseCurrentVersion);
 }
 
 TEST_F(TrayTest, IconRecordNamesTheWindowAndItsIconAndCarriesTheTip) {
@@ -85,14 +86,14 @@ TEST_F(TrayTest, ExitDeletesTheSameIconBeforeTheProcessEnds) {
     backend.click(*tray.exitItem);
 
     EXPECT_TRUE(platform.exited);
-    ASSERT_EQ(callsAtExit.size(), 2u);
+    ASSERT_EQ(callsAtExit.size(), 3u);
     const TrayIconData& added = callsAtExit[0].data;
-    const TrayIconData& deleted = callsAtExit[1].data;
-    EXPECT_EQ(callsAtExit[1].action, TrayAction::Delete);
+    const TrayIconData& deleted = callsAtExit[2].data;
+    EXPECT_EQ(callsAtExit[2].action, TrayAction::Delete);
     EXPECT_EQ(deleted.owner, added.owner);
     EXPECT_EQ(deleted.id, added.id);
     EXPECT_EQ(deleted.tip, added.tip);
-    EXPECT_EQ(platform.trayCalls.size(), 2u);
+    EXPECT_EQ(platform.trayCalls.size(), 3u);
 }
 
 TEST_F(TrayTest, SystemCloseDeletesTheIconAndEndsTheProgram) {
@@ -101,7 +102,7 @@ TEST_F(TrayTest, SystemCloseDeletesTheIconAndEndsTheProgram) {
     platform.onExit = [&] { trayCallsAtExit = platform.trayCalls.size(); };
     backend.closeWindow(tray);
 
-    EXPECT_EQ(trayCallsAtExit, 2u);
+    EXPECT_EQ(trayCallsAtExit, 3u);
     EXPECT_EQ(platform.trayCalls.back().action, TrayAction::Delete);
     EXPECT_EQ(platform.trayCalls.back().data.owner, platform.trayCalls.front().data.owner);
     EXPECT_TRUE(platform.exited);
@@ -112,15 +113,17 @@ TEST_F(TrayTest, RestartedShellGetsTheIconBackByAddOrElseModify) {
     tray.load();
     platform.clearLogs();
     tray.shellRestarted();
-    ASSERT_EQ(platform.trayCalls.size(), 1u);
+    ASSERT_EQ(platform.trayCalls.size(), 2u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
+    EXPECT_EQ(platform.trayCalls[1].action, TrayAction::UseCurrentVersion);
 
     platform.clearLogs();
     platform.setTrayRefusesAdd(true);
     tray.shellRestarted();
-    ASSERT_EQ(platform.trayCalls.size(), 2u);
+    ASSERT_EQ(platform.trayCalls.size(), 3u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[1].action, TrayAction::Modify);
+    EXPECT_EQ(platform.trayCalls[2].action, TrayAction::UseCurrentVersion);
     EXPECT_EQ(platform.trayCalls[1].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
     EXPECT_EQ(platform.trayCalls[1].data.owner, tray.handle());
 }

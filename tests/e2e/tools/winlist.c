@@ -5,7 +5,8 @@
  *   client_width client_height visible iconic exstyle topmost
  *
  * level is "top" or "child"; rectangles are screen pixels; visible is
- * IsWindowVisible (the window and all its ancestors); exstyle is hex.
+ * IsWindowVisible (the window and all its ancestors); exstyle is hex; focus
+ * is 1 for the window that has the keyboard focus of its thread.
  * Titles go through WM_GETTEXT, which crosses processes, so the text of a
  * tooltip belonging to the shell is readable too. */
 #include "console_out.h"
@@ -42,14 +43,16 @@ static void print_window(HWND window, const wchar_t *level)
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     LONG exstyle = GetWindowLongW(window, GWL_EXSTYLE);
+    GUITHREADINFO thread = {.cbSize = sizeof thread};
+    BOOL focused = GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &thread) && thread.hwndFocus == window;
 
-    outf(L"%ls\t%#llx\t%#llx\t%#llx\t%lu\t%ls\t%ls\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%d\t%d\t%#lx\t%d\n",
+    outf(L"%ls\t%#llx\t%#llx\t%#llx\t%lu\t%ls\t%ls\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%d\t%d\t%#lx\t%d\t%d\n",
          level, (unsigned long long)(ULONG_PTR)window,
          (unsigned long long)(ULONG_PTR)GetAncestor(window, GA_PARENT),
          (unsigned long long)(ULONG_PTR)GetWindow(window, GW_OWNER), pid, class_name, title,
          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
          client.right, client.bottom, IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
-         (unsigned long)exstyle, (exstyle & WS_EX_TOPMOST) ? 1 : 0);
+         (unsigned long)exstyle, (exstyle & WS_EX_TOPMOST) ? 1 : 0, focused ? 1 : 0);
 }
 
 static BOOL CALLBACK on_child(HWND window, LPARAM unused)
@@ -70,7 +73,7 @@ static BOOL CALLBACK on_top(HWND window, LPARAM unused)
 int wmain(void)
 {
     outf(L"#level\thwnd\tparent\towner\tpid\tclass\ttitle\tleft\ttop\twidth\theight\t"
-         L"client_width\tclient_height\tvisible\ticonic\texstyle\ttopmost\n");
+         L"client_width\tclient_height\tvisible\ticonic\texstyle\ttopmost\tfocus\n");
     EnumWindows(on_top, 0);
     return 0;
 }

@@ -1,0 +1,30 @@
+// The settings window from the keyboard: one ring of stops, Enter applies
+// wherever the focused control has no Enter of its own, Esc closes the key
+// picker or else hides the window as the tray's "隐藏设置" does.
+#include "settings_window/settings_window.h"
+
+namespace lumo {
+
+std::vector<forms::Control*> SettingsWindow::tabStops() const {
+    if (keyPicker->visible()) return {keyList, confirmKeyButton->host(), cancelKeyButton->host()};
+    // The fold tab is one stop: whichever of its two hot areas is shown.
+    return {hotkeysCheck,     stepBox,           upKeyBox,         downKeyBox,         leftKeyBox,
+            rightKeyBox,      leftClickKeyBox,   rightClickKeyBox, hideMouseCheck,     showCoordinatesCheck,
+            colorPointerCheck, stayOnTopCheck,   followModeFrame,  applyButton->host(), aboutLink,
+            foldButton,       unfoldButton,      chatBox,          chatButton->host(), searchBox,
+            searchButton,     crownShopsLink,    mallLink,         generalChannelLink, shopLink};
+}
+
+void SettingsWindow::wireKeys() {
+    Accept = [this] { apply(); };
+    // Unapplied edits stay in the hidden window; it never closes from here.
+    Cancel = [this] {
+        if (keyPicker->visible()) {
+            closeKeyPicker();
+        } else {
+            hide();
+        }
+    };
+}
+
+}  // namespace lumo
