@@ -3,11 +3,24 @@
 namespace lumo {
 
 LumoApp::LumoApp(forms::Runtime& runtime)
-    : virtualMouse(runtime, state), settings(runtime, state), trayMenu(runtime, state), about(runtime) {
-    // A button the engine holds is let go whenever the keys change meaning
-    // and before the program ends.
-    settings.HotkeysChanged = [this] { virtualMouse.hotkeysChanged(); };
-    trayMenu.Ending = [this] { virtualMouse.hotkeysChanged(); };
+    : keyboardMouse(runtime, state),
+      virtualMouse(runtime, state),
+      settings(runtime, state),
+      trayMenu(runtime, state),
+      about(runtime) {
+    // A button the engine holds is let go whenever the keys change meaning,
+    // before a zone of the virtual mouse clicks and before the program ends.
+    settings.HotkeysChanged = [this] {
+        keyboardMouse.settingsChanged();
+        trayMenu.showKeyboardMouseState();
+    };
+    trayMenu.Ending = [this] { keyboardMouse.releaseButtons(); };
+    virtualMouse.ZoneClicking = [this] { keyboardMouse.releaseButtons(); };
+    keyboardMouse.PointerMoved = [this] { virtualMouse.pointerMoved(); };
+    keyboardMouse.Switched = [this] {
+        settings.showHotkeysState();
+        trayMenu.showKeyboardMouseState();
+    };
 
     settings.VirtualMouseRequested = [this] { virtualMouse.show(); };
     settings.AboutRequested = [this] { about.show(&settings); };
@@ -19,8 +32,12 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     trayMenu.AboutRequested = [this] { about.show(nullptr); };
 }
 
-// The tray window is the start-up object: its load shows the settings window
-// and installs the notification-area icon.
-void LumoApp::start() { trayMenu.load(); }
+// The keyboard mouse listens from the start. The tray window is the start-up
+// object: its load shows the settings window and installs the
+// notification-area icon.
+void LumoApp::start() {
+    keyboardMouse.load();
+    trayMenu.load();
+}
 
 }  // namespace lumo

@@ -1,11 +1,13 @@
 // The whole program on one runtime: the shared state and the four windows,
 // wired to each other. No window knows another; what one asks of the rest of
 // the program (show the settings, open About, end) is connected here.
-// start() loads the tray window, which brings the program up.
+// start() loads the keyboard mouse and the tray window, which brings the
+// program up.
 #pragma once
 
 #include "about_window/about_window.h"
 #include "platform/forms/forms.h"
+#include "pointer_core/keyboard_mouse.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"
 #include "tray/tray_menu_window.h"
@@ -22,6 +24,7 @@ public:
     void start();
 
     SharedState state;
+    KeyboardMouse keyboardMouse;
     VirtualMouseWindow virtualMouse;
     SettingsWindow settings;
     TrayMenuWindow trayMenu;

@@ -32,6 +32,16 @@ void SettingsWindow::wireOptions() {
         if (!isStepKey(keyAscii)) keyAscii = 0;
     };
     stepBox->setFiltersPastes(true);
+    stepBox->Change = [this] { takeStepBeforeFirstApply(); };
+}
+
+void SettingsWindow::takeStepBeforeFirstApply() {
+    if (state_.settings.followMode != FollowMode::Unset) return;
+    if (const auto step = parseStepText(stepBox->text())) state_.settings.stepPixels = *step;
+}
+
+void SettingsWindow::showHotkeysState() {
+    if (loaded()) hotkeysCheck->setValue(state_.settings.hotkeysEnabled ? 1 : 0);
 }
 
 void SettingsWindow::apply() {

@@ -30,6 +30,8 @@ public:
 
     // Writes the screen resolution into resolutionLabel.
     void showResolution();
+    // The hotkeys box shows whether the keyboard mouse is on (switched elsewhere).
+    void showHotkeysState();
 
     // ---- Title bar ----
     forms::Shape* titleStrip = nullptr;   // its size sizes the window
@@ -164,6 +166,8 @@ private:
     // Options and apply.
     void apply();
     void applyHotkeySwitch();
+    // Before the first apply the step box's value is the step in effect.
+    void takeStepBeforeFirstApply();
 
     // Chrome.
     void startDrag(int button);

@@ -13,6 +13,7 @@ void SettingsWindow::wireStartup() {
 void SettingsWindow::onLoad() {
     // The hotkey boxes' design texts name these keys.
     state_.settings.keys = defaultKeyBindings();
+    takeStepBeforeFirstApply();
     forms::notify(HotkeysChanged);
 
     bodyOutline->setLeft(0);

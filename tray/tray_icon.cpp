@@ -12,8 +12,13 @@ TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon) {
     data.owner = owner;
     data.id = icon;
     data.icon = icon;
-    data.tip = trayTip(kAppTitle, kAppVersion);
+    showKeyboardMouseState(data, icon, false);
     return data;
+}
+
+void showKeyboardMouseState(TrayIconData& data, IconHandle icon, bool on) {
+    data.icon = icon;
+    data.tip = trayTip(kAppTitle, kAppVersion) + (on ? "\n键盘鼠标：开" : "\n键盘鼠标：关");
 }
 
 void restoreTrayIcon(Platform& platform, const TrayIconData& data) {

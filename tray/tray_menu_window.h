@@ -39,6 +39,8 @@ public:
     void trayIconMessage(TrayEvent event) override;
     // Puts the icon back into the new shell's notification area.
     void shellRestarted() override;
+    // The icon's picture and tip follow the keyboard mouse's switch.
+    void showKeyboardMouseState();
 
     // The icon record, filled once at start-up and reused unchanged.
     const TrayIconData& trayIconData() const { return trayIconData_; }
@@ -79,6 +81,8 @@ private:
     void markRow(const forms::Label& item);
     void hideMarker();
     void watchdogTick();
+    // Icon and tip for the keyboard mouse's state; true when they changed.
+    bool takeKeyboardMouseState();
 
     SharedState& shared_;
     TrayIconData trayIconData_;

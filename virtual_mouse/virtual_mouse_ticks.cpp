@@ -64,7 +64,7 @@ std::optional<FollowPace> followPace(FollowMode mode, bool movesReported) {
 }
 
 void VirtualMouseWindow::setFollowPace() {
-    const auto pace = followPace(state_.settings.followMode, engine_.reported());
+    const auto pace = followPace(state_.settings.followMode, state_.inputReported);
     if (!pace) return;
     setFollowWakesOnMoves(pace->wakesOnMoves);
     // Written on every tick; the runtime leaves a running countdown alone when
@@ -83,8 +83,8 @@ void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {
     platform().reportPointerMoves(on);
 }
 
-void VirtualMouseWindow::wakeFollow() {
-    if (followWakesOnMoves_ && !followTimer->enabled()) followTimer->setEnabled(true);
+void VirtualMouseWindow::pointerMoved() {
+    if (loaded() && followWakesOnMoves_ && !followTimer->enabled()) followTimer->setEnabled(true);
 }
 
 void VirtualMouseWindow::followTick() {

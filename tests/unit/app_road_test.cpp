@@ -32,12 +32,36 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
     ASSERT_EQ(platform.trayCalls.size(), 1u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[0].data.owner, app.trayMenu.handle());
-    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
+    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：关");
     EXPECT_EQ(app.state.settings.keys[Action::Up], Key::Up);
-    // Nothing polls the keyboard before the first apply.
-    platform.setKeyDown(Key::Up, true);
+    // Nothing polls the keyboard, and the keys pass, while the keyboard mouse is off.
+    EXPECT_FALSE(platform.press(Key::Up, 0x48).withhold);
     backend.advance(1000);
     EXPECT_TRUE(platform.cursorMoves.empty());
+}
+
+TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
+    platform.clearLogs();
+    EXPECT_TRUE(platform.press(kSwitchKey).withhold);
+    EXPECT_TRUE(app.settings.hotkeysCheck->ticked());
+    EXPECT_FALSE(app.virtualMouse.loaded());
+    EXPECT_FALSE(app.state.settings.hideVirtualMouse);
+    ASSERT_EQ(platform.trayCalls.size(), 1u);  // the same icon, a new picture and tip
+    EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Modify);
+    EXPECT_EQ(platform.trayCalls[0].data.id, 0x7000u);
+    EXPECT_EQ(platform.trayCalls[0].data.icon, platform.iconHandle(Asset::AppIconOn));
+    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：开");
+    platform.release(kSwitchKey);
+
+    platform.movePointer({600, 500});
+    EXPECT_TRUE(platform.press(Key::Up, 0x48).withhold);
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
+    platform.release(Key::Up, 0x48);
+
+    platform.press(kSwitchKey);
+    EXPECT_FALSE(app.state.settings.hotkeysEnabled);
+    EXPECT_FALSE(platform.press(Key::Down, 0x50).withhold);
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
 }
 
 TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows) {
@@ -48,7 +72,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_EQ(app.state.settings.stepPixels, 3);
     EXPECT_TRUE(app.state.settings.hotkeysEnabled);
-    EXPECT_FALSE(app.virtualMouse.engineTimer->running());  // nothing held: no engine ticks
+    EXPECT_FALSE(app.keyboardMouse.engineTimer->running());  // nothing held: no engine ticks
 
     platform.movePointer({600, 500});
     platform.setKeyDown(Key::Up, true);  // one step at once...
@@ -56,7 +80,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     backend.advance(100);  // ...and one per tick at the platform's 10 ms pace
     EXPECT_EQ(platform.cursorPos(), (Point{600, 467}));
     platform.setKeyDown(Key::Up, false);
-    EXPECT_FALSE(app.virtualMouse.engineTimer->running());
+    EXPECT_FALSE(app.keyboardMouse.engineTimer->running());
     backend.advance(2000);  // upkeep switches to fast follow; the follow tick jumps to the pointer
     EXPECT_EQ(app.virtualMouse.left(), 600 * 15 + 10);
     EXPECT_EQ(app.virtualMouse.top(), 467 * 15 + 10);
@@ -67,7 +91,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     platform.setKeyDown(Key::NumpadZero, false);
     EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
                                         {MouseButton::Left, true, {600, 467}}, {MouseButton::Left, false, {600, 467}}}));
-    EXPECT_EQ(platform.callCount, 2);  // nothing polled, nothing else woken
+    EXPECT_EQ(platform.callCount, 3);  // the button swap read, press, release: nothing polled or woken
 }
 
 // Every way the engine's settings change or the program ends lets go of a

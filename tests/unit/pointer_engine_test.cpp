@@ -33,6 +33,8 @@ public:
     }
     void keyChanged(KeyCode key, bool down) override { engine.keyChanged(key, down); }
     void pointerMoved() override {}
+    void switchPressed() override {}
+    void sightChanged(bool seeing) override { seeing ? engine.regainedSight() : engine.lostSight(); }
     lumo::PointerEngine engine;
 };
 
@@ -105,10 +107,10 @@ TEST_F(PolledTick, MovesStartFromThePositionReadAtTheStartOfTheTick) {
     EXPECT_EQ(platform.cursorPos(), (Point{500, 307}));  // up then down: the last one wins
 }
 
-TEST_F(PolledTick, AllSixHeldMakeThirteenCallsAndPressWhereTheMovesEnded) {
+TEST_F(PolledTick, AllSixHeldMakeFifteenCallsAndPressWhereTheMovesEnded) {
     hold({kUp, kDown, kLeft, kRight, kLeftClick, kRightClick});
     tick();
-    EXPECT_EQ(platform.callCount, 13);
+    EXPECT_EQ(platform.callCount, 15);  // with the button swap read at each press
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{500, 293}, {500, 307}, {493, 300}, {507, 300}}));
     EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, {507, 300}},
                                                               {MouseButton::Right, true, {507, 300}}}));
@@ -304,7 +306,7 @@ TEST_F(ReportedKeys, TheTimerRunsOnlyWhileADirectionKeyIsDown) {
     EXPECT_EQ(platform.cursorMoves.size(), 2u);
     lift(kUp);
     EXPECT_FALSE(engine().wantsTicks());
-    EXPECT_EQ(platform.callCount, 4 + 1);  // two reads, two moves, one press
+    EXPECT_EQ(platform.callCount, 4 + 2);  // two reads, two moves, one press and its swap read
 }
 
 TEST_F(ReportedKeys, ASecondDirectionKeyTappedBetweenTicksStepsWithTheNextTick) {
