@@ -18,7 +18,10 @@ public:
     void pressButton(MouseButton button) override;
     void releaseButton(MouseButton button) override;
     bool watchInput(InputListener* listener) override;
+    void publishKeyTable(const KeyTable& table) override;
     void reportPointerMoves(bool on) override;
+    void checkInputWatch() override;
+    bool buttonsSwapped() override;
     void setTopmost(WindowHandle window, bool topmost, bool activate) override;
     void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
     void startWindowDrag(WindowHandle window) override;
