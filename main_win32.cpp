@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "platform/forms/forms.h"
 #include "platform/win32/win32_backend.h"
@@ -39,7 +40,7 @@ namespace std {
 [[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 }  // namespace std
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     // Tab classes bring in the tooltip control the forms use.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
@@ -48,7 +49,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lumo::win32::Win32Backend backend(instance);
     lumo::forms::Runtime runtime(platform, backend);
     lumo::LumoApp app(runtime);
-    app.start();
+    // The switch is plain ASCII: the wide text's low bytes are enough to find it.
+    std::string narrow;
+    for (const wchar_t* c = commandLine; *c; ++c) narrow += *c < 0x80 ? static_cast<char>(*c) : '?';
+    app.start(lumo::hasTraySwitch(narrow));
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

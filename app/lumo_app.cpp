@@ -17,6 +17,7 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     trayMenu.Ending = [this] { keyboardMouse.releaseButtons(); };
     virtualMouse.ZoneClicking = [this] { keyboardMouse.releaseButtons(); };
     keyboardMouse.PointerMoved = [this] { virtualMouse.pointerMoved(); };
+    keyboardMouse.SecondCopyStarted = [this] { settings.show(); };
     keyboardMouse.Switched = [this] {
         settings.showHotkeysState();
         trayMenu.showKeyboardMouseState();
@@ -35,9 +36,27 @@ LumoApp::LumoApp(forms::Runtime& runtime)
 // The keyboard mouse listens from the start. The tray window is the start-up
 // object: its load shows the settings window and installs the
 // notification-area icon.
-void LumoApp::start() {
+void LumoApp::start(bool traySwitch) {
+    Platform& platform = keyboardMouse.platform();
+    if (!platform.claimSingleCopy()) {
+        if (!traySwitch) platform.wakeFirstCopy();
+        platform.exitProcess();
+        return;
+    }
     keyboardMouse.load();
     trayMenu.load();
+}
+
+bool hasTraySwitch(std::string_view commandLine) {
+    constexpr std::string_view kSwitch = "/tray";
+    for (std::size_t at = commandLine.find('/'); at != std::string_view::npos; at = commandLine.find('/', at + 1)) {
+        const std::string_view word = commandLine.substr(at, commandLine.find(' ', at) - at);
+        if (word.size() != kSwitch.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < word.size(); ++i) same = same && (word[i] | 0x20) == kSwitch[i];
+        if (same) return true;
+    }
+    return false;
 }
 
 }  // namespace lumo

@@ -5,6 +5,8 @@
 // program up.
 #pragma once
 
+#include <string_view>
+
 #include "about_window/about_window.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/keyboard_mouse.h"
@@ -21,7 +23,9 @@ public:
     LumoApp(const LumoApp&) = delete;
     LumoApp& operator=(const LumoApp&) = delete;
 
-    void start();
+    // Ends at once where a copy runs already: it shows its settings
+    // window unless this start carries the tray switch.
+    void start(bool traySwitch = false);
 
     SharedState state;
     KeyboardMouse keyboardMouse;
@@ -30,5 +34,8 @@ public:
     TrayMenuWindow trayMenu;
     AboutWindow about;
 };
+
+// The command line asks to start in the notification area ("/tray").
+bool hasTraySwitch(std::string_view commandLine);
 
 }  // namespace lumo

@@ -31,6 +31,7 @@ private:
     void keyChanged(KeyCode key, bool down) override { engine.keyChanged(key, down); }
     void pointerMoved() override {}
     void switchPressed() override {}
+    void secondCopyStarted() override {}
     void sightChanged(bool) override {}
 };
 

@@ -76,6 +76,8 @@ public:
     // desktop, an elevated window in front, sleep, hooks gone quiet) or saw
     // it again: key releases made meanwhile were never seen.
     virtual void sightChanged(bool seeing) = 0;
+    // A second copy of the program was started and asks this one to show itself.
+    virtual void secondCopyStarted() = 0;
 };
 
 // What the program asks of the shell for its notification-area icon.
@@ -147,6 +149,11 @@ public:
     virtual ScreenMetrics screen() = 0;
     // A uniform pseudo-random value in [0, 1), never seeded by the program.
     virtual double random() = 0;
+    // Makes this process the one copy of the program in the user's session;
+    // false when another copy is running already.
+    virtual bool claimSingleCopy() = 0;
+    // Asks the copy already running to show itself (it may take the foreground).
+    virtual void wakeFirstCopy() = 0;
     // Ends the process at once; returns only on the simulated platform.
     virtual void exitProcess() = 0;
 };

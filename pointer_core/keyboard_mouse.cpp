@@ -70,6 +70,11 @@ void KeyboardMouse::sightChanged(bool seeing) {
     engineTimer->setEnabled(engine_.wantsTicks());
 }
 
+void KeyboardMouse::secondCopyStarted() {
+    const forms::Runtime::EventScope scope(runtime());
+    forms::notify(SecondCopyStarted);
+}
+
 void KeyboardMouse::afterEngineStep(bool movedPointer) {
     if (movedPointer) forms::notify(PointerMoved);
     engineTimer->setEnabled(engine_.wantsTicks());

@@ -19,6 +19,7 @@ public:
     // What it tells the rest of the program; unset ones do nothing.
     std::function<void()> Switched;      // the switch key flipped hotkeysEnabled
     std::function<void()> PointerMoved;  // a reported move, or the engine moved the pointer
+    std::function<void()> SecondCopyStarted;
 
     // The switch or a binding changed: held buttons go up, the input thread
     // learns of the change.
@@ -38,6 +39,7 @@ private:
     void pointerMoved() override;
     void switchPressed() override;
     void sightChanged(bool seeing) override;
+    void secondCopyStarted() override;
 
     void afterEngineStep(bool movedPointer);
     void publishKeyTable();

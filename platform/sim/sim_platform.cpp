@@ -133,6 +133,16 @@ double SimPlatform::random() {
     return static_cast<double>((randomState_ * 0x2545F4914F6CDD1DULL) >> 11) * 0x1.0p-53;
 }
 
+bool SimPlatform::claimSingleCopy() {
+    ++callCount;
+    return !otherCopyRunning_;
+}
+
+void SimPlatform::wakeFirstCopy() {
+    ++callCount;
+    ++firstCopyWakeUps;
+}
+
 void SimPlatform::exitProcess() {
     ++callCount;
     exited = true;

@@ -72,6 +72,8 @@ public:
     IconHandle iconHandle(Asset icon) override;
     ScreenMetrics screen() override;
     double random() override;
+    bool claimSingleCopy() override;
+    void wakeFirstCopy() override;
     void exitProcess() override;
 
     // ---- Test controls ----
@@ -91,6 +93,9 @@ public:
     // installs them again.
     void silenceHooks() { hooksSilent_ = true; }
     void setButtonsSwapped(bool swapped) { buttonsSwapped_ = swapped; }
+    // Another copy of the program runs already; wakeFirstCopy counts its wake-ups.
+    void setOtherCopyRunning(bool running) { otherCopyRunning_ = running; }
+    int firstCopyWakeUps = 0;
     // Moves the pointer like the user would (not logged as a program move);
     // reported while pointer moves are asked for.
     void movePointer(Point p);
@@ -142,6 +147,7 @@ private:
     bool ownWindowActive_ = false;
     bool hooksSilent_ = false;
     bool buttonsSwapped_ = false;
+    bool otherCopyRunning_ = false;
     // Buttons held by pressButton: the key state shows them, as the real
     // one shows injected buttons.
     std::array<bool, 2> injectedButtons_{};

@@ -178,6 +178,11 @@ bool runsAboveUs(HWND window) {
 
 }  // namespace
 
+UINT secondCopyMessage() {
+    static const UINT message = RegisterWindowMessageW(L"LumoMouse.SecondCopyStarted");
+    return message;
+}
+
 void noteInjectedInput() { lastInjection.store(GetTickCount(), std::memory_order_relaxed); }
 
 bool InputWatch::start(InputListener& listener) {
@@ -342,7 +347,12 @@ LRESULT CALLBACK InputWatch::receive(HWND window, UINT message, WPARAM wParam, L
                 watch->setBlind(Asleep, false);
             }
             return TRUE;
-        default: return DefWindowProcW(window, message, wParam, lParam);
+        default:
+            if (message == secondCopyMessage() && listener) {
+                listener->secondCopyStarted();
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -25,6 +25,9 @@ inline constexpr ULONG_PTR kInjectedMark = 0x4C554D4F;
 // follows is not a sign of silent hooks.
 void noteInjectedInput();
 
+// The message a second copy of the program broadcasts to wake the first.
+UINT secondCopyMessage();
+
 class InputWatch {
 public:
     InputWatch() = default;

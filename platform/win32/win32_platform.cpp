@@ -180,6 +180,19 @@ ScreenMetrics Win32Platform::screen() {
 
 double Win32Platform::random() { return unitInterval_(generator_); }
 
+bool Win32Platform::claimSingleCopy() {
+    // In the session's namespace: other users' sessions run copies of their own.
+    singleCopyMutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\LumoMouse.SingleCopy"));
+    return !(singleCopyMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+void Win32Platform::wakeFirstCopy() {
+    // This process was just started by the user, so it may hand the
+    // foreground on.
+    AllowSetForegroundWindow(ASFW_ANY);
+    PostMessageW(HWND_BROADCAST, secondCopyMessage(), 0, 0);
+}
+
 void Win32Platform::exitProcess() { ExitProcess(0); }
 
 }  // namespace lumo::win32

@@ -32,10 +32,13 @@ public:
     IconHandle iconHandle(Asset icon) override;
     ScreenMetrics screen() override;
     double random() override;
+    bool claimSingleCopy() override;
+    void wakeFirstCopy() override;
     [[noreturn]] void exitProcess() override;
 
 private:
     InputWatch inputWatch_;
+    UniqueHandle singleCopyMutex_;
     // Default-constructed, i.e. never seeded: every run draws the same sequence.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};

@@ -133,6 +133,52 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
     EXPECT_TRUE(platform.exited);
 }
 
+TEST_F(AppFixture, AZoneClickFirstReleasesTheButtonAClickKeyHolds) {
+    backend.click(*app.settings.hotkeysCheck);
+    apply();
+    platform.setKeyDown(Key::NumpadZero, true);
+    platform.clearLogs();
+    backend.click(*app.virtualMouse.leftClickZone);
+    ASSERT_EQ(platform.buttonCalls.size(), 1u);
+    EXPECT_FALSE(platform.buttonCalls[0].down);
+    ASSERT_EQ(platform.clicks.size(), 1u);
+    platform.setKeyDown(Key::NumpadZero, false);  // no stray release later
+    EXPECT_EQ(platform.buttonCalls.size(), 1u);
+}
+
+TEST_F(AppFixture, QuietHooksAreInstalledAgainAndTheHeldButtonGoesUp) {
+    platform.press(kSwitchKey);
+    platform.press(Key::NumpadZero, 0x52);
+    const int installs = platform.hookInstalls;
+    platform.silenceHooks();
+    backend.advance(3000);
+    EXPECT_EQ(platform.hookInstalls, installs + 1);
+    EXPECT_FALSE(platform.buttonCalls.back().down);
+    EXPECT_TRUE(platform.press(Key::NumpadZero, 0x52).withhold);  // a fresh press, not a repeat
+    EXPECT_TRUE(platform.buttonCalls.back().down);
+}
+
+TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEnds) {
+    for (const bool traySwitch : {false, true}) {
+        sim::SimPlatform second;
+        sim::SimBackend secondBackend{second};
+        forms::Runtime secondRuntime{second, secondBackend};
+        LumoApp secondCopy{secondRuntime};
+        second.setOtherCopyRunning(true);
+        secondCopy.start(traySwitch);
+        EXPECT_TRUE(second.exited);
+        EXPECT_TRUE(second.trayCalls.empty());
+        EXPECT_FALSE(secondCopy.settings.loaded());
+        EXPECT_EQ(second.firstCopyWakeUps, traySwitch ? 0 : 1);
+    }
+    apply();
+    platform.inputListener()->secondCopyStarted();  // as the first copy hears it
+    EXPECT_TRUE(app.settings.visible());
+    for (const auto& [line, tray] : {std::pair{"", false}, {"/tray", true}, {"x /TRAY y", true}, {"/trays", false}}) {
+        EXPECT_EQ(hasTraySwitch(line), tray) << line;
+    }
+}
+
 TEST_F(AppFixture, TheTrayBringsBackTheDesignStateWhileAppliedValuesStayInForce) {
     backend.click(*app.settings.hotkeysCheck);
     app.settings.stepBox->setText("7");

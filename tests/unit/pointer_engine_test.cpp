@@ -34,6 +34,7 @@ public:
     void keyChanged(KeyCode key, bool down) override { engine.keyChanged(key, down); }
     void pointerMoved() override {}
     void switchPressed() override {}
+    void secondCopyStarted() override {}
     void sightChanged(bool seeing) override { seeing ? engine.regainedSight() : engine.lostSight(); }
     lumo::PointerEngine engine;
 };
@@ -265,6 +266,36 @@ TEST_P(KeyEdges, StopLetsGoOfTheButtonsAndTheReports) {
     EXPECT_EQ(platform.buttonCalls.size(), 4u);
 }
 
+TEST_P(KeyEdges, ButtonsFollowTheSwapSettingAtEachPressAndReleaseWhatTheyPressed) {
+    platform.setButtonsSwapped(true);
+    key(kLeftClick, true);
+    platform.setButtonsSwapped(false);
+    key(kLeftClick, false);
+    key(kRightClick, true);
+    key(kRightClick, false);
+    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Right, true, start},
+                                                              {MouseButton::Right, false, start},
+                                                              {MouseButton::Right, true, start},
+                                                              {MouseButton::Right, false, start}}));
+}
+
+TEST_P(KeyEdges, LosingSightReleasesAndStopsAndSightAgainReleasesWhatTheSystemStillHolds) {
+    for (const bool stillDown : {false, true}) {
+        platform.clearLogs();
+        key(kLeftClick, true);
+        key(kUp, true);
+        host->sightChanged(false);
+        EXPECT_FALSE(engine().wantsTicks() && !polled());
+        if (stillDown) platform.setKeyDown(Key::LeftButton, true);  // the release went nowhere
+        host->sightChanged(true);
+        platform.setKeyDown(Key::LeftButton, false);
+        const std::size_t ups = stillDown ? 2 : 1;
+        EXPECT_EQ(platform.buttonCalls.size(), 1 + ups) << stillDown;
+        lift(kLeftClick);
+        lift(kUp);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(ReportedAndPolled, KeyEdges, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Polled" : "Reported"; });
 
@@ -327,6 +358,70 @@ TEST(IsKeyDown, OnlyTheHighBitOfTheSystemsKeyStateMeansDown) {
     for (const auto& c : cases) {
         EXPECT_EQ(lumo::win32::isDownInKeyState(static_cast<std::int16_t>(c.word)), c.down) << std::hex << c.word;
     }
+}
+
+// The input thread's decisions, one rule a row: strokes on a fresh gate with
+// the default keys bound, then the verdict on the last one.
+TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
+    using lumo::KeyStroke, lumo::GateVerdict, lumo::kSwitchKey;
+    auto down = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) { return KeyStroke{KeyCode(vk), scan, ext, true}; };
+    auto up = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) { return KeyStroke{KeyCode(vk), scan, ext, false}; };
+    const KeyStroke upArrow = down(0x26, 0x48, true), keypad0 = down(0x60, 0x52), scroll = down(0x91, 0x46);
+    const KeyStroke scrollUp = up(0x91, 0x46), shift = down(0xA0, 0x2A);
+    const GateVerdict pass{}, withheld{true}, switched{true, true};
+    const struct {
+        const char* rule;
+        bool on, ownWindow, loseSightBeforeLast;
+        std::vector<KeyStroke> before;
+        KeyStroke last;
+        GateVerdict verdict;
+    } rows[] = {
+        {"bound key taken", true, false, false, {}, upArrow, {true, false, true, {kUp}}},
+        {"unbound key passes", true, false, false, {}, down(0x41, 0x1E), pass},
+        {"nothing taken while off", false, false, false, {}, upArrow, pass},
+        {"Shift passes", true, false, false, {}, shift, pass},
+        {"repeat of a taken key withheld, not reported", true, false, false, {keypad0}, keypad0, withheld},
+        {"down before the switch: release passes", false, false, false, {upArrow, scroll, scrollUp}, up(0x26, 0x48, true), pass},
+        {"switched off while held: release withheld", true, false, false, {keypad0, scroll, scrollUp}, up(0x60, 0x52), {true, false, false, {kLeftClick}}},
+        {"switched on: the very next key taken", false, false, false, {scroll}, upArrow, {true, false, true, {kUp}}},
+        {"own window active: bound keys pass", true, true, false, {}, upArrow, pass},
+        {"own window active: the switch still switches", true, true, false, {}, scroll, switched},
+        {"keypad 0 pressed under Shift reads Insert", true, false, false, {shift}, down(0x2D, 0x52), {true, false, true, {kLeftClick}}},
+        {"keypad 0 released under Shift as Insert", true, false, false, {keypad0, shift}, up(0x2D, 0x52), {true, false, false, {kLeftClick}}},
+        {"the Insert key itself passes", true, false, false, {}, down(0x2D, 0x52, true), pass},
+        {"Ctrl+Alt+Shift+K switches", true, false, false, {down(0xA2, 0x1D), down(0xA4, 0x38), shift}, down(0x4B, 0x25), switched},
+        {"Ctrl+Shift+K does not", true, false, false, {down(0xA2, 0x1D), shift}, down(0x4B, 0x25), pass},
+        {"lost sight forgets the presses", true, false, true, {upArrow}, up(0x26, 0x48, true), pass},
+    };
+    for (const auto& row : rows) {
+        lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, row.on};
+        lumo::KeyGate gate;
+        static bool ownWindow;
+        ownWindow = row.ownWindow;
+        auto own = [] { return ownWindow; };
+        for (const KeyStroke& stroke : row.before) gate.keyboard(stroke, table, own);
+        if (row.loseSightBeforeLast) ++table.sightEpoch;
+        EXPECT_EQ(gate.keyboard(row.last, table, own), row.verdict) << row.rule;
+        EXPECT_EQ(lumo::KeyTable::unpack(table.pack()), table) << row.rule;
+    }
+}
+
+TEST(KeyGate, MouseButtonsAreNeverWithheldAndReportedOnlyWhileBound) {
+    lumo::KeyTable table{{Key::LeftButton}, true};
+    lumo::KeyGate gate;
+    EXPECT_EQ(gate.button(Key::LeftButton, true, table), (lumo::GateVerdict{false, false, true, {Key::LeftButton}}));
+    EXPECT_EQ(gate.button(Key::RightButton, true, table), lumo::GateVerdict{});
+    EXPECT_TRUE(table.bindsMouseButton());
+}
+
+TEST(HooksSilent, OnlyInputNewerThanEveryReportAndInjectionWhereTheMouseCannotExplainIt) {
+    using lumo::win32::hooksSilent;
+    EXPECT_FALSE(hooksSilent(1000, 900, 0, false, false));       // within the grace
+    EXPECT_TRUE(hooksSilent(5000, 900, 0, false, false));
+    EXPECT_FALSE(hooksSilent(5000, 900, 4900, false, false));    // the program's own input
+    EXPECT_FALSE(hooksSilent(5000, 900, 0, false, true));        // the mouse, unhooked, moved
+    EXPECT_TRUE(hooksSilent(5000, 900, 0, true, true));
+    EXPECT_TRUE(hooksSilent(1000, 0xFFFFFF00u, 0xFFFFFE00u, true, false));  // across the tick count's wrap
 }
 
 TEST(IsKeyDown, CodesNoKeyHasArePassedToThePlatformAsTheyAre) {

@@ -29,6 +29,7 @@ public:
     void pointerMoved() override { window_.pointerMoved(); }
     void keyChanged(KeyCode, bool) override {}
     void switchPressed() override {}
+    void secondCopyStarted() override {}
     void sightChanged(bool) override {}
 
 private:
