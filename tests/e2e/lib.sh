@@ -30,7 +30,8 @@ readonly TITLE_SETTINGS="Lumo桌面小鼠标"
 readonly TITLE_VIRTUAL_MOUSE="Lumo虚拟鼠标"
 readonly TITLE_TRAY_MENU="Lumo托盘菜单"
 readonly TITLE_ABOUT="关于"
-readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0)"
+# Two lines; the window list shows the line break as a space.
+readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0) 键盘鼠标：关"
 
 # The screen's dots per inch in the test's prefix: 96 unless a test picks
 # another with e2e_use_dpi (or E2E_DPI is set for the whole run; the pixel
