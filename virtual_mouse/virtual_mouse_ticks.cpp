@@ -55,7 +55,7 @@ void VirtualMouseWindow::recolourArrowhead() {
 
 std::optional<FollowPace> followPace(FollowMode mode, bool movesReported) {
     switch (mode) {
-        case FollowMode::Slow: return FollowPace{true, kSlowFollowMs, false};
+        case FollowMode::Slow: return FollowPace{true, kSlowFollowMs, movesReported};
         case FollowMode::Fast: return FollowPace{true, kFastFollowMs, movesReported};
         case FollowMode::DragByHand: return FollowPace{false, 0, false};
         case FollowMode::Unset: break;

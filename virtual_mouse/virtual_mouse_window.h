@@ -85,7 +85,7 @@ private:
 
     SharedState& state_;
     forms::HandDrag drag_;
-    // Fast follow with input reports: the follow tick sleeps while the
+    // Following with input reports: the follow tick sleeps while the
     // window is at the pointer and pointer moves wake it.
     bool followWakesOnMoves_ = false;
 };
