@@ -55,7 +55,9 @@ std::uint64_t KeyTable::pack() const {
 
 KeyTable KeyTable::unpack(std::uint64_t word) {
     KeyTable table;
-    for (std::size_t i = 0; i < table.keys.size(); ++i) table.keys[i] = KeyCode(static_cast<std::uint8_t>(word >> (8 * i)));
+    for (std::size_t i = 0; i < table.keys.size(); ++i) {
+        table.keys[i] = KeyCode(static_cast<std::uint8_t>(word >> (8 * i)));
+    }
     table.on = (word >> 48 & 1) != 0;
     table.switchesTakenUp = static_cast<std::uint8_t>(word >> 49);
     table.sightEpoch = static_cast<std::uint8_t>(word >> 57 & 0x7F);
@@ -102,7 +104,9 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
         const Record press = record;
         record = {};
         verdict.withhold = press.press == Press::Switch || (press.press == Press::Taken && !modifier);
-        if (press.press == Press::Taken) verdict.reports = {press.reportedAs, foldedReport(press.reportedAs, false, table)};
+        if (press.press == Press::Taken) {
+            verdict.reports = {press.reportedAs, foldedReport(press.reportedAs, false, table)};
+        }
         return verdict;
     }
     if (record.press != Press::None) {  // the keyboard's repeat

@@ -36,7 +36,8 @@ inline TrayEvent trayEventOf(std::uint32_t mouseMessage) {
 inline bool hooksSilent(std::uint32_t lastInput, std::uint32_t lastReport, std::uint32_t lastInjected,
                         bool pointerHooked, bool pointerMoved) {
     constexpr std::int32_t kGraceMs = 500;
-    const std::uint32_t lastKnown = static_cast<std::int32_t>(lastInjected - lastReport) > 0 ? lastInjected : lastReport;
+    const bool injectedLast = static_cast<std::int32_t>(lastInjected - lastReport) > 0;
+    const std::uint32_t lastKnown = injectedLast ? lastInjected : lastReport;
     const bool newer = static_cast<std::int32_t>(lastInput - lastKnown) > kGraceMs;
     return newer && (pointerHooked || !pointerMoved);
 }

@@ -363,44 +363,53 @@ TEST(IsKeyDown, OnlyTheHighBitOfTheSystemsKeyStateMeansDown) {
 // The input thread's decisions, one rule a row: strokes on a fresh gate with
 // the default keys bound, then the verdict on the last one.
 TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
-    using lumo::KeyStroke, lumo::GateVerdict, lumo::kSwitchKey;
-    auto down = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) { return KeyStroke{KeyCode(vk), scan, ext, true}; };
-    auto up = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) { return KeyStroke{KeyCode(vk), scan, ext, false}; };
-    const KeyStroke upArrow = down(0x26, 0x48, true), keypad0 = down(0x60, 0x52), scroll = down(0x91, 0x46);
-    const KeyStroke scrollUp = up(0x91, 0x46), shift = down(0xA0, 0x2A);
+    using lumo::KeyStroke, lumo::GateVerdict;
+    auto down = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) {
+        return KeyStroke{KeyCode(vk), scan, ext, true};
+    };
+    auto up = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) {
+        return KeyStroke{KeyCode(vk), scan, ext, false};
+    };
+    const KeyStroke arrow = down(0x26, 0x48, true), arrowUp = up(0x26, 0x48, true);
+    const KeyStroke keypad0 = down(0x60, 0x52), keypad0Up = up(0x60, 0x52), insert = down(0x2D, 0x52);
+    const KeyStroke scroll = down(0x91, 0x46), scrollUp = up(0x91, 0x46);
+    const KeyStroke shift = down(0xA0, 0x2A), ctrl = down(0xA2, 0x1D), alt = down(0xA4, 0x38), k = down(0x4B, 0x25);
     const GateVerdict pass{}, withheld{true}, switched{true, true};
+    const GateVerdict upTaken{true, false, true, {kUp}}, clickDown{true, false, true, {kLeftClick}};
+    const GateVerdict clickUp{true, false, false, {kLeftClick}};
+    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4 };
     const struct {
         const char* rule;
-        bool on, ownWindow, loseSightBeforeLast;
+        int state;
         std::vector<KeyStroke> before;
         KeyStroke last;
         GateVerdict verdict;
     } rows[] = {
-        {"bound key taken", true, false, false, {}, upArrow, {true, false, true, {kUp}}},
-        {"unbound key passes", true, false, false, {}, down(0x41, 0x1E), pass},
-        {"nothing taken while off", false, false, false, {}, upArrow, pass},
-        {"Shift passes", true, false, false, {}, shift, pass},
-        {"repeat of a taken key withheld, not reported", true, false, false, {keypad0}, keypad0, withheld},
-        {"down before the switch: release passes", false, false, false, {upArrow, scroll, scrollUp}, up(0x26, 0x48, true), pass},
-        {"switched off while held: release withheld", true, false, false, {keypad0, scroll, scrollUp}, up(0x60, 0x52), {true, false, false, {kLeftClick}}},
-        {"switched on: the very next key taken", false, false, false, {scroll}, upArrow, {true, false, true, {kUp}}},
-        {"own window active: bound keys pass", true, true, false, {}, upArrow, pass},
-        {"own window active: the switch still switches", true, true, false, {}, scroll, switched},
-        {"keypad 0 pressed under Shift reads Insert", true, false, false, {shift}, down(0x2D, 0x52), {true, false, true, {kLeftClick}}},
-        {"keypad 0 released under Shift as Insert", true, false, false, {keypad0, shift}, up(0x2D, 0x52), {true, false, false, {kLeftClick}}},
-        {"the Insert key itself passes", true, false, false, {}, down(0x2D, 0x52, true), pass},
-        {"Ctrl+Alt+Shift+K switches", true, false, false, {down(0xA2, 0x1D), down(0xA4, 0x38), shift}, down(0x4B, 0x25), switched},
-        {"Ctrl+Shift+K does not", true, false, false, {down(0xA2, 0x1D), shift}, down(0x4B, 0x25), pass},
-        {"lost sight forgets the presses", true, false, true, {upArrow}, up(0x26, 0x48, true), pass},
+        {"bound key taken", On, {}, arrow, upTaken},
+        {"unbound key passes", On, {}, down(0x41, 0x1E), pass},
+        {"nothing taken while off", Off, {}, arrow, pass},
+        {"Shift passes", On, {}, shift, pass},
+        {"repeat of a taken key withheld, not reported", On, {keypad0}, keypad0, withheld},
+        {"down before the switch: release passes", Off, {arrow, scroll, scrollUp}, arrowUp, pass},
+        {"switched off while held: release withheld", On, {keypad0, scroll, scrollUp}, keypad0Up, clickUp},
+        {"switched on: the very next key taken", Off, {scroll}, arrow, upTaken},
+        {"own window active: bound keys pass", On | OwnWindow, {}, arrow, pass},
+        {"own window active: the switch still switches", On | OwnWindow, {}, scroll, switched},
+        {"keypad 0 pressed under Shift reads Insert", On, {shift}, insert, clickDown},
+        {"keypad 0 released under Shift as Insert", On, {keypad0, shift}, up(0x2D, 0x52), clickUp},
+        {"the Insert key itself passes", On, {}, down(0x2D, 0x52, true), pass},
+        {"Ctrl+Alt+Shift+K switches", On, {ctrl, alt, shift}, k, switched},
+        {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
+        {"lost sight forgets the presses", On | LoseSight, {arrow}, arrowUp, pass},
     };
     for (const auto& row : rows) {
-        lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, row.on};
+        lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, (row.state & On) != 0};
         lumo::KeyGate gate;
         static bool ownWindow;
-        ownWindow = row.ownWindow;
+        ownWindow = (row.state & OwnWindow) != 0;
         auto own = [] { return ownWindow; };
         for (const KeyStroke& stroke : row.before) gate.keyboard(stroke, table, own);
-        if (row.loseSightBeforeLast) ++table.sightEpoch;
+        if (row.state & LoseSight) ++table.sightEpoch;
         EXPECT_EQ(gate.keyboard(row.last, table, own), row.verdict) << row.rule;
         EXPECT_EQ(lumo::KeyTable::unpack(table.pack()), table) << row.rule;
     }
