@@ -46,12 +46,14 @@ void post(const GateVerdict& verdict) {
 
 KeyTable currentTable() { return KeyTable::unpack(keyTable.load(std::memory_order_relaxed)); }
 
-// The window in front is one of this program's (the virtual mouse never is:
-// it never activates).
+// The window in front is one of this program's that takes the keyboard: not
+// the virtual mouse, which never activates (the system may still put it in
+// front when the user gives it the focus).
 bool ownWindowActive() {
+    const HWND front = GetForegroundWindow();
     DWORD process = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &process);
-    return process == GetCurrentProcessId();
+    GetWindowThreadProcessId(front, &process);
+    return process == GetCurrentProcessId() && !(GetWindowLongPtrW(front, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
 }
 
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {

@@ -52,6 +52,8 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     EXPECT_EQ(platform.trayCalls[0].data.icon, platform.iconHandle(Asset::AppIconOn));
     EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：开");
     platform.release(kSwitchKey);
+    app.trayMenu.shellRestarted();  // the new taskbar gets the icon as it is now
+    EXPECT_EQ(platform.trayCalls.back().data.icon, platform.iconHandle(Asset::AppIconOn));
 
     platform.movePointer({600, 500});
     EXPECT_TRUE(platform.press(Key::Up, 0x48).withhold);
