@@ -17,7 +17,12 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     trayMenu.Ending = [this] { keyboardMouse.releaseButtons(); };
     virtualMouse.ZoneClicking = [this] { keyboardMouse.releaseButtons(); };
     keyboardMouse.PointerMoved = [this] { virtualMouse.pointerMoved(); };
-    keyboardMouse.SecondCopyStarted = [this] { settings.show(); };
+    // A second start shows the settings window in front and active: the
+    // second copy handed its right to the foreground on.
+    keyboardMouse.SecondCopyStarted = [this] {
+        settings.show();
+        settings.platform().setTopmost(settings.handle(), /*topmost=*/false, /*activate=*/true);
+    };
     keyboardMouse.Switched = [this] {
         settings.showHotkeysState();
         trayMenu.showKeyboardMouseState();

@@ -176,6 +176,8 @@ TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEnds) {
     apply();
     platform.inputListener()->secondCopyStarted();  // as the first copy hears it
     EXPECT_TRUE(app.settings.visible());
+    EXPECT_EQ(platform.topmostCalls.back().window, app.settings.handle());
+    EXPECT_TRUE(platform.topmostCalls.back().activate);
     for (const auto& [line, tray] : {std::pair{"", false}, {"/tray", true}, {"x /TRAY y", true}, {"/trays", false}}) {
         EXPECT_EQ(hasTraySwitch(line), tray) << line;
     }
