@@ -5,11 +5,14 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "platform/forms/forms.h"
+#include "platform/utf.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_platform.h"
 #include "app/lumo_app.h"
+#include "app/start_options.h"
 
 // The program never lets an exception escape; the default terminate handler's
 // demangler would only add to the exe's size.
@@ -40,7 +43,7 @@ namespace std {
 [[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 }  // namespace std
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
     // Tab classes bring in the tooltip control the forms use.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
@@ -48,11 +51,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     lumo::win32::Win32Platform platform;
     lumo::win32::Win32Backend backend(instance);
     lumo::forms::Runtime runtime(platform, backend);
+    const std::wstring_view wideArguments(arguments ? arguments : L"");
+    const lumo::StartOptions options =
+        lumo::parseStartOptions(lumo::utf16ToUtf8(std::u16string(wideArguments.begin(), wideArguments.end())));
     lumo::LumoApp app(runtime);
-    // The switch is plain ASCII: the wide text's low bytes are enough to find it.
-    std::string narrow;
-    for (const wchar_t* c = commandLine; *c; ++c) narrow += *c < 0x80 ? static_cast<char>(*c) : '?';
-    app.start(lumo::hasTraySwitch(narrow));
+    app.start(options);
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

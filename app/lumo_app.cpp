@@ -1,5 +1,7 @@
 #include "app/lumo_app.h"
 
+#include "pointer_core/kept_settings.h"
+
 namespace lumo {
 
 LumoApp::LumoApp(forms::Runtime& runtime)
@@ -7,7 +9,8 @@ LumoApp::LumoApp(forms::Runtime& runtime)
       virtualMouse(runtime, state),
       settings(runtime, state),
       trayMenu(runtime, state),
-      about(runtime) {
+      about(runtime),
+      platform_(runtime.platform()) {
     // A button the engine holds is let go whenever the keys change meaning,
     // before a zone of the virtual mouse clicks and before the program ends.
     settings.HotkeysChanged = [this] {
@@ -21,7 +24,7 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     // second copy handed its right to the foreground on.
     keyboardMouse.SecondCopyStarted = [this] {
         settings.show();
-        settings.platform().setTopmost(settings.handle(), /*topmost=*/false, /*activate=*/true);
+        platform_.setTopmost(settings.handle(), /*topmost=*/false, /*activate=*/true);
     };
     keyboardMouse.Switched = [this] {
         settings.showHotkeysState();
@@ -38,30 +41,27 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     trayMenu.AboutRequested = [this] { about.show(nullptr); };
 }
 
-// The keyboard mouse listens from the start. The tray window is the start-up
-// object: its load shows the settings window and installs the
-// notification-area icon.
-void LumoApp::start(bool traySwitch) {
-    Platform& platform = keyboardMouse.platform();
-    if (!platform.claimSingleCopy()) {
-        if (!traySwitch) platform.wakeFirstCopy();
-        platform.exitProcess();
+// One copy per session. The kept settings take effect as after an apply: the
+// keyboard mouse listens from the start, and the virtual mouse shows once an
+// apply has ever happened, unless it is to stay hidden. The tray window is the
+// start-up object: its load shows the settings window, which shows the
+// settings in effect, and installs the notification-area icon.
+void LumoApp::start(const StartOptions& options) {
+    if (!platform_.claimSingleCopy()) {
+        if (!options.inTray) platform_.wakeFirstCopy();
+        platform_.exitProcess();
         return;
     }
+    state.settings = readKeptSettings(platform_);
     keyboardMouse.load();
-    trayMenu.load();
-}
-
-bool hasTraySwitch(std::string_view commandLine) {
-    constexpr std::string_view kSwitch = "/tray";
-    for (std::size_t at = commandLine.find('/'); at != std::string_view::npos; at = commandLine.find('/', at + 1)) {
-        const std::string_view word = commandLine.substr(at, commandLine.find(' ', at) - at);
-        if (word.size() != kSwitch.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < word.size(); ++i) same = same && (word[i] | 0x20) == kSwitch[i];
-        if (same) return true;
+    const Settings& kept = state.settings;
+    if (kept.applied && !kept.hideVirtualMouse) {
+        virtualMouse.show();
+    } else if (kept.applied) {
+        virtualMouse.load();
     }
-    return false;
+    trayMenu.startsInTray = options.inTray;
+    trayMenu.load();
 }
 
 }  // namespace lumo

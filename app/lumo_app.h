@@ -1,13 +1,12 @@
 // The whole program on one runtime: the shared state and the four windows,
 // wired to each other. No window knows another; what one asks of the rest of
 // the program (show the settings, open About, end) is connected here.
-// start() loads the keyboard mouse and the tray window, which brings the
-// program up.
+// start() puts the kept settings into effect, loads the keyboard mouse and the
+// tray window, which brings the program up.
 #pragma once
 
-#include <string_view>
-
 #include "about_window/about_window.h"
+#include "app/start_options.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/keyboard_mouse.h"
 #include "pointer_core/shared_state.h"
@@ -23,9 +22,9 @@ public:
     LumoApp(const LumoApp&) = delete;
     LumoApp& operator=(const LumoApp&) = delete;
 
-    // Ends at once where a copy runs already: it shows its settings
-    // window unless this start carries the tray switch.
-    void start(bool traySwitch = false);
+    // Ends at once where a copy runs already, which shows its settings window
+    // unless this start is in the tray.
+    void start(const StartOptions& options = {});
 
     SharedState state;
     KeyboardMouse keyboardMouse;
@@ -33,9 +32,9 @@ public:
     SettingsWindow settings;
     TrayMenuWindow trayMenu;
     AboutWindow about;
-};
 
-// The command line asks to start in the notification area ("/tray").
-bool hasTraySwitch(std::string_view commandLine);
+private:
+    Platform& platform_;
+};
 
 }  // namespace lumo

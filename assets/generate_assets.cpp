@@ -5,7 +5,7 @@
 // Every picture is a shader: a function from a point (in the picture's own
 // units, its pixels at 100 %) to a colour, or to nothing where the picture is
 // transparent. Each picture is drawn afresh for every rendering the program
-// picks from (platform/win32/picture_scale.h), with its shapes scaled, so
+// picks from (renderings.h), with its shapes scaled, so
 // edges fall on the pixels of that rendering instead of being enlarged
 // pixels. Pictures with a light background are supersampled for smooth
 // edges; pictures on the magenta colour key are sampled once per pixel, so
@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "assets/image_files.h"
-#include "platform/win32/picture_scale.h"
+#include "assets/renderings.h"
 
 namespace {
 
@@ -31,7 +31,11 @@ using assets::mix;
 using assets::Picture;
 using assets::Pixel;
 using assets::Rgb;
-using lumo::win32::renderedPixels;
+using lumo::assets::kAppIconSizes;
+using lumo::assets::kHandCursorHotSpotX;
+using lumo::assets::kHandCursorPixels;
+using lumo::assets::kRenderingPercents;
+using lumo::assets::renderedPixels;
 
 constexpr Rgb kKey{255, 0, 255};  // transparent wherever the program draws a bitmap
 constexpr Rgb kWhite{255, 255, 255};
@@ -308,19 +312,19 @@ std::optional<bool> handIsWhite(double x, double y, double line) {
 
 // The hand at the size of a rendering, its hot spot scaled with it.
 assets::DirectoryImage handCursorImage(int percent) {
-    const int size = renderedPixels(32, percent);
+    const int size = renderedPixels(kHandCursorPixels, percent);
     const double scale = percent / 100.0, line = wholePixels(1.0, percent);
     Bytes image = assets::cursorImage(size, [&](int x, int y) {
         return handIsWhite((x + 0.5) / scale, (y + 0.5) / scale, line);
     });
-    return {size, size, 2, static_cast<unsigned>(renderedPixels(5, percent)), 0, std::move(image)};
+    return {size, size, 2, static_cast<unsigned>(renderedPixels(kHandCursorHotSpotX, percent)), 0, std::move(image)};
 }
 
 // --------------------------------------------------------------- file output
 
 Bytes appIconFile(bool keyboardMouseOn) {
     std::vector<assets::DirectoryImage> images;
-    for (const int size : lumo::win32::kAppIconSizes) {
+    for (const int size : kAppIconSizes) {
         const Picture icon = appIcon(size, keyboardMouseOn);
         // Every size is stored as PNG (Windows reads PNG icon images since Vista):
         // as 32-bit bitmaps the eight sizes would add about 35 KB to the exe.
@@ -331,7 +335,7 @@ Bytes appIconFile(bool keyboardMouseOn) {
 
 Bytes handCursorFile() {
     std::vector<assets::DirectoryImage> images;
-    for (const int percent : lumo::win32::kRenderingPercents) images.push_back(handCursorImage(percent));
+    for (const int percent : kRenderingPercents) images.push_back(handCursorImage(percent));
     return assets::iconFile(2, images);
 }
 
@@ -355,7 +359,7 @@ int main(int argc, char** argv) {
     bool ok = write(directory, "app.ico", appIconFile(false)) && write(directory, "app-on.ico", appIconFile(true)) &&
               write(directory, "hand.cur", handCursorFile());
     for (const auto& [name, draw] : bitmaps) {
-        for (const int percent : lumo::win32::kRenderingPercents) {
+        for (const int percent : kRenderingPercents) {
             ok = ok && write(directory, std::string(name) + "-" + std::to_string(percent) + ".bmp",
                              assets::bmp8(draw(percent), kKey));
         }

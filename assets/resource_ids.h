@@ -1,7 +1,7 @@
 /* Resource identifiers of the bundled pictures; shared by app.rc and the win32
    backend. Every bitmap is 8-bit palettized (its palette always holds the
    key); pixels of exactly RGB(255,0,255) are transparent and are never drawn.
-   Each bitmap comes in the renderings of platform/win32/picture_scale.h, for
+   Each bitmap comes in the renderings of renderings.h, for
    100, 150 and 200 %: rendering r has the identifier of the picture plus r. */
 #pragma once
 

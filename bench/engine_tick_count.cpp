@@ -13,34 +13,24 @@
 //
 // Only the ticks are collected (callgrind's instrumentation is switched on
 // around the loop); the process's set-up and the simulated platform's log
-// reservations are not. It prints "allocations <n>" (counted by replaced global
-// allocation functions) and "platform_calls <n>", both for all the ticks.
+// reservations are not. It prints "allocations <n>" (counted by the replaced
+// global allocation functions of allocation_counter.cpp) and
+// "platform_calls <n>", both for all the ticks.
 #include <valgrind/callgrind.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
+#include "bench/allocation_counter.h"
 #include "bench/bound_state.h"
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/pointer_engine.h"
 
 namespace {
-std::size_t allocationCount = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocationCount;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
 
 using lumo::SharedState;
+using lumo::bench::allocationCount;
 namespace Key = lumo::Key;
 using lumo::sim::SimPlatform;
 
@@ -61,7 +51,7 @@ int countGateDecisions(long events) {
     const std::uint64_t word = table.pack();
     lumo::KeyGate gate;
     std::size_t withheld = 0;
-    const std::size_t allocationsBefore = allocationCount;
+    const std::size_t allocationsBefore = allocationCount();
     CALLGRIND_ZERO_STATS;
     CALLGRIND_TOGGLE_COLLECT;
     for (long i = 0; i < events; ++i) {
@@ -69,7 +59,7 @@ int countGateDecisions(long events) {
         withheld += gate.keyboard(stroke, lumo::KeyTable::unpack(word), noOwnWindow).withhold;
     }
     CALLGRIND_TOGGLE_COLLECT;
-    std::printf("allocations %zu\n", allocationCount - allocationsBefore);
+    std::printf("allocations %zu\n", allocationCount() - allocationsBefore);
     std::printf("platform_calls 0\n");
     return withheld == static_cast<std::size_t>(events) ? 0 : 1;
 }
@@ -108,12 +98,12 @@ int main(int argc, char** argv) {
     platform.buttonCalls.reserve(2 * n);
 
     const int callsBefore = platform.callCount;
-    const std::size_t allocationsBefore = allocationCount;
+    const std::size_t allocationsBefore = allocationCount();
     CALLGRIND_ZERO_STATS;
     CALLGRIND_TOGGLE_COLLECT;
     for (long i = 0; i < ticks; ++i) bench.engine.tick();
     CALLGRIND_TOGGLE_COLLECT;
-    const std::size_t allocations = allocationCount - allocationsBefore;
+    const std::size_t allocations = allocationCount() - allocationsBefore;
 
     std::printf("allocations %zu\n", allocations);
     std::printf("platform_calls %d\n", platform.callCount - callsBefore);

@@ -25,7 +25,8 @@
 # Knobs: BENCH_PRESSES (40), BENCH_CLICK_PRESSES (6 per press length),
 # BENCH_IDLE_SECONDS (30), BENCH_WAKEUP_SECONDS (10), BENCH_STARTUP_RUNS (7), BENCH_BEFORE (85482ff),
 # LUMO_EXE (the program; default build/win64/LumoMouse.exe, built here).
-# The table also goes to build/bench/results.txt.
+# The table also goes to build/bench/results.txt. In a tree without that
+# commit (an exported source tree) the before column is left out.
 set -uo pipefail
 
 BENCH_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -43,19 +44,12 @@ BENCH_TICKS=100000
 BEFORE_SRC=$BENCH_OUT/before-src
 BEFORE_EXE=$BENCH_OUT/before-win64/LumoMouse.exe
 BEFORE_TICK_COUNT=$BENCH_OUT/before-native/bench/engine_tick_count
+BENCH_HAS_BEFORE=1
 
 E2E_TEST=bench
 # shellcheck source=tests/e2e/lib.sh
 source "$LUMO_ROOT/tests/e2e/lib.sh"
 
-# Where the settings window's controls are, in twips from its top-left
-# corner (the window has no frame, so that is its client origin): fast follow
-# and the hotkey switch lie in the follow-mode frame (2880, 1200) and the
-# hotkey frame (2880, 2640) at their own offsets (120, 480) and (120, 0); only
-# the box part of the hotkey switch is clicked.
-readonly OPTION_FAST_FOLLOW=(3000 1680 1650 180)
-readonly CHECK_HOTKEYS_BOX=(3000 2640 240 180)
-readonly BUTTON_APPLY=(2880 3960 1455 300)
 # Up arrow: X keycode 111 (VK_UP 38 is bound to "up" by default); keypad 0
 # (VK_NUMPAD0 96, the left-click key, with NumLock on): 90.
 readonly KEYCODE_UP=111 KEYCODE_KP0=90
@@ -79,14 +73,26 @@ bench_verdict() {
   awk -v v="$1" "BEGIN { exit !($2) }" && echo PASS || echo MISS
 }
 
+# A verdict that compares with the program before: "-" without one.
+bench_verdict_on_before() {
+  if ((BENCH_HAS_BEFORE)); then bench_verdict "$@"; else echo -; fi
+}
+
 bench_print_table() {
   local row figure before after target verdict
-  printf '%-52s %-30s %-30s %-22s %s\n' "figure" "before ($BENCH_BEFORE)" "after" "target" "result"
+  bench_table_line "figure" "before ($BENCH_BEFORE)" "after" "target" "result"
   printf '%s\n' "$(printf '%.0s-' {1..146})"
   for row in "${ROWS[@]}"; do
     IFS=$'\t' read -r figure before after target verdict <<<"$row"
-    printf '%-52s %-30s %-30s %-22s %s\n' "$figure" "$before" "$after" "$target" "$verdict"
+    bench_table_line "$figure" "$before" "$after" "$target" "$verdict"
   done
+}
+bench_table_line() {
+  if ((BENCH_HAS_BEFORE)); then
+    printf '%-52s %-30s %-30s %-22s %s\n' "$@"
+  else
+    printf '%-52s %-30s %-22s %s\n' "$1" "$3" "$4" "$5"
+  fi
 }
 
 bench_median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
@@ -102,7 +108,12 @@ bench_build() {
   if [[ -z ${LUMO_EXE:-} ]]; then
     bench_build_exe "$LUMO_ROOT" "$LUMO_ROOT/build/win64" || return 1
   fi
-  bench_build_before || return 1
+  if bench_before_available; then
+    bench_build_before || return 1
+  else
+    BENCH_HAS_BEFORE=0
+    bench_log "$BENCH_BEFORE is not in this tree's history: the before column is left out"
+  fi
   x86_64-w64-mingw32-gcc -O2 -Wall -Wextra -municode -mwindows -DUNICODE -D_UNICODE -s \
     -o "$BENCH_OUT/bare_timers.exe" "$BENCH_DIR/bare_timers.c" -lshell32 -luser32 || return 1
   e2e_build_tools
@@ -114,6 +125,11 @@ bench_build_exe() {
     cmake -S "$1" -B "$2" -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-w64.cmake" >/dev/null || return 1
   fi
   cmake --build "$2" -j2 --target LumoMouse >/dev/null
+}
+
+bench_before_available() {
+  [[ -f $BEFORE_SRC/.bench-commit && $(<"$BEFORE_SRC/.bench-commit") == "$BENCH_BEFORE" ]] ||
+    git -C "$LUMO_ROOT" rev-parse -q --verify "$BENCH_BEFORE^{commit}" >/dev/null 2>&1
 }
 
 # The program and the tick driver as they were at BENCH_BEFORE, from a copy of
@@ -169,8 +185,11 @@ bench_engine_tick() {
   # Before, the engine always polled; now it polls only where the platform
   # reports no input: the same three scenarios on that path.
   for scenario in up one all; do
-    bench_tick_figure "$BEFORE_TICK_COUNT" "$scenario"
-    before=$TICK_FIGURE
+    before=-
+    if ((BENCH_HAS_BEFORE)); then
+      bench_tick_figure "$BEFORE_TICK_COUNT" "$scenario"
+      before=$TICK_FIGURE
+    fi
     bench_tick_figure "$LUMO_ROOT/build/native/bench/engine_tick_count" "$scenario"
     bench_row "engine tick polling, ${labels[$scenario]} (sim)" "$before" "$TICK_FIGURE" "<= 15 calls" \
       "$(bench_verdict "$TICK_CALLS_PER_TICK" 'v <= 15')"
@@ -313,17 +332,19 @@ bench_wakeups() {
 }
 
 # Starts the program and applies with the options clicked by the arguments
-# (names of the arrays above); the pointer then rests at HOME.
+# (names of the settings window's controls, as in the layout of the windows
+# that e2e_build_tools writes); the pointer then rests at HOME.
 bench_apply_settings() {
   e2e_start_and_wait_settings
   e2e_wait_settled "$TITLE_SETTINGS"
-  local settings=$E2E_WINDOW option
-  for option in "$@"; do
-    local -n rect=$option
+  local settings=$E2E_WINDOW control rect
+  for control in "$@"; do
+    e2e_control_rect rect SettingsWindow "$control"
     e2e_click_in_window_twips "$settings" "${rect[@]}"
   done
   sleep 0.3
-  e2e_click_in_window_twips "$settings" "${BUTTON_APPLY[@]}"
+  e2e_control_rect rect SettingsWindow applyButton
+  e2e_click_in_window_twips "$settings" "${rect[@]}"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
   e2e_wait_window_hidden "$TITLE_SETTINGS"
   e2e_move "$HOME_X" "$HOME_Y"
@@ -394,7 +415,7 @@ bench_program() {
   E2E_EXE=$exe
   bench_log "$column: wake-ups with the defaults, then with hotkeys on and fast follow"
   bench_wakeup_run "$column" defaults
-  bench_wakeup_run "$column" fast OPTION_FAST_FOLLOW CHECK_HOTKEYS_BOX
+  bench_wakeup_run "$column" fast followFast hotkeysCheck
 
   bench_log "$column: idle with the defaults for ${BENCH_IDLE_SECONDS} s"
   bench_apply_settings
@@ -406,7 +427,7 @@ bench_program() {
   bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
 
   bench_log "$column: idle with hotkeys on and fast follow for ${BENCH_IDLE_SECONDS} s"
-  bench_apply_settings OPTION_FAST_FOLLOW CHECK_HOTKEYS_BOX
+  bench_apply_settings followFast hotkeysCheck
   local pid=$E2E_APP_PID
   disown "$pid" 2>/dev/null
   bench_program_pid "$exe"
@@ -445,7 +466,7 @@ bench_wakeup_run() {
 
 bench_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "inf" }'; }
 bench_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
-bench_per_second() { awk -v us="$1" 'BEGIN { printf "%.1f", 1000000 / us }'; }
+bench_per_second() { awk -v us="$1" 'BEGIN { if (us > 0) printf "%.1f", 1000000 / us; else print "-" }'; }
 
 # Idle CPU of bare_timers.exe run with the arguments given.
 bench_idle_bare() {
@@ -478,7 +499,7 @@ bench_program_rows() {
       "$(bench_verdict "$a" "v <= ${RESULT[after.period.$label]}")"
     b=${RESULT[before.period.$label]} a=${RESULT[after.period.$label]}
     bench_row "moves per second while held, focus $label" "$(bench_per_second "$b")" "$(bench_per_second "$a")" \
-      "within 5 % of before" "$(bench_verdict "$(bench_ratio "$b" "$a")" 'v >= 0.95 && v <= 1.05')"
+      "within 5 % of before" "$(bench_verdict_on_before "$(bench_ratio "$b" "$a")" 'v >= 0.95 && v <= 1.05')"
   done
 }
 
@@ -519,10 +540,14 @@ bench_wine() {
   bench_log "start-up: $((BENCH_STARTUP_RUNS + 1)) starts of each program"
   bench_startup
 
-  local after_exe=$E2E_EXE
-  bench_program "$BEFORE_EXE" before
+  local after_exe=$E2E_EXE key
+  if ((BENCH_HAS_BEFORE)); then
+    bench_program "$BEFORE_EXE" before
+  fi
   bench_program "$after_exe" after
   E2E_EXE=$after_exe
+  # Without a program before, its figures are blanks (the table leaves them out).
+  ((BENCH_HAS_BEFORE)) || for key in "${!RESULT[@]}"; do RESULT[before.${key#after.}]=-; done
 
   bench_log "idle CPU of the bare programs for ${BENCH_IDLE_SECONDS} s each"
   bench_idle_bare slow
@@ -556,9 +581,11 @@ bench_exe_size() {
 # Size of the stripped programs and the imports: every DLL it names must be
 # one that Windows itself has (Wine's system32 holds exactly those).
 bench_exe_facts() {
-  local before
-  bench_exe_size "$BEFORE_EXE" before
-  before=$EXE_FIGURE
+  local before=-
+  if ((BENCH_HAS_BEFORE)); then
+    bench_exe_size "$BEFORE_EXE" before
+    before=$EXE_FIGURE
+  fi
   bench_exe_size "$E2E_EXE" after
   bench_row "LumoMouse.exe size, stripped" "$before" "$EXE_FIGURE" "<= 300 KB" "$(bench_verdict "$EXE_KB" 'v <= 300')"
 
@@ -579,7 +606,9 @@ bench_exe_facts() {
 bench_log "building"
 bench_build || bench_die "build failed"
 [[ -f $E2E_EXE ]] || bench_die "program not found: $E2E_EXE"
-[[ -f $BEFORE_EXE ]] || bench_die "program before the change not found: $BEFORE_EXE"
+if ((BENCH_HAS_BEFORE)) && [[ ! -f $BEFORE_EXE ]]; then
+  bench_die "program before the change not found: $BEFORE_EXE"
+fi
 bench_log "engine tick under callgrind"
 bench_engine_tick
 bench_wine

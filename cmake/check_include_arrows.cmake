@@ -12,7 +12,7 @@ set(allowed_caption_button platform)
 set(allowed_pointer_core platform)
 # The backend reads the bundled pictures' resource ids and sizes.
 set(allowed_platform assets)
-set(allowed_assets platform)  # TODO(merge layout): ""
+set(allowed_assets "")
 
 set(folders app about_window settings_window tray virtual_mouse caption_button pointer_core platform assets)
 set(failures "")

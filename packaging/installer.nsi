@@ -31,6 +31,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\LumoMouse"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "LumoMouse"
+; Where the program keeps its settings, per user.
+!define SETTINGS_KEY "Software\LumoMouse"
 ; The program's tray window: closing it ends the program cleanly (the icon
 ; goes too).
 !define TRAY_WINDOW_CLASS "LumoFormSurface"
@@ -80,7 +82,11 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
-!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE_NAME}"
+; "Run now" starts the program through the shell, as the logged-on user: an
+; installer elevated for all users would otherwise start it as administrator,
+; keeping its settings in the wrong place and out of reach of a normal start.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION RunProgramAsUser
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\${GUIDE_NAME}"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
@@ -150,9 +156,10 @@ Section "-x86" SecExeX86
 SectionEnd
 
 ; Per user even for a per-machine installation: it is the installing user
-; who asked for it. The program itself reads no registry value.
+; who asked for it. The program starts in the tray, without its settings
+; window, and with the settings it kept.
 Section /o "开机时自动启动" SecAutostart
-  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE_NAME}"'
+  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE_NAME}" /tray'
 SectionEnd
 
 ; "Apps & features", last so that the size counts every file. The
@@ -171,6 +178,12 @@ Section "-AppsAndFeatures"
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
+
+; The shell's own process runs as the logged-on user, whoever runs the
+; installer.
+Function RunProgramAsUser
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\${EXE_NAME}"'
+FunctionEnd
 
 Function .onInit
   !insertmacro USE_NATIVE_REGISTRY_VIEW
@@ -200,12 +213,14 @@ Section "Uninstall"
   Call un.CloseRunningCopies
   Delete "$SMPROGRAMS\${SHORTCUT_NAME}"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
-  ; The Run value only if it starts this copy (another installation, per
-  ; user or per machine, may own it).
+  ; The Run value only if it starts this copy, with or without /tray
+  ; (another installation, per user or per machine, may own it).
   ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
   ${If} $0 == '"$INSTDIR\${EXE_NAME}"'
+  ${OrIf} $0 == '"$INSTDIR\${EXE_NAME}" /tray'
     DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
   ${EndIf}
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
   Delete "$INSTDIR\${EXE_NAME}"
   Delete "$INSTDIR\${GUIDE_NAME}"
   Delete "$INSTDIR\${UNINSTALLER_NAME}"

@@ -4,16 +4,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/key_codes.h"
 #include "platform/key_gate.h"
 
 namespace lumo {
 
-// An opaque native window handle (HWND on Windows); 0 means "no window".
+// A window as the system knows it, opaque to the program; 0 means "no window".
 using WindowHandle = std::uintptr_t;
-// An opaque native icon handle (HICON on Windows).
+// An icon the system holds for the program, opaque to it.
 using IconHandle = std::uintptr_t;
 
 struct Point {
@@ -99,6 +101,14 @@ enum class TrayEvent { LeftUp, RightUp, Other };
 // How startProgram shows the started program's first window.
 enum class ShowState { Minimized };
 
+// A value of the kept store as it is stored. The program stores 32-bit
+// numbers (four little-endian bytes); what the user or another program put
+// there may have any type and size.
+struct KeptValue {
+    bool isNumber = false;  // stored as a 32-bit number (REG_DWORD)
+    std::vector<std::uint8_t> bytes;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -128,13 +138,15 @@ public:
     // The user's choice of the right button as the primary one.
     virtual bool buttonsSwapped() = 0;
 
-    // SetWindowPos z-order only (HWND_TOPMOST or HWND_NOTOPMOST). `activate`
-    // false adds SWP_NOACTIVATE so that the window never takes the focus.
+    // Keeps the window above every window that is not kept on top, or lets it
+    // back among them; its place and size stay. With `activate` false the
+    // window does not take the activation or the keyboard focus.
     virtual void setTopmost(WindowHandle window, bool topmost, bool activate) = 0;
-    // Adds WS_EX_LAYERED and makes pixels of exactly `colorKey` (0xBBGGRR)
-    // invisible and click-through.
+    // From now on the window's pixels of exactly `colorKey` (0xBBGGRR) are
+    // not drawn, and clicks on them go to whatever lies below.
     virtual void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) = 0;
-    // ReleaseCapture + WM_NCLBUTTONDOWN/HTCAPTION: the system's own move loop.
+    // The system moves the window with the pointer until the left button is
+    // released, as for a drag of a title bar (a mouse capture is given up).
     virtual void startWindowDrag(WindowHandle window) = 0;
     virtual WindowHandle foregroundWindow() = 0;
 
@@ -145,6 +157,14 @@ public:
 
     virtual bool notifyIcon(TrayAction action, const TrayIconData& data) = 0;
     virtual IconHandle iconHandle(Asset icon) = 0;
+
+    // The per-user store of the settings kept between runs (the registry key
+    // HKCU\Software\LumoMouse on Windows). A value as stored, or nothing
+    // when it is missing or cannot be read.
+    virtual std::optional<KeptValue> keptValue(const std::string& name) = 0;
+    // Stores a 32-bit number under the name, creating the store when there is
+    // none; a failure leaves the setting in effect for this run only.
+    virtual void keepNumber(const std::string& name, std::uint32_t value) = 0;
 
     virtual ScreenMetrics screen() = 0;
     // A uniform pseudo-random value in [0, 1), never seeded by the program.

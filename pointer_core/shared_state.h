@@ -1,7 +1,6 @@
 // The one process-wide record through which the windows and the keyboard
 // pointer engine exchange settings: the settings in effect, and beside them
-// the few scratch values the windows pass each other. Everything is off, zero
-// or unbound at process start.
+// the few scratch values the windows pass each other.
 #pragma once
 
 #include <array>
@@ -14,7 +13,6 @@ namespace lumo {
 
 // How the virtual mouse follows the real pointer.
 enum class FollowMode {
-    Unset,       // before the first apply: the follow timer is left as it is
     Slow,        // jumps to the pointer once a second
     Fast,        // jumps to the pointer twenty times a second
     DragByHand,  // stays where the user drags it
@@ -50,16 +48,18 @@ inline KeyBindings defaultKeyBindings() {
     return keys;
 }
 
-// What the user chose, as in effect now.
+// What the user chose, as in effect now; as constructed, the settings of a
+// first start, which the settings window shows before anything is applied.
 struct Settings {
-    KeyBindings keys;
-    std::int32_t stepPixels = 0;     // pixels per engine tick while a direction key is held
+    KeyBindings keys = defaultKeyBindings();
+    std::int32_t stepPixels = 3;     // pixels per engine tick while a direction key is held
     bool hotkeysEnabled = false;     // the engine acts on the bound keys
     bool hideVirtualMouse = false;   // keep the virtual mouse hidden
-    bool showCoordinates = false;    // coordinates under the virtual mouse
-    bool colorPointer = false;       // recolour the arrowhead at random
-    bool stayOnTop = false;          // virtual mouse topmost
-    FollowMode followMode = FollowMode::Unset;
+    bool showCoordinates = true;     // coordinates under the virtual mouse
+    bool colorPointer = true;        // recolour the arrowhead at random
+    bool stayOnTop = true;           // virtual mouse topmost
+    FollowMode followMode = FollowMode::Slow;
+    bool applied = false;            // an apply has happened, in this run or an earlier one
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -28,11 +28,8 @@ void SettingsWindow::designOptions() {
 
     showCoordinatesCheck =
         design::checkBox(*this, "Check1", nullptr, {2880, 600, 1740, 180}, "鼠标下显示坐标", kBackground);
-    showCoordinatesCheck->setValue(1);
     colorPointerCheck = design::checkBox(*this, "Check3", nullptr, {2880, 840, 1260, 180}, "幻彩指针", kBackground);
-    colorPointerCheck->setValue(1);
     stayOnTopCheck = design::checkBox(*this, "Check4", nullptr, {4080, 840, 1260, 180}, "鼠标顶置", kBackground);
-    stayOnTopCheck->setValue(1);
 
     followModeFrame = add<forms::Frame>("Frame1", nullptr);
     followModeFrame->move(2880, 1200, 2415, 975);
@@ -48,10 +45,8 @@ void SettingsWindow::designOptions() {
     followSlow = option("Option1", 240, "慢速跟随鼠标");
     followFast = option("Option2", 480, "急速跟随鼠标");
     dragByHand = option("Option3", 720, "手动拖拽鼠标");
-    followSlow->setValue(true);
 
     hideMouseCheck = design::checkBox(*this, "Check5", nullptr, {3000, 2280, 1815, 180}, "不显示虚拟鼠标", kBackground);
-    hideMouseCheck->setEnabled(false);
 }
 
 void SettingsWindow::designHotkeys() {
@@ -63,7 +58,7 @@ void SettingsWindow::designHotkeys() {
 
     hotkeysCheck = design::checkBox(*this, "Check2", hotkeysFrame, {120, 0, 1620, 180}, "使用键盘快捷键", kBackground);
     stepLabel = design::label(*this, "Label27", hotkeysFrame, {120, 300, 1080, 180}, "移动像素设置");
-    stepBox = design::textBox(*this, "Text11", hotkeysFrame, {1320, 240, 975, 270}, "3");
+    stepBox = design::textBox(*this, "Text11", hotkeysFrame, {1320, 240, 975, 270}, "");
     stepBox->setToolTip("数值不要过大，也不要过小啊！");
 
     const auto hotkey = [this](const std::string& name, design::Rect r, const std::string& text) {

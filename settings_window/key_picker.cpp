@@ -1,7 +1,7 @@
 // Binding a key to a hotkey slot by choosing it from the key list. A click on
 // a hotkey box (or any change of its text) opens the picker for that slot;
 // confirming writes the chosen name into the box and its code into the slot's
-// key field at once, without apply.
+// key field at once, without apply, and keeps the settings.
 #include <array>
 
 #include "pointer_core/key_name_table.h"
@@ -44,6 +44,17 @@ void SettingsWindow::wireKeyPicker() {
     cancelKeyButton->Click = [this] { keyPicker->setVisible(false); };
 }
 
+// A default key keeps its box's design text, which names it in words of its
+// own; any other key shows the name of its row.
+void SettingsWindow::showBoundKeys() {
+    const KeyBindings defaults = defaultKeyBindings();
+    for (const SlotInfo& info : kSlots) {
+        const KeyCode key = state_.settings.keys[info.action];
+        if (key == defaults[info.action]) continue;
+        if (const auto row = rowOfKeyCode(key)) (this->*info.box)->setText(keyNameTable()[*row].name);
+    }
+}
+
 void SettingsWindow::openKeyPicker(int slot) {
     const SlotInfo* info = slotInfo(slot);
     keyPicker->setVisible(true);
@@ -63,6 +74,7 @@ void SettingsWindow::confirmKey() {
         (this->*info->box)->setText(keyList->items()[row]);
         if (const auto code = keyCodeOfRow(row)) state_.settings.keys[info->action] = *code;
         forms::notify(HotkeysChanged);
+        keepSettingsInEffect();
     }
     keyPicker->setVisible(false);
 }

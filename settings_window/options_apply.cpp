@@ -1,6 +1,8 @@
 // The options reach SharedState in two ways: hotkeysCheck and hideMouseCheck
 // act at once, everything else is read by apply, which also opens the virtual
-// mouse and then closes this window.
+// mouse and then closes this window. Each of these keeps the settings in
+// effect for the next run.
+#include "pointer_core/kept_settings.h"
 #include "settings_window/settings_window.h"
 #include "settings_window/step_text.h"
 
@@ -25,19 +27,19 @@ void SettingsWindow::wireOptions() {
     enterBox->KeyPress = [this](int& keyAscii) {
         if (keyAscii == kEnterKey) apply();
     };
-    hotkeysCheck->Click = [this] { applyHotkeySwitch(); };
-    hideMouseCheck->Click = [this] { state_.settings.hideVirtualMouse = hideMouseCheck->ticked(); };
+    hotkeysCheck->Click = [this] {
+        applyHotkeySwitch();
+        keepSettingsInEffect();
+    };
+    hideMouseCheck->Click = [this] {
+        state_.settings.hideVirtualMouse = hideMouseCheck->ticked();
+        keepSettingsInEffect();
+    };
     // The step box alone filters what is pasted as well as what is typed.
     stepBox->KeyPress = [](int& keyAscii) {
         if (!isStepKey(keyAscii)) keyAscii = 0;
     };
     stepBox->setFiltersPastes(true);
-    stepBox->Change = [this] { takeStepBeforeFirstApply(); };
-}
-
-void SettingsWindow::takeStepBeforeFirstApply() {
-    if (state_.settings.followMode != FollowMode::Unset) return;
-    if (const auto step = parseStepText(stepBox->text())) state_.settings.stepPixels = *step;
 }
 
 void SettingsWindow::showHotkeysState() {
@@ -59,9 +61,13 @@ void SettingsWindow::apply() {
         state_.settings.followMode = *mode;
     }
     applyHotkeySwitch();
+    state_.settings.applied = true;
+    keepSettingsInEffect();
 
     unload();
 }
+
+void SettingsWindow::keepSettingsInEffect() { keepSettings(platform(), state_.settings); }
 
 void SettingsWindow::applyHotkeySwitch() {
     if (hotkeysCheck->ticked()) {

@@ -31,6 +31,9 @@ void SettingsWindow::design() {
     designPanel();
     designKeyPicker();
     designWindowMenu();
+    // Before any handler is wired: filling a hotkey box is not an edit that
+    // opens the key picker.
+    showSettingsInEffect();
 
     wireStartup();
     wireKeyPicker();

@@ -157,17 +157,19 @@ private:
     void wirePanel();
 
     // Start-up.
+    void showSettingsInEffect();
     void onLoad();
 
     // Key picker.
+    void showBoundKeys();
     void openKeyPicker(int slot);
     void confirmKey();
 
     // Options and apply.
     void apply();
     void applyHotkeySwitch();
-    // Before the first apply the step box's value is the step in effect.
-    void takeStepBeforeFirstApply();
+    // Writes the settings in effect to the kept store.
+    void keepSettingsInEffect();
 
     // Chrome.
     void startDrag(int button);

@@ -1,9 +1,27 @@
-// What every load of the settings window does: default hotkeys, layout from
-// the two backdrop shapes, the shared hand pointer, and the resolution line.
+// What every load of the settings window does: the controls show the
+// settings in effect, the layout comes from the two backdrop shapes, the hand
+// pointer is shared, and the resolution line is written.
+#include <string>
+
 #include "settings_window/resolution_line.h"
 #include "settings_window/settings_window.h"
 
 namespace lumo {
+
+void SettingsWindow::showSettingsInEffect() {
+    const Settings& settings = state_.settings;
+    showBoundKeys();
+    stepBox->setText(std::to_string(settings.stepPixels));
+    hotkeysCheck->setValue(settings.hotkeysEnabled ? 1 : 0);
+    hideMouseCheck->setValue(settings.hideVirtualMouse ? 1 : 0);
+    hideMouseCheck->setEnabled(settings.hotkeysEnabled);
+    showCoordinatesCheck->setValue(settings.showCoordinates ? 1 : 0);
+    colorPointerCheck->setValue(settings.colorPointer ? 1 : 0);
+    stayOnTopCheck->setValue(settings.stayOnTop ? 1 : 0);
+    followSlow->setValue(settings.followMode == FollowMode::Slow);
+    followFast->setValue(settings.followMode == FollowMode::Fast);
+    dragByHand->setValue(settings.followMode == FollowMode::DragByHand);
+}
 
 void SettingsWindow::wireStartup() {
     Load = [this] { onLoad(); };
@@ -11,11 +29,6 @@ void SettingsWindow::wireStartup() {
 }
 
 void SettingsWindow::onLoad() {
-    // The hotkey boxes' design texts name these keys.
-    state_.settings.keys = defaultKeyBindings();
-    takeStepBeforeFirstApply();
-    forms::notify(HotkeysChanged);
-
     bodyOutline->setLeft(0);
     bodyOutline->setTop(titleStrip->height());
     keyPicker->move(120, 600, keyPicker->width(), keyPicker->height());

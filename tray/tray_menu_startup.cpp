@@ -18,7 +18,7 @@ void TrayMenuWindow::startUp() {
     setWidth(menuFrame->width());
     // The settings window is on screen before the icon exists: if the shell
     // refuses the icon, the program is still usable.
-    showSettings();
+    if (!startsInTray) showSettings();
     setIcon(Asset::AppIcon);
     hide();
     // The icon handle is the icon's id as well.

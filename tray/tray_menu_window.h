@@ -23,12 +23,16 @@ public:
     TrayMenuWindow(forms::Runtime& runtime, SharedState& shared);
 
     // What the menu asks of the rest of the program; unset ones do nothing.
-    // Start-up shows the settings window through ShowSettingsRequested too.
+    // Start-up shows the settings window through ShowSettingsRequested too,
+    // unless the program starts in the tray.
     std::function<void()> ShowSettingsRequested;
     std::function<void()> HideSettingsRequested;
     std::function<void()> AboutRequested;
     // The program is about to end: nothing may be left held.
     std::function<void()> Ending;
+
+    // Start-up leaves the settings window closed: the icon is all there is.
+    bool startsInTray = false;
 
     // Removes the notification-area icon and ends the process at once.
     void exitProgram();

@@ -53,27 +53,25 @@ void VirtualMouseWindow::recolourArrowhead() {
     arrowheadDiagonal->setColor(colour);
 }
 
-std::optional<FollowPace> followPace(FollowMode mode, bool movesReported) {
+FollowPace followPace(FollowMode mode, bool movesReported) {
     switch (mode) {
         case FollowMode::Slow: return FollowPace{true, kSlowFollowMs, movesReported};
         case FollowMode::Fast: return FollowPace{true, kFastFollowMs, movesReported};
         case FollowMode::DragByHand: return FollowPace{false, 0, false};
-        case FollowMode::Unset: break;
     }
-    return std::nullopt;
+    return FollowPace{true, kSlowFollowMs, false};
 }
 
 void VirtualMouseWindow::setFollowPace() {
-    const auto pace = followPace(state_.settings.followMode, state_.inputReported);
-    if (!pace) return;
-    setFollowWakesOnMoves(pace->wakesOnMoves);
+    const FollowPace pace = followPace(state_.settings.followMode, state_.inputReported);
+    setFollowWakesOnMoves(pace.wakesOnMoves);
     // Written on every tick; the runtime leaves a running countdown alone when
     // the value does not change.
-    if (pace->ticks) followTimer->setInterval(pace->intervalMs);
-    bool run = pace->ticks;
+    if (pace.ticks) followTimer->setInterval(pace.intervalMs);
+    bool run = pace.ticks;
     // A tick asleep at the pointer wakes here for a pointer move the reports
     // miss (one made by another program).
-    if (pace->wakesOnMoves) run = followTimer->enabled() || !atFollowTarget(platform().cursorPos());
+    if (pace.wakesOnMoves) run = followTimer->enabled() || !atFollowTarget(platform().cursorPos());
     followTimer->setEnabled(run);
 }
 

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/hand_drag.h"
@@ -23,8 +22,7 @@ struct FollowPace {
     int intervalMs = 0;
     bool wakesOnMoves = false;  // asleep while the window is at the pointer, woken by reported moves
 };
-// Nothing before the first apply: the follow tick keeps its design pace.
-std::optional<FollowPace> followPace(FollowMode mode, bool movesReported);
+FollowPace followPace(FollowMode mode, bool movesReported);
 
 class VirtualMouseWindow : public forms::Form {
 public:

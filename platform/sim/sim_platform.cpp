@@ -118,6 +118,19 @@ IconHandle SimPlatform::iconHandle(Asset icon) {
     return 0x7000 + static_cast<IconHandle>(icon);
 }
 
+std::optional<KeptValue> SimPlatform::keptValue(const std::string& name) {
+    ++callCount;
+    const auto value = kept.find(name);
+    if (value == kept.end()) return std::nullopt;
+    return value->second;
+}
+
+void SimPlatform::keepNumber(const std::string& name, std::uint32_t value) {
+    ++callCount;
+    kept[name] = {true, {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
+}
+
 ScreenMetrics SimPlatform::screen() { return screen_; }
 
 double SimPlatform::random() {

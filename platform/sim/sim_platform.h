@@ -5,6 +5,7 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,8 @@ public:
     void startProgram(const std::string& commandLine, ShowState show) override;
     bool notifyIcon(TrayAction action, const TrayIconData& data) override;
     IconHandle iconHandle(Asset icon) override;
+    std::optional<KeptValue> keptValue(const std::string& name) override;
+    void keepNumber(const std::string& name, std::uint32_t value) override;
     ScreenMetrics screen() override;
     double random() override;
     bool claimSingleCopy() override;
@@ -127,6 +130,8 @@ public:
     std::vector<CaptureRelease> captureReleases;
     std::vector<KeyTable> publishedTables;
     int hookInstalls = 0;
+    // The kept store: what the program keeps, and whatever a test puts there.
+    std::map<std::string, KeptValue> kept;
     int callCount = 0;  // every Platform call
     bool exited = false;
 

@@ -15,6 +15,9 @@ namespace {
 
 HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
+// The kept store, per Windows user.
+constexpr wchar_t kKeptKey[] = L"Software\\LumoMouse";
+
 std::wstring toWide(std::string_view utf8) {
     const std::u16string units = utf8ToUtf16(utf8);
     return std::wstring(units.begin(), units.end());
@@ -98,11 +101,14 @@ void Win32Platform::checkInputWatch() { inputWatch_.checkHooks(); }
 
 bool Win32Platform::buttonsSwapped() { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
 
+// The z-order alone: SWP_NOACTIVATE unless the window is to be activated.
 void Win32Platform::setTopmost(WindowHandle window, bool topmost, bool activate) {
     const UINT flags = SWP_NOSIZE | SWP_NOMOVE | (activate ? 0 : SWP_NOACTIVATE);
     SetWindowPos(toHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
 }
 
+// A layered window with a colour key: the system neither draws nor hit-tests
+// the key's pixels.
 void Win32Platform::makeColorKeyed(WindowHandle window, std::uint32_t colorKey) {
     const HWND hwnd = toHwnd(window);
     const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
@@ -110,6 +116,8 @@ void Win32Platform::makeColorKeyed(WindowHandle window, std::uint32_t colorKey) 
     SetLayeredWindowAttributes(hwnd, colorKey, 0, LWA_COLORKEY);
 }
 
+// The system's own move loop, entered as for a press on a caption
+// (WM_NCLBUTTONDOWN with HTCAPTION); the capture would keep it from starting.
 void Win32Platform::startWindowDrag(WindowHandle window) {
     ReleaseCapture();
     SendMessageW(toHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
@@ -162,6 +170,33 @@ IconHandle Win32Platform::iconHandle(Asset icon) {
     const HANDLE image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     return reinterpret_cast<IconHandle>(image);
+}
+
+// RegGetValueW and RegSetKeyValueW open and close the key themselves, so no
+// key handle is ever held. The value is read whole, whatever its type: the
+// portable reader decides what is usable.
+std::optional<KeptValue> Win32Platform::keptValue(const std::string& name) {
+    const std::wstring wideName = toWide(name);
+    DWORD type = 0, size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, wideName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    KeptValue value;
+    value.bytes.resize(size);
+    // A value that grew in between is read as missing.
+    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, wideName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
+                     value.bytes.data(), &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.isNumber = type == REG_DWORD;
+    value.bytes.resize(size);
+    return value;
+}
+
+void Win32Platform::keepNumber(const std::string& name, std::uint32_t value) {
+    const DWORD number = value;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKeptKey, toWide(name).c_str(), REG_DWORD, &number, sizeof number);
 }
 
 ScreenMetrics Win32Platform::screen() {

@@ -30,6 +30,8 @@ public:
     void startProgram(const std::string& commandLine, ShowState show) override;
     bool notifyIcon(TrayAction action, const TrayIconData& data) override;
     IconHandle iconHandle(Asset icon) override;
+    std::optional<KeptValue> keptValue(const std::string& name) override;
+    void keepNumber(const std::string& name, std::uint32_t value) override;
     ScreenMetrics screen() override;
     double random() override;
     bool claimSingleCopy() override;

@@ -12,7 +12,6 @@ namespace lumo::win32 {
 namespace {
 
 constexpr forms::Color kSystemColorBit = 0x80000000u;
-constexpr int kHandCursorPixelsAt100 = 32;
 
 struct BundledBitmap {
     int resource;  // of the 100 % rendering; the others follow it
@@ -128,7 +127,8 @@ HCURSOR Resources::cursor(std::optional<Asset> asset) {
         // for the screen's DPI is taken whole, as a scaled pointer would lose
         // outline pixels.
         if (!handCursor_) {
-            const int size = renderedPixels(kHandCursorPixelsAt100, kRenderingPercents[renderingForDpi(scale_.dpi())]);
+            const int percent = kRenderingPercents[renderingForDpi(scale_.dpi())];
+            const int size = renderedPixels(assets::kHandCursorPixels, percent);
             handCursor_.reset(static_cast<HCURSOR>(
                 LoadImageW(instance_, MAKEINTRESOURCEW(IDC_HAND_POINTER), IMAGE_CURSOR, size, size, 0)));
         }

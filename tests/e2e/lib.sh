@@ -45,9 +45,10 @@ e2e_log() { echo "  [$E2E_TEST] $*" >&2; }
 # ---------------------------------------------------------------- tools
 
 # Native X tools and the Win32 console helpers, rebuilt when their source
-# is newer than the binary.
+# is newer than the binary, and the layout of the controls.
 e2e_build_tools() {
   lumo_build_x_tools || return 1
+  e2e_build_layout || return 1
   # Every tool that writes through console_out.h is a Win32 one.
   local source binary
   for source in "$E2E_DIR"/tools/*.c; do
@@ -58,6 +59,28 @@ e2e_build_tools() {
         -o "$binary" "$source" -luser32 -lgdi32 -s || return 1
     fi
   done
+}
+
+# Where the controls of the program's windows lie, by name: written by the
+# native build's control_layout tool (e2e_build_tools brings it up to date).
+E2E_LAYOUT=$LUMO_ROOT/build/native/control_layout.tsv
+e2e_build_layout() {
+  local build=$LUMO_ROOT/build/native
+  if [[ ! -f $build/CMakeCache.txt ]]; then
+    cmake -S "$LUMO_ROOT" -B "$build" >/dev/null || return 1
+  fi
+  cmake --build "$build" -j2 --target control_layout_file >/dev/null
+}
+
+# The rectangle of control $3 (its member name) of window $2 (its class),
+# twips from the window's top-left corner, into the array named $1:
+# left top width height.
+e2e_control_rect() {
+  local -n e2e_rect_into=$1
+  local e2e_rect_found
+  e2e_rect_found=$(awk -F'\t' -v w="$2" -v c="$3" '$1 == w && $2 == c { print $3, $4, $5, $6 }' "$E2E_LAYOUT")
+  [[ -n $e2e_rect_found ]] || e2e_fail "no control $3 of $2 in $E2E_LAYOUT"
+  read -ra e2e_rect_into <<<"$e2e_rect_found"
 }
 
 # ---------------------------------------------------------------- assertions
@@ -131,11 +154,11 @@ e2e_cleanup_leftover() {
 
 # ---------------------------------------------------------------- the program
 
-# Starts the program under test; E2E_APP_PID is the Unix PID of its Wine
-# process (the wine loader becomes the program).
+# Starts the program under test with the given arguments; E2E_APP_PID is the
+# Unix PID of its Wine process (the wine loader becomes the program).
 e2e_start_program() {
   [[ -f $E2E_EXE ]] || e2e_fail "program not built: $E2E_EXE"
-  wine "$E2E_EXE" >"$E2E_TEST_DIR/logs/program.log" 2>&1 &
+  wine "$E2E_EXE" "$@" >>"$E2E_TEST_DIR/logs/program.log" 2>&1 &
   E2E_APP_PID=$!
 }
 
@@ -581,16 +604,11 @@ e2e_open_tray_menu() {
 
 # ---------------------------------------------------------------- robustness and soak helpers
 
-# Rows of the tray menu, twips from its corner: left top width height.
-readonly E2E_MENU_SHOW_SETTINGS=(360 240 720 180)
-readonly E2E_MENU_HIDE_SETTINGS=(360 600 720 180)
-readonly E2E_MENU_ABOUT=(360 960 720 180)
-readonly E2E_MENU_EXIT=(360 1320 720 180)
-
-
-# Clicks a row of the open tray menu, given by the name of its array.
+# Clicks a row of the open tray menu, given by its name (showSettingsItem,
+# hideSettingsItem, aboutItem, exitItem).
 e2e_click_tray_menu_row() {
-  local -n row=$1
+  local row
+  e2e_control_rect row TrayMenuWindow "$1"
   e2e_click_in_window_twips "$E2E_WINDOW" "${row[@]}"
 }
 

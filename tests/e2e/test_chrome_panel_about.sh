@@ -7,22 +7,22 @@
 # and both end in the launcher. The launcher passes a space on as %20 and
 # Chinese as raw UTF-8.
 
-# Controls of the settings window, twips from its top-left corner: left top
-# width height (the window menu items from the window, not from the menu).
-readonly SEARCH_BOX=(1260 5280 2655 270)
-readonly SEARCH_BUTTON=(4065 5130 855 450)
-readonly CROWN_SHOPS_LINK=(120 5760 1440 180)
-readonly MALL_LINK=(1680 5760 720 180)
-readonly GENERAL_LINK=(2520 5760 720 180)
-readonly SHOP_LINK=(5040 4680 360 345)
-readonly CHAT_BOX=(1800 4750 1935 200)
-readonly CHAT_BUTTON=(3840 4680 1095 300)
-readonly FOLD_TAB=(1920 4440 1455 135)
-readonly CLOSE_BOX=(5160 120 255 255)
-readonly TITLE_ICON=(45 20 480 480)
-readonly MENU_MINIMIZE_ITEM=(170 1100 765 180)
-readonly MENU_CLOSE_ITEM=(170 1460 540 180)
-readonly ABOUT_LINK=(5040 4320 360 180)
+# Controls of the settings window, twips from its top-left corner (left top
+# width height), from the layout of the windows.
+e2e_control_rect SEARCH_BOX SettingsWindow searchBox
+e2e_control_rect SEARCH_BUTTON SettingsWindow searchButton
+e2e_control_rect CROWN_SHOPS_LINK SettingsWindow crownShopsLink
+e2e_control_rect MALL_LINK SettingsWindow mallLink
+e2e_control_rect GENERAL_LINK SettingsWindow generalChannelLink
+e2e_control_rect SHOP_LINK SettingsWindow shopLink
+e2e_control_rect CHAT_BOX SettingsWindow chatBox
+e2e_control_rect CHAT_BUTTON SettingsWindow chatButton
+e2e_control_rect FOLD_TAB SettingsWindow foldTab
+e2e_control_rect CLOSE_BOX SettingsWindow closeBox
+e2e_control_rect TITLE_ICON SettingsWindow windowMenuIcon
+e2e_control_rect MENU_MINIMIZE_ITEM SettingsWindow menuMinimizeItem
+e2e_control_rect MENU_CLOSE_ITEM SettingsWindow menuCloseItem
+e2e_control_rect ABOUT_LINK SettingsWindow aboutLink
 # A free spot of the settings window body, between the information line and
 # the panel.
 readonly SETTINGS_BODY_SPOT=(1500 4380 0 0)
@@ -35,18 +35,9 @@ readonly SETTINGS_FOLDED_HEIGHT=305
 # pages of about_config.h below, and its close label "确定".
 readonly ABOUT_WIDTH_PX=305
 readonly ABOUT_HEIGHT_PX=297
-readonly ABOUT_PAGE_LINKS=(
-  "120 3240 1170 180"
-  "1440 3240 1080 180"
-  "2760 3240 1080 180"
-  "120 3480 1080 180"
-  "1440 3480 1080 180"
-)
+readonly ABOUT_PAGE_LINKS=(studioPageLink baiduBlogLink sinaWeiboLink neteaseWeiboLink tencentWeiboLink)
 readonly ABOUT_PAGES=(kStudioPage kBaiduBlogPage kSinaWeiboPage kNeteaseWeiboPage kTencentWeiboPage)
-readonly ABOUT_OK=(3840 3840 495 255)
-
-# The "关于软件" row of the tray menu window.
-readonly TRAY_MENU_ABOUT=(360 960 720 180)
+e2e_control_rect ABOUT_OK AboutWindow okButton
 
 readonly PROMO_CONFIG=settings_window/promo_config.h
 readonly ABOUT_CONFIG=about_window/about_config.h
@@ -138,10 +129,10 @@ test_about_links_start_the_browser_and_the_window_stays() {
   click_settings "${ABOUT_LINK[@]}"
   e2e_wait_rect "$TITLE_ABOUT" '*' '*' "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
   e2e_wait_settled "$TITLE_ABOUT"
-  local about=$E2E_WINDOW i
+  local about=$E2E_WINDOW i link
   for i in "${!ABOUT_PAGE_LINKS[@]}"; do
-    # shellcheck disable=SC2086  # the four numbers of the rectangle
-    e2e_click_in_window_twips "$about" ${ABOUT_PAGE_LINKS[i]}
+    e2e_control_rect link AboutWindow "${ABOUT_PAGE_LINKS[i]}"
+    e2e_click_in_window_twips "$about" "${link[@]}"
     e2e_wait_urls $((i + 1))
     e2e_config_value "$ABOUT_CONFIG" "${ABOUT_PAGES[i]}"
     e2e_assert_eq "$E2E_CONFIG_VALUE" "${E2E_URLS[i]}" "page of About link $((i + 1))"
@@ -211,7 +202,7 @@ test_about_from_tray_drags_closes_and_reopens_at_its_start() {
   start_with_browser_captured
   e2e_wait_tray_icon
   e2e_open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${TRAY_MENU_ABOUT[@]}"
+  e2e_click_tray_menu_row aboutItem
   e2e_wait_rect "$TITLE_ABOUT" '*' '*' "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
   e2e_wait_settled "$TITLE_ABOUT"
   local start_left=$E2E_LEFT start_top=$E2E_TOP
@@ -232,7 +223,7 @@ test_about_from_tray_drags_closes_and_reopens_at_its_start() {
   e2e_assert_true "the program ended with the About window" e2e_program_running
 
   e2e_open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${TRAY_MENU_ABOUT[@]}"
+  e2e_click_tray_menu_row aboutItem
   e2e_wait_rect "$TITLE_ABOUT" "$start_left" "$start_top" "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
 }
 

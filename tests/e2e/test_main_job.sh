@@ -9,17 +9,17 @@
 # click target (the settings window is gone after apply).
 
 # Controls of the settings window, twips from its top-left corner (left top
-# width height); controls inside a frame are offset by the frame's corner.
-# click_setting takes them by name.
-# shellcheck disable=SC2034
-readonly SETTINGS_HOTKEYS_CHECK=(3000 2640 1620 180)       # "使用键盘快捷键", on the hotkey frame's caption
-readonly SETTINGS_COLOR_POINTER_CHECK=(2880 840 1260 180)  # "幻彩指针"
-readonly SETTINGS_HIDE_MOUSE_CHECK=(3000 2280 1815 180)    # "不显示虚拟鼠标"
-readonly SETTINGS_FOLLOW_FAST=(3000 1680 1650 180)         # "急速跟随鼠标", in the follow-mode frame
-readonly SETTINGS_DRAG_BY_HAND=(3000 1920 1650 180)        # "手动拖拽鼠标", in the follow-mode frame
-readonly SETTINGS_LEFT_KEY_BOX=(4320 3240 855 195)         # the "left" hotkey box, in the hotkey frame
-readonly SETTINGS_APPLY=(2880 3960 1455 300)               # "点击打开鼠标"
-readonly PICKER_CONFIRM=(4320 1080 855 315)                # " 确定", in the key picker (at 120,600 once loaded)
+# width height), from the layout of the windows; click_setting takes them by
+# the name of their array.
+e2e_control_rect SETTINGS_HOTKEYS_CHECK SettingsWindow hotkeysCheck              # "使用键盘快捷键"
+e2e_control_rect SETTINGS_COLOR_POINTER_CHECK SettingsWindow colorPointerCheck   # "幻彩指针"
+e2e_control_rect SETTINGS_HIDE_MOUSE_CHECK SettingsWindow hideMouseCheck         # "不显示虚拟鼠标"
+e2e_control_rect SETTINGS_FOLLOW_FAST SettingsWindow followFast                  # "急速跟随鼠标"
+e2e_control_rect SETTINGS_DRAG_BY_HAND SettingsWindow dragByHand                 # "手动拖拽鼠标"
+e2e_control_rect SETTINGS_LEFT_KEY_BOX SettingsWindow leftKeyBox                 # the "left" hotkey box
+e2e_control_rect SETTINGS_STEP_BOX SettingsWindow stepBox
+e2e_control_rect SETTINGS_APPLY SettingsWindow applyButton                       # "点击打开鼠标"
+e2e_control_rect PICKER_CONFIRM SettingsWindow confirmKeyButton                  # " 确定", in the key picker
 # Inside the left click zone (0..25 px) over an opaque part of the
 # mouse picture: key-coloured pixels would let the click through.
 readonly VIRTUAL_MOUSE_LEFT_BUTTON=(12 12)
@@ -95,11 +95,11 @@ hold_key() {
 }
 
 # Holds a direction key and checks that the pointer moved by whole steps
-# along the axis (dx dy signs given as -1, 0 or 1), about one step per Wine
-# timer tick (~10 ms), and that it stops once the key is up. MOVED_TICKS is
-# the number of steps.
+# (of $5 pixels, STEP_PIXELS unless given) along the axis (dx dy signs given
+# as -1, 0 or 1), about one step per Wine timer tick (~10 ms), and that it
+# stops once the key is up. MOVED_TICKS is the number of steps.
 assert_key_moves_pointer() {
-  local keycode=$1 sign_x=$2 sign_y=$3 seconds=${4:-1}
+  local keycode=$1 sign_x=$2 sign_y=$3 seconds=${4:-1} step=${5:-$STEP_PIXELS}
   e2e_pointer
   local x0=$E2E_POINTER_X y0=$E2E_POINTER_Y
   hold_key "$keycode" "$seconds"
@@ -115,8 +115,8 @@ assert_key_moves_pointer() {
   local along=$((dx * sign_x + dy * sign_y)) across=$((dx * sign_y + dy * sign_x))
   e2e_log "measured: key $keycode held ${HELD_MIN_MS}..${HELD_MS} ms: pointer ($x0,$y0) -> ($x1,$y1)"
   e2e_assert_eq 0 "$across" "pointer drift across the direction of key $keycode"
-  e2e_assert_eq 0 $((along % STEP_PIXELS)) "distance $along px is not a whole number of ${STEP_PIXELS}-px steps"
-  MOVED_TICKS=$((along / STEP_PIXELS))
+  e2e_assert_eq 0 $((along % step)) "distance $along px is not a whole number of ${step}-px steps"
+  MOVED_TICKS=$((along / step))
   # Wine's timers tick about every 10 ms; a loaded machine loses some ticks.
   local low=$((HELD_MIN_MS * 60 / 1000)) high=$((HELD_MS * 130 / 1000))
   e2e_assert_true "$MOVED_TICKS steps in ${HELD_MIN_MS}..${HELD_MS} ms, wanted $low..$high" \
@@ -339,14 +339,7 @@ test_left_zone_clicks_beside_the_tip() {
 
 test_rebound_left_key_moves_pointer_left() {
   open_settings
-  click_setting SETTINGS_LEFT_KEY_BOX
-  lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "the key picker did not open"
-  # The picker gives the list the focus; a typed letter selects the first
-  # row that starts with it, the only one being "Z键".
-  "$E2E_TOOLS/xkey" tap "$XKEY_Z"
-  sleep 0.3
-  click_setting PICKER_CONFIRM
-  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
+  bind_left_to_z
   click_setting SETTINGS_HOTKEYS_CHECK
   apply_settings
 
@@ -361,6 +354,61 @@ test_rebound_left_key_moves_pointer_left() {
   e2e_pointer
   e2e_assert_eq "$before" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer after holding the unbound left arrow"
 }
+# What was applied comes back: the reopened window shows it, applying it
+# unchanged keeps it, and a new start (in the tray) puts it into effect at once.
+test_applied_settings_stay_through_reopen_and_restart() {
+  open_settings
+  e2e_wait_tray_icon
+  bind_left_to_z
+  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting SETTINGS_STEP_BOX
+  xdotool key End BackSpace
+  xdotool type 7
+  e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
+  click_setting SETTINGS_DRAG_BY_HAND
+  apply_settings
+  # The virtual mouse's first follow tick still jumps to the pointer; past
+  # it the mouse stays away from the tray icon.
+  sleep_until_after_apply 2000
+
+  e2e_tray_click
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the reopened window does not show Z键"
+  e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
+  apply_settings
+  focus_click_target 100 100 300 200
+  e2e_move 900 500
+  assert_key_moves_pointer "$XKEY_Z" -1 0 0.5 7
+
+  e2e_open_tray_menu
+  e2e_click_tray_menu_row exitItem
+  e2e_wait_program_exit
+  e2e_move 900 500
+  e2e_start_program /tray
+  e2e_wait_tray_icon "$E2E_START_TIMEOUT"
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
+  sleep 2
+  e2e_assert_eq "" "$(e2e_find_window "$TITLE_SETTINGS")" "settings window of a start with /tray"
+  xdotool windowactivate --sync "$E2E_XWINDOW" || e2e_fail "cannot activate the click target"
+  e2e_move 900 500
+  assert_key_moves_pointer "$XKEY_Z" -1 0 0.5 7
+  e2e_tray_click
+  e2e_wait_window "$TITLE_SETTINGS" 1
+}
+
+# Binds Z to the left key through the key picker.
+bind_left_to_z() {
+  click_setting SETTINGS_LEFT_KEY_BOX
+  lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "the key picker did not open"
+  # The picker gives the list the focus; a typed letter selects the first
+  # row that starts with it, the only one being "Z键".
+  "$E2E_TOOLS/xkey" tap "$XKEY_Z"
+  sleep 0.3
+  click_setting PICKER_CONFIRM
+  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
+}
+
 key_list_visible() {
   e2e_windows | awk -F'\t' 'tolower($6) == "listbox" && $14 == 1 { found = 1 } END { exit !found }'
 }

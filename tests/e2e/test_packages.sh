@@ -101,11 +101,14 @@ test_package_installs_for_all_users_starts_and_uninstalls_cleanly() {
   e2e_assert_eq 8664 "$(pkg_pe_machine "$E2E_EXE")" "machine of the installed exe"
   local run
   run=$(pkg_reg_values "HKCU\\$PKG_RUN_KEY")
-  grep -qxF "LumoMouse=\"\\\"$(pkg_reg_text "$win_dir\\LumoMouse.exe")\\\"\"" <<<"$run" ||
-    e2e_fail "no Run entry for the installed exe: $run"
+  grep -qxF "LumoMouse=\"\\\"$(pkg_reg_text "$win_dir\\LumoMouse.exe")\\\" /tray\"" <<<"$run" ||
+    e2e_fail "no Run entry starting the installed exe in the tray: $run"
 
   e2e_start_and_wait_settings
   e2e_wait_tray_icon
+  # Settings the program kept, which the uninstall removes with the rest.
+  wine reg add 'HKCU\Software\LumoMouse' /v StepPixels /t REG_DWORD /d 7 /f >/dev/null 2>&1 ||
+    e2e_fail "could not keep a setting"
   # Uninstalling ends the running copy first.
   pkg_uninstall "$win_dir"
   e2e_wait_program_exit

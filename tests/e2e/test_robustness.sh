@@ -10,24 +10,28 @@
 # enumeration) and memory from /proc/<pid>/status of the program's process.
 
 # Controls of the settings window, twips from its corner (left top width
-# height); controls inside a frame are offset by the frame's corner.
-readonly SETTINGS_HOTKEYS_CHECK=(3000 2640 1620 180)       # "使用键盘快捷键", on the hotkey frame's caption
-readonly SETTINGS_COLOR_POINTER_CHECK=(2880 840 1260 180)  # "幻彩指针"
-readonly SETTINGS_FOLLOW_FAST=(3000 1680 1650 180)         # "急速跟随鼠标", in the follow-mode frame
-readonly SETTINGS_DRAG_BY_HAND=(3000 1920 1650 180)        # "手动拖拽鼠标", in the follow-mode frame
-readonly SETTINGS_STEP_BOX=(4200 2880 975 270)             # in the hotkey frame
-readonly SETTINGS_LEFT_CLICK_KEY_BOX=(3360 3720 735 195)   # in the hotkey frame
-readonly SETTINGS_APPLY=(2880 3960 1455 300)               # "点击打开鼠标"
-readonly SETTINGS_CHAT_BOX=(1800 4750 1935 200)
-readonly SETTINGS_CHAT_BUTTON=(3840 4680 1095 300)         # "发起会话"
-readonly SETTINGS_SEARCH_BOX=(1260 5280 2655 270)
-readonly SETTINGS_SEARCH_BUTTON=(4065 5130 855 450)
-readonly SETTINGS_CLOSE_BOX=(5160 120 255 255)
-readonly SETTINGS_ICON=(45 20 480 480)                     # the title bar icon: opens the window menu
-readonly WINDOW_MENU_CLOSE=(170 1460 540 180)              # "x 关闭", in the window menu at 50,500
-# The key picker sits at 120,600 once the window has loaded.
-readonly PICKER_FIRST_ROW=(480 960 3615 180)               # the key list's first row, "鼠标左键"
-readonly PICKER_CONFIRM=(4320 1080 855 315)                # " 确定"
+# height), from the layout of the windows.
+e2e_control_rect SETTINGS_HOTKEYS_CHECK SettingsWindow hotkeysCheck              # "使用键盘快捷键"
+e2e_control_rect SETTINGS_COLOR_POINTER_CHECK SettingsWindow colorPointerCheck   # "幻彩指针"
+e2e_control_rect SETTINGS_FOLLOW_FAST SettingsWindow followFast                  # "急速跟随鼠标"
+e2e_control_rect SETTINGS_DRAG_BY_HAND SettingsWindow dragByHand                 # "手动拖拽鼠标"
+e2e_control_rect SETTINGS_STEP_BOX SettingsWindow stepBox
+e2e_control_rect SETTINGS_LEFT_CLICK_KEY_BOX SettingsWindow leftClickKeyBox
+e2e_control_rect SETTINGS_LEFT_KEY_BOX SettingsWindow leftKeyBox
+e2e_control_rect SETTINGS_APPLY SettingsWindow applyButton                       # "点击打开鼠标"
+e2e_control_rect SETTINGS_CHAT_BOX SettingsWindow chatBox
+e2e_control_rect SETTINGS_CHAT_BUTTON SettingsWindow chatButton                  # "发起会话"
+e2e_control_rect SETTINGS_SEARCH_BOX SettingsWindow searchBox
+e2e_control_rect SETTINGS_SEARCH_BUTTON SettingsWindow searchButton
+e2e_control_rect SETTINGS_CLOSE_BOX SettingsWindow closeBox
+e2e_control_rect SETTINGS_ICON SettingsWindow windowMenuIcon                     # opens the window menu
+e2e_control_rect WINDOW_MENU SettingsWindow windowMenu
+e2e_control_rect WINDOW_MENU_CLOSE SettingsWindow menuCloseItem                  # "x 关闭"
+e2e_control_rect PICKER_FIRST_ROW SettingsWindow keyList                         # its first row, "鼠标左键"
+PICKER_FIRST_ROW[3]=180
+e2e_control_rect PICKER_CONFIRM SettingsWindow confirmKeyButton                  # " 确定"
+e2e_control_rect ABOUT_OK AboutWindow okButton                                   # "确定"
+e2e_control_rect TRAY_MENU_HIDE_SETTINGS TrayMenuWindow hideSettingsItem         # "隐藏设置"
 
 readonly XKEY_UP=111 XKEY_LEFT=113 XKEY_RIGHT=114 XKEY_DOWN=116
 readonly CLICK_TARGET_TITLE="e2e click target"
@@ -65,7 +69,9 @@ click_setting() {
 # follows the pointer until then: the first apply waits for that tick.
 apply_with_hotkeys() {
   click_setting "${1:-SETTINGS_DRAG_BY_HAND}"
-  click_setting SETTINGS_HOTKEYS_CHECK
+  # A reopened window shows the switch as applied: ticked after the first time.
+  [[ -n ${HOTKEYS_APPLIED:-} ]] || click_setting SETTINGS_HOTKEYS_CHECK
+  HOTKEYS_APPLIED=1
   click_setting SETTINGS_APPLY
   lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
@@ -226,6 +232,24 @@ test_bad_step_keeps_previous_step() {
   expect_step 5
 }
 
+# Every kept value holds garbage of another type, size or range: the
+# program starts with the defaults.
+test_garbage_kept_settings_start_with_the_defaults() {
+  local file=$E2E_TEST_DIR/garbage.reg name i=0
+  local -a garbage=('"garbage"' 'hex:01,02,03,04,05,06,07,08' 'dword:ffffffff' 'hex(b):01,00,00,00,00,00,00,00')
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\LumoMouse]\n' >"$file"
+  for name in KeyUp KeyDown KeyLeft KeyRight KeyLeftClick KeyRightClick StepPixels HotkeysEnabled \
+    HideVirtualMouse ShowCoordinates ColorPointer StayOnTop FollowMode Applied; do
+    printf '"%s"=%s\n' "$name" "${garbage[i++ % ${#garbage[@]}]}" >>"$file"
+  done
+  wine reg import "$(e2e_winpath "$file")" >/dev/null 2>&1 || e2e_fail "could not import $file"
+  open_settings
+  e2e_wait_tray_icon
+  wait_step_box 3
+  e2e_wait_control_text "$SETTINGS" "${SETTINGS_LEFT_KEY_BOX[@]:0:2}" "方向键←"
+  e2e_assert_eq "" "$(e2e_find_window "$TITLE_VIRTUAL_MOUSE")" "virtual mouse of a start that never applied"
+}
+
 test_huge_texts_and_mouse_button_binding() {
   open_settings
   e2e_capture_browser
@@ -332,7 +356,7 @@ test_tray_icon_hammered_and_shell_restart() {
   e2e_assert_true "the program ended after TaskbarCreated" e2e_program_running
   e2e_wait_tray_icon
   e2e_open_tray_menu
-  e2e_click_tray_menu_row E2E_MENU_HIDE_SETTINGS
+  e2e_click_tray_menu_row hideSettingsItem
   e2e_wait_window_hidden "$TITLE_SETTINGS"
 }
 tray_adds_above() { (($(e2e_tray_calls 0) > $1)); }
@@ -349,8 +373,8 @@ hide_and_show_settings() {
   e2e_move 1 1
   lumo_wait_until "$E2E_TIMEOUT" e2e_x_at "$TITLE_TRAY_MENU" "$MENU_LEFT" "$MENU_TOP" ||
     e2e_fail "the tray menu did not come to rest at $MENU_LEFT,$MENU_TOP"
-  e2e_click $((MENU_LEFT + $(e2e_px $((E2E_MENU_HIDE_SETTINGS[0] + E2E_MENU_HIDE_SETTINGS[2] / 2))))) \
-    $((MENU_TOP + $(e2e_px $((E2E_MENU_HIDE_SETTINGS[1] + E2E_MENU_HIDE_SETTINGS[3] / 2)))))
+  e2e_click $((MENU_LEFT + $(e2e_px $((TRAY_MENU_HIDE_SETTINGS[0] + TRAY_MENU_HIDE_SETTINGS[2] / 2))))) \
+    $((MENU_TOP + $(e2e_px $((TRAY_MENU_HIDE_SETTINGS[1] + TRAY_MENU_HIDE_SETTINGS[3] / 2)))))
   lumo_wait_until "$E2E_TIMEOUT" e2e_x_hidden "$TITLE_SETTINGS" || e2e_fail "the settings window did not hide"
   e2e_tray_click 1
   lumo_wait_until "$E2E_TIMEOUT" e2e_x_shown "$TITLE_SETTINGS" || e2e_fail "the settings window did not show again"
@@ -376,7 +400,7 @@ test_settings_hide_show_cycles_leak_nothing() {
   e2e_wait_tray_icon
   e2e_open_tray_menu
   MENU_LEFT=$E2E_LEFT MENU_TOP=$E2E_TOP
-  e2e_click_tray_menu_row E2E_MENU_SHOW_SETTINGS
+  e2e_click_tray_menu_row showSettingsItem
   hide_and_show_settings
   e2e_sample_resources
   local before started=$SECONDS
@@ -440,10 +464,10 @@ test_window_menu_close_ends_program_without_icon() {
   click_setting WINDOW_MENU_CLOSE
   expect_exit_without_icon
 }
-# The window menu is a frame at 50,500 twips, a native child window.
+# The window menu is a frame, a native child window.
 window_menu_open() {
   local frame
-  frame=$(e2e_find_control "$SETTINGS" 50 500 LumoFormSurface)
+  frame=$(e2e_find_control "$SETTINGS" "${WINDOW_MENU[0]}" "${WINDOW_MENU[1]}" LumoFormSurface)
   [[ -n $frame && $(e2e_field "$frame" visible) == 1 ]]
 }
 
@@ -545,7 +569,7 @@ test_readme_screenshots() {
 
   e2e_open_tray_menu
   save_window_picture "$E2E_WINDOW" tray-menu
-  e2e_click_tray_menu_row E2E_MENU_ABOUT
+  e2e_click_tray_menu_row aboutItem
   e2e_wait_settled "$TITLE_ABOUT"
   local about=$E2E_WINDOW
   e2e_move 1 1
@@ -553,7 +577,7 @@ test_readme_screenshots() {
   sleep 0.5
   save_window_picture "$about" about-window
   # "确定" closes it.
-  e2e_click_in_window_twips "$about" 3840 3840 495 255
+  e2e_click_in_window_twips "$about" "${ABOUT_OK[@]}"
   e2e_wait_window_hidden "$TITLE_ABOUT"
 
   # A plain arrowhead colour (no colourful pointer) and a fixed pointer make

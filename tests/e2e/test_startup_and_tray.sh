@@ -41,7 +41,7 @@ test_hide_from_menu_then_left_click_shows_settings() {
   e2e_wait_tray_icon
   e2e_open_tray_menu
   e2e_screenshot menu >/dev/null
-  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_HIDE_SETTINGS[@]}"
+  e2e_click_tray_menu_row hideSettingsItem
   e2e_wait_window_hidden "$TITLE_SETTINGS"
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
   # Hidden, not closed: the window still exists.
@@ -70,7 +70,7 @@ test_exit_from_menu_ends_program_and_removes_icon() {
   e2e_start_and_wait_settings
   e2e_wait_tray_icon
   e2e_open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_EXIT[@]}"
+  e2e_click_tray_menu_row exitItem
   e2e_wait_program_exit
   e2e_wait_no_tray_icon
   e2e_assert_eq "" "$(e2e_find_window "$TITLE_SETTINGS")" "settings window after exit"
@@ -91,14 +91,14 @@ test_menu_items_show_settings_and_about() {
   e2e_start_and_wait_settings
   e2e_wait_tray_icon
   e2e_open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_HIDE_SETTINGS[@]}"
+  e2e_click_tray_menu_row hideSettingsItem
   e2e_wait_window_hidden "$TITLE_SETTINGS"
   e2e_open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_SHOW_SETTINGS[@]}"
+  e2e_click_tray_menu_row showSettingsItem
   e2e_wait_window "$TITLE_SETTINGS" 1
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
   e2e_open_tray_menu
-  e2e_click_in_window_twips "$E2E_WINDOW" "${E2E_MENU_ABOUT[@]}"
+  e2e_click_tray_menu_row aboutItem
   e2e_wait_window "$TITLE_ABOUT" 1
   e2e_wait_window_hidden "$TITLE_TRAY_MENU"
 }
@@ -127,17 +127,22 @@ windows_at_scale() {
 
   local screen=${LUMO_SCREEN%x*}
   e2e_text_width "屏幕分辨率:${screen%x*} * ${screen#*x}"
-  # The line (at 240,3960) up to the apply button.
-  e2e_ink_width "$settings" 120 3930 2700 300
+  # The line, from a little before it up to the apply button.
+  local line apply about_ok enter_box_rect
+  e2e_control_rect line SettingsWindow resolutionLabel
+  e2e_control_rect apply SettingsWindow applyButton
+  e2e_control_rect enter_box_rect SettingsWindow enterBox
+  e2e_control_rect about_ok AboutWindow okButton
+  e2e_ink_width "$settings" $((line[0] - 120)) $((line[1] - 30)) $((apply[0] - 60 - (line[0] - 120))) 300
   e2e_assert_near "$E2E_TEXT_WIDTH" "$E2E_INK_WIDTH" 3 "drawn width of the resolution line in px"
 
   local enter_box
-  enter_box=$(e2e_find_control "$settings" 4320 3960 Edit)
+  enter_box=$(e2e_find_control "$settings" "${enter_box_rect[0]}" "${enter_box_rect[1]}" Edit)
   [[ -n $enter_box ]] || e2e_fail "no text box beside the apply button"
   e2e_window_text "$enter_box"
   local before=$E2E_TEXT
   e2e_set_clipboard $'12\r\n34'
-  e2e_click_in_window_twips "$settings" 4320 3960 855 300
+  e2e_click_in_window_twips "$settings" "${enter_box_rect[@]}"
   sleep 0.3
   xdotool key End ctrl+v
   # A one-line edit control pastes up to the line break.
@@ -153,17 +158,17 @@ windows_at_scale() {
   e2e_wait_window_hidden "$TITLE_TRAY_MENU" 3
 
   e2e_open_tray_menu
-  e2e_click_tray_menu_row E2E_MENU_ABOUT
+  e2e_click_tray_menu_row aboutItem
   e2e_wait_settled "$TITLE_ABOUT"
   local about=$E2E_WINDOW
   e2e_move 1 1
   e2e_wait_no_tooltip
   e2e_save_window_picture "$about" "$E2E_ARTIFACTS/screenshots/$E2E_TEST-about.png"
   # "确定" closes it; it lies over the apply button.
-  e2e_click_in_window_twips "$about" 3840 3840 495 255
+  e2e_click_in_window_twips "$about" "${about_ok[@]}"
   e2e_wait_window_hidden "$TITLE_ABOUT"
 
-  e2e_click_in_window_twips "$settings" 2880 3960 1455 300
+  e2e_click_in_window_twips "$settings" "${apply[@]}"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
   e2e_move 60 300
   sleep 2

@@ -1,11 +1,13 @@
 // The whole program on the simulated desktop: start-up, apply, the road of one
-// key press, and the settings window coming back from the tray.
+// key press, and a start with the settings an earlier run kept.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "platform/sim/sim_backend.h"
 #include "app/lumo_app.h"
+#include "app/start_options.h"
+#include "pointer_core/kept_settings.h"
 #include "tray/tray_icon.h"
 
 namespace {
@@ -103,26 +105,24 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
     apply();
     const struct {
         const char* what;
-        bool settingsShown;
         std::function<void()> act;
     } ways[] = {
-        {"hotkeys off", true, [&] { backend.click(*app.settings.hotkeysCheck); }},
-        {"rebind", true,
+        {"hotkeys off", [&] { backend.click(*app.settings.hotkeysCheck); }},
+        {"rebind",
          [&] {
              backend.click(*app.settings.rightClickKeyBox);
              backend.selectRow(*app.settings.keyList, 40);  // "A键"
              backend.click(*app.settings.confirmKeyButton->host());
          }},
-        {"apply", true, [&] { apply(); }},
-        {"reload with the default keys", false, [&] { backend.trayMessage(app.trayMenu, TrayEvent::LeftUp); }},
-        {"log-off", true, [&] { backend.closeWindow(app.trayMenu); }},
+        {"apply", [&] { apply(); }},
+        {"log-off", [&] { backend.closeWindow(app.trayMenu); }},
     };
     for (const auto& way : ways) {
         // From a fresh load: the default keys, hotkeys on.
         if (app.settings.loaded()) apply();
+        app.state.settings.keys = defaultKeyBindings();
         backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
         if (app.settings.hotkeysCheck->value() == 0) backend.click(*app.settings.hotkeysCheck);
-        if (!way.settingsShown) apply();
         platform.clearLogs();
         platform.setKeyDown(Key::NumpadDecimal, true);
         way.act();
@@ -167,7 +167,7 @@ TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEnds) {
         forms::Runtime secondRuntime{second, secondBackend};
         LumoApp secondCopy{secondRuntime};
         second.setOtherCopyRunning(true);
-        secondCopy.start(traySwitch);
+        secondCopy.start(StartOptions{traySwitch});
         EXPECT_TRUE(second.exited);
         EXPECT_TRUE(second.trayCalls.empty());
         EXPECT_FALSE(secondCopy.settings.loaded());
@@ -178,23 +178,73 @@ TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEnds) {
     EXPECT_TRUE(app.settings.visible());
     EXPECT_EQ(platform.topmostCalls.back().window, app.settings.handle());
     EXPECT_TRUE(platform.topmostCalls.back().activate);
-    for (const auto& [line, tray] : {std::pair{"", false}, {"/tray", true}, {"x /TRAY y", true}, {"/trays", false}}) {
-        EXPECT_EQ(hasTraySwitch(line), tray) << line;
+}
+
+// The program before its start, so that a test can put kept settings in place.
+struct AppStart : AppFixture {
+    void SetUp() override { platform.setScreenPixels(1280, 800); }
+};
+
+TEST_F(AppStart, KeptSettingsTakeEffectAtOnceAndTheWindowShowsThem) {
+    Settings kept;
+    kept.keys[Action::Left] = KeyCode(90);  // Z
+    kept.stepPixels = 7;
+    kept.hotkeysEnabled = true;
+    kept.followMode = FollowMode::DragByHand;
+    kept.applied = true;
+    keepSettings(platform, kept);
+    app.start();
+    EXPECT_EQ(app.state.settings, kept);
+    EXPECT_TRUE(app.virtualMouse.visible());
+    EXPECT_TRUE(app.settings.visible());
+    EXPECT_EQ(app.settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(app.settings.stepBox->text(), "7");
+    platform.movePointer({600, 500});
+    platform.setKeyDown(KeyCode(90), true);
+    EXPECT_EQ(platform.cursorPos(), (Point{593, 500}));
+}
+
+TEST(KeptStart, TheVirtualMouseShowsOnceAnApplyHasEverHappened) {
+    const struct {
+        bool applied, hotkeys, hide;
+        bool loaded, shown;
+    } starts[] = {
+        {false, false, false, false, false},
+        {false, true, false, false, false},  // the keys work without it
+        {true, false, false, true, true},
+        {true, true, true, true, false},
+    };
+    for (const auto& start : starts) {
+        sim::SimPlatform platform;
+        sim::SimBackend backend{platform};
+        forms::Runtime runtime{platform, backend};
+        LumoApp app{runtime};
+        Settings kept;
+        kept.applied = start.applied;
+        kept.hotkeysEnabled = start.hotkeys;
+        kept.hideVirtualMouse = start.hide;
+        keepSettings(platform, kept);
+        app.start();
+        EXPECT_EQ(app.virtualMouse.loaded(), start.loaded) << start.applied << start.hotkeys << start.hide;
+        EXPECT_EQ(app.virtualMouse.visible(), start.shown) << start.applied << start.hotkeys << start.hide;
     }
 }
 
-TEST_F(AppFixture, TheTrayBringsBackTheDesignStateWhileAppliedValuesStayInForce) {
-    backend.click(*app.settings.hotkeysCheck);
-    app.settings.stepBox->setText("7");
-    apply();
-    app.state.settings.keys[Action::Up] = KeyCode(90);  // as if rebound by the key picker
+TEST_F(AppStart, TrayStartShowsNoSettingsWindowUntilTheIconIsClicked) {
+    app.start(parseStartOptions("/TRAY"));
+    EXPECT_FALSE(app.settings.loaded());
+    ASSERT_EQ(platform.trayCalls.size(), 1u);
     backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
-    ASSERT_TRUE(app.settings.visible());
-    EXPECT_EQ(app.settings.hotkeysCheck->value(), 0);
-    EXPECT_EQ(app.settings.stepBox->text(), "3");
-    EXPECT_EQ(app.state.settings.keys[Action::Up], Key::Up);
-    EXPECT_EQ(app.state.settings.stepPixels, 7);
-    EXPECT_TRUE(app.state.settings.hotkeysEnabled);
+    EXPECT_TRUE(app.settings.visible());
+}
+
+TEST(StartOptions, OnlyTheWordTrayInAnyCaseStartsInTheTray) {
+    const struct {
+        const char* arguments;
+        bool inTray;
+    } lines[] = {{"", false},           {"/tray", true},  {"  /Tray\t", true}, {"x /tray y", true},
+                 {"/tray2", false},     {"tray", false},  {"\"/tray x\"", false}, {"/trayx /tra", false}};
+    for (const auto& line : lines) EXPECT_EQ(parseStartOptions(line.arguments).inTray, line.inTray) << line.arguments;
 }
 
 TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {

@@ -1,12 +1,12 @@
 // The engine runs on every platform timer period while a direction key is held
 // (and for the whole session where it polls), and on every key change, so it
-// must not allocate. This file replaces the global allocation functions of the
-// test program with counting ones.
+// must not allocate. The test program counts its allocations
+// (bench/allocation_counter.cpp).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 
+#include "bench/allocation_counter.h"
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/pointer_engine.h"
 
@@ -14,20 +14,9 @@
 #include "bench/bound_state.h"
 
 namespace {
-std::size_t allocationCount = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocationCount;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
 
 using lumo::SharedState;
+using lumo::bench::allocationCount;
 using lumo::sim::SimPlatform;
 
 constexpr int kTicks = 200;
@@ -42,21 +31,21 @@ std::size_t allocationsDuringTicks(SimPlatform& platform, lumo::PointerEngine& e
     platform.keyProbes.reserve(12 * kTicks);
     platform.cursorMoves.reserve(8 * kTicks);
     platform.buttonCalls.reserve(4 * kTicks);
-    const std::size_t before = allocationCount;
+    const std::size_t before = allocationCount();
     for (int i = 0; i < kTicks; ++i) {
         for (lumo::KeyCode key : kKeys) platform.setKeyDown(key, true);
         engine.tick();
         for (lumo::KeyCode key : kKeys) platform.setKeyDown(key, false);
         engine.tick();
     }
-    return allocationCount - before;
+    return allocationCount() - before;
 }
 
 TEST(EngineAllocation, TheCounterSeesAllocations) {
-    const std::size_t before = allocationCount;
+    const std::size_t before = allocationCount();
     void* volatile block = ::operator new(16);
     ::operator delete(block);
-    EXPECT_EQ(allocationCount - before, 1u);
+    EXPECT_EQ(allocationCount() - before, 1u);
 }
 
 TEST(EngineAllocation, NoKeyChangeOrTickAllocates) {

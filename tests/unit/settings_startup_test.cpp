@@ -5,22 +5,29 @@
 namespace lumo::testing {
 namespace {
 
-TEST(SettingsStartup, KeyFieldsStayZeroUntilTheFirstLoad) {
+TEST(SettingsStartup, HidingTheUnloadedWindowLoadsItHidden) {
     sim::SimPlatform platform;
     sim::SimBackend backend(platform);
     forms::Runtime runtime(platform, backend);
     SharedState state;
     SettingsWindow settings(runtime, state);
-    EXPECT_EQ(state.settings.keys[Action::Up], KeyCode(0));
-    settings.hide();  // hiding an unloaded window loads it, and leaves it hidden
+    settings.hide();
     EXPECT_TRUE(settings.loaded());
     EXPECT_FALSE(settings.visible());
-    EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
-    EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
-    EXPECT_EQ(state.settings.keys[Action::Left], Key::Left);
-    EXPECT_EQ(state.settings.keys[Action::Right], Key::Right);
-    EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
-    EXPECT_EQ(state.settings.keys[Action::RightClick], Key::NumpadDecimal);
+}
+
+TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
+    EXPECT_EQ(state.settings, Settings{});
+    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
+    EXPECT_EQ(settings.rightClickKeyBox->text(), "小数(.)键");
+    EXPECT_EQ(settings.stepBox->text(), "3");
+    EXPECT_EQ(settings.hotkeysCheck->value(), 0);
+    EXPECT_EQ(settings.hideMouseCheck->value(), 0);
+    EXPECT_FALSE(settings.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.showCoordinatesCheck->value() + settings.colorPointerCheck->value() +
+                  settings.stayOnTopCheck->value(), 3);
+    EXPECT_TRUE(settings.followSlow->value());
+    EXPECT_FALSE(settings.keyPicker->visible());
 }
 
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
@@ -78,29 +85,37 @@ TEST(ResolutionLine, ReadsWholePixelsAtEveryUsualScale) {
     }
 }
 
-TEST_F(SettingsWindowTest, ReloadAfterApplyResetsTheKeysAndControlsButNoOtherField) {
+TEST_F(SettingsWindowTest, ReloadShowsTheSettingsInEffectAndApplyingThemUnchangedChangesNothing) {
     backend.click(*settings.hotkeysCheck);
     backend.edit(*settings.stepBox, "7");
     backend.click(*settings.dragByHand);
+    backend.click(*settings.colorPointerCheck);
     backend.click(*settings.leftKeyBox);
     backend.selectRow(*settings.keyList, 65);  // Z键
     backend.click(*settings.confirmKeyButton->host());
-    ASSERT_EQ(state.settings.keys[Action::Left], KeyCode(90));
     backend.click(*settings.applyButton->host());
     ASSERT_FALSE(settings.loaded());
+    const Settings applied = state.settings;
 
     settings.show();
-    EXPECT_EQ(state.settings.keys[Action::Left], Key::Left);
-    EXPECT_EQ(settings.leftKeyBox->text(), "方向键←");
+    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
+    EXPECT_EQ(settings.hotkeysCheck->value(), 1);
+    EXPECT_TRUE(settings.hideMouseCheck->enabled());
+    EXPECT_TRUE(settings.dragByHand->value());
+    EXPECT_EQ(settings.colorPointerCheck->value(), 0);
+    EXPECT_EQ(settings.stepBox->text(), "7");
+    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_EQ(settings.keyList->listIndex(), -1);
+    EXPECT_EQ(state.pendingKeySlot, 3);
+    backend.click(*settings.applyButton->host());
+    EXPECT_EQ(state.settings, applied);
+
+    // The switch key turns hotkeys off at run time; the window shows that.
+    state.settings.hotkeysEnabled = false;
+    settings.show();
     EXPECT_EQ(settings.hotkeysCheck->value(), 0);
     EXPECT_FALSE(settings.hideMouseCheck->enabled());
-    EXPECT_TRUE(settings.followSlow->value());
-    EXPECT_EQ(settings.stepBox->text(), "3");
-    EXPECT_EQ(settings.keyList->listIndex(), -1);
-    EXPECT_EQ(state.settings.stepPixels, 7);
-    EXPECT_EQ(state.settings.followMode, FollowMode::DragByHand);
-    EXPECT_TRUE(state.settings.hotkeysEnabled);
-    EXPECT_EQ(state.pendingKeySlot, 3);
 }
 
 }  // namespace

@@ -151,17 +151,6 @@ TEST_F(UpkeepTick, ManualDragStopsFollowingAfterTheFirstJump) {
     EXPECT_EQ(followTimes, (std::vector<std::int64_t>{1000, 7000}));
 }
 
-TEST_F(UpkeepTick, AnUnknownFollowModeLeavesThePaceAlone) {
-    platform.setInputReportsAvailable(false);
-    state.settings.followMode = FollowMode::Fast;
-    showWindow();
-    backend.advance(1500);
-    state.settings.followMode = FollowMode::Unset;
-    backend.advance(1500);
-    EXPECT_EQ(window.followTimer->interval(), 50);
-    EXPECT_TRUE(window.followTimer->running());
-}
-
 TEST_F(FollowTick, PutsTheTipTenTwipsPastThePointerAndUpdatesTheHiddenLabel) {
     showWindow();
     platform.movePointer({100, 200});

@@ -41,7 +41,7 @@ TEST_F(VirtualMouseWindowTest, LoadKeysTheColourAndSetsTheZOrderWithoutActivatin
     EXPECT_EQ(platform.colorKeys, std::vector<std::uint32_t>{0xDC00D5});
     ASSERT_EQ(platform.topmostCalls.size(), 1u);
     EXPECT_EQ(platform.topmostCalls[0].window, window.handle());
-    EXPECT_FALSE(platform.topmostCalls[0].topmost);
+    EXPECT_TRUE(platform.topmostCalls[0].topmost);  // on top unless the user chose otherwise
     EXPECT_FALSE(platform.topmostCalls[0].activate);
 }
 
