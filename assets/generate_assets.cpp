@@ -184,8 +184,9 @@ Picture schematicPicture(int percent) {
     });
 }
 
-// The program icon: a white mouse on a blue rounded square, at `size` pixels.
-Picture appIcon(int size) {
+// The program icon: a white mouse on a blue rounded square, at `size` pixels;
+// on a green one while the keyboard mouse is on.
+Picture appIcon(int size, bool keyboardMouseOn) {
     const double s = size;
     const double scale = s * 0.74 / kMouseHeight;
     const double originX = (s - kMouseWidth * scale) / 2, originY = (s - kMouseHeight * scale) / 2;
@@ -194,7 +195,8 @@ Picture appIcon(int size) {
     const MouseStyle style{{40, 70, 130},  kWhite,          kWhite,          kWhite,         {130, 150, 185},
                            {70, 90, 130},  {150, 165, 190}, {110, 125, 155}, {215, 225, 240}, 0.9 * pixel,
                            0.8 * pixel};
-    const Rgb top{80, 160, 245}, bottom{20, 90, 200};
+    const Rgb top = keyboardMouseOn ? Rgb{90, 215, 110} : Rgb{80, 160, 245};
+    const Rgb bottom = keyboardMouseOn ? Rgb{20, 140, 50} : Rgb{20, 90, 200};
     return render(size, size, 4, 1, [&](double x, double y) -> std::optional<Rgb> {
         if (!inRoundedRect(x, y, 0.02 * s, 0.02 * s, 0.98 * s, 0.98 * s, 0.22 * s)) return std::nullopt;
         if (auto c = shadeMouse((x - originX) / scale, (y - originY) / scale, style)) return c;
@@ -320,10 +322,10 @@ assets::DirectoryImage handCursorImage(int percent) {
 
 // --------------------------------------------------------------- file output
 
-Bytes appIconFile() {
+Bytes appIconFile(bool keyboardMouseOn) {
     std::vector<assets::DirectoryImage> images;
     for (const int size : kAppIconSizes) {
-        const Picture icon = appIcon(size);
+        const Picture icon = appIcon(size, keyboardMouseOn);
         // Every size is stored as PNG (Windows reads PNG icon images since Vista):
         // as 32-bit bitmaps the eight sizes would add about 35 KB to the exe.
         images.push_back({size, size, 0, 1, 32, assets::png(icon)});
@@ -354,7 +356,8 @@ int main(int argc, char** argv) {
                                                                           {"pencil", pencilPicture},
                                                                           {"chat", chatPicture},
                                                                           {"banner", bannerPicture}}};
-    bool ok = write(directory, "app.ico", appIconFile()) && write(directory, "hand.cur", handCursorFile());
+    bool ok = write(directory, "app.ico", appIconFile(false)) && write(directory, "app-on.ico", appIconFile(true)) &&
+              write(directory, "hand.cur", handCursorFile());
     for (const auto& [name, draw] : bitmaps) {
         for (const int percent : kRenderingPercents) {
             ok = ok && write(directory, std::string(name) + "-" + std::to_string(percent) + ".bmp",

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Rebuilds the bundled pictures (app.ico, hand.cur and the .bmp files of every
+# Rebuilds the bundled pictures (app.ico, app-on.ico, hand.cur and the .bmp files of every
 # rendering) from generate_assets.cpp with the native compiler. The results are
 # committed; run this only after changing the drawings.
 set -eu

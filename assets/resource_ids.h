@@ -6,6 +6,7 @@
 #pragma once
 
 #define IDI_APP 1
+#define IDI_APP_ON 2           /* the tray's icon while the keyboard mouse is on */
 #define IDR_APP_MANIFEST 1
 #define IDC_HAND_POINTER 101   /* 32, 48 and 64 pixels, hot spot at the fingertip */
 #define IDB_MOUSE_PICTURE 201  /* 50 x 57 at 100 % */

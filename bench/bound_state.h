@@ -30,6 +30,9 @@ public:
 private:
     void keyChanged(KeyCode key, bool down) override { engine.keyChanged(key, down); }
     void pointerMoved() override {}
+    void switchPressed() override {}
+    void secondCopyStarted() override {}
+    void sightChanged(bool) override {}
 };
 
 }  // namespace lumo::bench

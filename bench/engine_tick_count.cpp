@@ -2,11 +2,14 @@
 // scenario, a given number of times, so that callgrind can count the
 // instructions of the ticks alone:
 //
-//   engine_tick_count <up|one|all|reported> <ticks>
+//   engine_tick_count <up|one|all|reported|gate> <ticks>
 //
 // up, one and all poll the six keys on every tick (the engine's way where the
 // platform reports no input: the dearest tick) with no key, the Up key or all
-// six keys down; reported has all six down as reported keys.
+// six keys down; reported has all six down as reported keys. gate counts the
+// input thread's decision on one keyboard event instead of a tick: keypad 0
+// going down and up in turn, taken by the keyboard mouse, the key table read
+// from its published word as the hook reads it.
 //
 // Only the ticks are collected (callgrind's instrumentation is switched on
 // around the loop); the process's set-up and the simulated platform's log
@@ -34,8 +37,31 @@ using lumo::sim::SimPlatform;
 using lumo::bench::boundState;
 
 int usage() {
-    std::fprintf(stderr, "usage: engine_tick_count <up|one|all|reported> <ticks 0..1000000>\n");
+    std::fprintf(stderr, "usage: engine_tick_count <up|one|all|reported|gate> <ticks 0..1000000>\n");
     return 2;
+}
+
+bool noOwnWindow() { return false; }
+
+int countGateDecisions(long events) {
+    lumo::KeyTable table;
+    const lumo::KeyBindings keys = lumo::defaultKeyBindings();
+    for (std::size_t i = 0; i < lumo::kActionCount; ++i) table.keys[i] = keys[lumo::kActions[i]];
+    table.on = true;
+    const std::uint64_t word = table.pack();
+    lumo::KeyGate gate;
+    std::size_t withheld = 0;
+    const std::size_t allocationsBefore = allocationCount();
+    CALLGRIND_ZERO_STATS;
+    CALLGRIND_TOGGLE_COLLECT;
+    for (long i = 0; i < events; ++i) {
+        const lumo::KeyStroke stroke{Key::NumpadZero, 0x52, false, i % 2 == 0};
+        withheld += gate.keyboard(stroke, lumo::KeyTable::unpack(word), noOwnWindow).withhold;
+    }
+    CALLGRIND_TOGGLE_COLLECT;
+    std::printf("allocations %zu\n", allocationCount() - allocationsBefore);
+    std::printf("platform_calls 0\n");
+    return withheld == static_cast<std::size_t>(events) ? 0 : 1;
 }
 
 }  // namespace
@@ -46,6 +72,7 @@ int main(int argc, char** argv) {
     const long ticks = std::strtol(argv[2], &end, 10);
     if (*argv[2] == '\0' || *end != '\0' || ticks < 0 || ticks > 1000000) return usage();
 
+    if (std::strcmp(argv[1], "gate") == 0) return countGateDecisions(ticks);
     const bool reported = std::strcmp(argv[1], "reported") == 0;
     if (!reported && std::strcmp(argv[1], "one") != 0 && std::strcmp(argv[1], "all") != 0 &&
         std::strcmp(argv[1], "up") != 0) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/key_codes.h"
+#include "platform/key_gate.h"
 
 namespace lumo {
 
@@ -44,6 +45,7 @@ inline ScreenMetrics screenMetricsAt(std::int32_t widthPixels, std::int32_t heig
 // Pictures and pointers bundled with the program.
 enum class Asset {
     AppIcon,        // program icon: title bar, tray, window icon
+    AppIconOn,      // the tray's icon while the keyboard mouse is on
     HandCursor,     // 32 x 32 pointing hand, hot spot (5, 0)
     MousePicture,   // 50 x 57 white mouse on the virtual mouse window's key colour
     Schematic,      // settings window diagram: green left zone, blue right, yellow drag area
@@ -52,8 +54,13 @@ enum class Asset {
     SearchBanner,   // search banner of the promotion panel
 };
 
-// The two buttons the program presses and releases on the user's behalf.
+// The two physical buttons the program presses and releases on the user's
+// behalf. Which of them is the primary one is the user's choice.
 enum class MouseButton { Left, Right };
+
+inline MouseButton physicalButton(bool primary, bool buttonsSwapped) {
+    return primary != buttonsSwapped ? MouseButton::Left : MouseButton::Right;
+}
 
 // Reports of the desktop's input, delivered on the user-interface thread in
 // the order they happened. Keys and mouse buttons alike carry their key code
@@ -65,6 +72,14 @@ public:
     virtual void keyChanged(KeyCode key, bool down) = 0;
     // The pointer moved (reports may be merged: one for several moves).
     virtual void pointerMoved() = 0;
+    // The switch key (or its combination) was pressed.
+    virtual void switchPressed() = 0;
+    // The program lost sight of the keyboard (the session locked, the secure
+    // desktop, an elevated window in front, sleep, hooks gone quiet) or saw
+    // it again: key releases made meanwhile were never seen.
+    virtual void sightChanged(bool seeing) = 0;
+    // A second copy of the program was started and asks this one to show itself.
+    virtual void secondCopyStarted() = 0;
 };
 
 // What the program asks of the shell for its notification-area icon.
@@ -117,11 +132,18 @@ public:
     virtual void pressButton(MouseButton button) = 0;
     virtual void releaseButton(MouseButton button) = 0;
     // Starts reporting input to `listener`, or stops with null. False when the
-    // system cannot report input; nothing is reported then. Reporting never
-    // delays or withholds input from the rest of the desktop.
+    // system cannot report key changes; the switch and sight changes are
+    // reported all the same. Keys are decided on with the last table
+    // published (see KeyGate); the decision never waits for this thread.
     virtual bool watchInput(InputListener* listener) = 0;
+    virtual void publishKeyTable(const KeyTable& table) = 0;
     // Pointer moves are frequent; they are reported only while asked for.
     virtual void reportPointerMoves(bool on) = 0;
+    // Called now and then: reports that have gone quiet while the user typed
+    // are started again (Windows drops hooks that are slow), as a loss of sight.
+    virtual void checkInputWatch() = 0;
+    // The user's choice of the right button as the primary one.
+    virtual bool buttonsSwapped() = 0;
 
     // Keeps the window above every window that is not kept on top, or lets it
     // back among them; its place and size stay. With `activate` false the
@@ -154,6 +176,11 @@ public:
     virtual ScreenMetrics screen() = 0;
     // A uniform pseudo-random value in [0, 1), never seeded by the program.
     virtual double random() = 0;
+    // Makes this process the one copy of the program in the user's session;
+    // false when another copy is running already.
+    virtual bool claimSingleCopy() = 0;
+    // Asks the copy already running to show itself (it may take the foreground).
+    virtual void wakeFirstCopy() = 0;
     // Ends the process at once; returns only on the simulated platform.
     virtual void exitProcess() = 0;
 };

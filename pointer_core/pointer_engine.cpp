@@ -6,10 +6,11 @@ namespace lumo {
 
 namespace {
 
-constexpr std::array<MouseButton, 2> kButtons{MouseButton::Left, MouseButton::Right};
 // Each button's own virtual-key code. A click slot bound to the button it
 // presses would see its own press as the key going down: it does nothing.
 constexpr std::array<KeyCode, 2> kButtonKeys{Key::LeftButton, Key::RightButton};
+
+KeyCode keyOf(MouseButton button) { return button == MouseButton::Left ? Key::LeftButton : Key::RightButton; }
 
 std::size_t indexOf(KeyCode key) { return key.code(); }
 
@@ -24,7 +25,7 @@ void PointerEngine::start(InputListener& listener) {
 
 void PointerEngine::stop() {
     releaseButtons();
-    if (reported()) platform_.watchInput(nullptr);
+    if (started_) platform_.watchInput(nullptr);
     started_ = reported_ = false;
 }
 
@@ -71,7 +72,21 @@ void PointerEngine::releaseButtons() {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
         if (heldBy_[b].empty()) continue;
         heldBy_[b] = KeyCode();
-        platform_.releaseButton(kButtons[b]);
+        platform_.releaseButton(pressed_[b]);
+    }
+}
+
+void PointerEngine::lostSight() {
+    for (std::size_t b = 0; b < kButtonCount; ++b) releasedUnseen_[b] = releasedUnseen_[b] || !heldBy_[b].empty();
+    releaseButtons();
+    down_.reset();
+    pressedSinceStep_.reset();
+}
+
+void PointerEngine::regainedSight() {
+    for (std::size_t b = 0; b < kButtonCount; ++b) {
+        if (releasedUnseen_[b] && platform_.isKeyDown(keyOf(pressed_[b]))) platform_.releaseButton(pressed_[b]);
+        releasedUnseen_[b] = false;
     }
 }
 
@@ -117,7 +132,7 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
         // another key (the old key might never be watched again).
         if (!heldBy_[b].empty() && (!down_[indexOf(heldBy_[b])] || heldBy_[b] != clickKey(b))) {
             heldBy_[b] = KeyCode();
-            platform_.releaseButton(kButtons[b]);
+            platform_.releaseButton(pressed_[b]);
         }
     }
     for (std::size_t b = 0; b < kButtonCount; ++b) {
@@ -125,7 +140,8 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
         if (!heldBy_[b].empty() || key.empty() || key == kButtonKeys[b]) continue;
         if (!pressedKeys[indexOf(key)]) continue;
         heldBy_[b] = key;
-        platform_.pressButton(kButtons[b]);
+        pressed_[b] = physicalButton(/*primary=*/b == 0, platform_.buttonsSwapped());
+        platform_.pressButton(pressed_[b]);
     }
 }
 

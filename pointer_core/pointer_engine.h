@@ -37,12 +37,18 @@ public:
     bool keyChanged(KeyCode key, bool down);
     // One timer period: one step for every held direction key, all from the
     // one position read at its start, in the order up, down, left, right;
-    // when polling, then the click keys' changes. At most 13 platform calls,
+    // when polling, then the click keys' changes. At most 15 platform calls,
     // no allocation. Returns true when it moved the pointer.
     bool tick();
     // Lets go of every button the engine holds: hotkeys switched off, a key
-    // rebound, apply, the program ending.
+    // rebound, apply, a click of the virtual mouse, the program ending.
     void releaseButtons();
+    // The keyboard can no longer be seen: its releases would be missed, so
+    // nothing stays held or keeps moving.
+    void lostSight();
+    // Seen again: a button let go while unseen that the system still shows
+    // down (the release went nowhere) is let go once more.
+    void regainedSight();
 
 private:
     static constexpr std::size_t kKeyCount = 256;
@@ -68,8 +74,12 @@ private:
     // Keys that went down since the last step: a tap between two ticks still
     // gives its step.
     std::bitset<kKeyCount> pressedSinceStep_;
-    // The key that pressed each button (left, right); empty when it is up.
+    // The key that pressed each button (primary, secondary); empty when it
+    // is up. The physical button each press used, for its release.
     std::array<KeyCode, kButtonCount> heldBy_{};
+    std::array<MouseButton, kButtonCount> pressed_{};
+    // Buttons let go while the keyboard was out of sight.
+    std::array<bool, kButtonCount> releasedUnseen_{};
 };
 
 }  // namespace lumo

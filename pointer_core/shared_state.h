@@ -71,6 +71,7 @@ struct SharedState {
     std::int32_t tipY = 0;               // virtual mouse top edge (px), at a zone click
     std::intptr_t foregroundWindow = 0;  // last foreground window seen by a watch
     std::int32_t pendingKeySlot = 0;     // key picker target: 1 up .. 6 right click
+    bool inputReported = false;          // the system reports input (else the engine polls)
 };
 
 }  // namespace lumo

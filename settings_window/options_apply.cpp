@@ -32,6 +32,10 @@ void SettingsWindow::wireOptions() {
     stepBox->setFiltersPastes(true);
 }
 
+void SettingsWindow::showHotkeysState() {
+    if (loaded()) hotkeysCheck->setValue(state_.settings.hotkeysEnabled ? 1 : 0);
+}
+
 void SettingsWindow::apply() {
     // The virtual mouse loads before any field is written: its first load
     // must still see the previous values.

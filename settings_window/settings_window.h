@@ -30,6 +30,8 @@ public:
 
     // Writes the screen resolution into resolutionLabel.
     void showResolution();
+    // The hotkeys box shows whether the keyboard mouse is on (switched elsewhere).
+    void showHotkeysState();
 
     // The keyboard's ring: the key picker's list and buttons while it is
     // open, else the settings in the order of the task, apply, the About

@@ -12,13 +12,18 @@ TrayIconData makeTrayIconData(WindowHandle owner, IconHandle icon) {
     data.owner = owner;
     data.id = icon;
     data.icon = icon;
-    data.tip = trayTip(kAppTitle, kAppVersion);
+    showKeyboardMouseState(data, icon, false);
     return data;
 }
 
 bool addTrayIcon(Platform& platform, const TrayIconData& data) {
     platform.notifyIcon(TrayAction::Add, data);
     return platform.notifyIcon(TrayAction::UseCurrentVersion, data);
+}
+
+void showKeyboardMouseState(TrayIconData& data, IconHandle icon, bool on) {
+    data.icon = icon;
+    data.tip = trayTip(kAppTitle, kAppVersion) + (on ? "\n键盘鼠标：开" : "\n键盘鼠标：关");
 }
 
 bool restoreTrayIcon(Platform& platform, const TrayIconData& data) {

@@ -24,7 +24,22 @@ void TrayMenuWindow::startUp() {
     // The icon handle is the icon's id as well.
     const IconHandle iconHandle = platform().iconHandle(Asset::AppIcon);
     trayIconData_ = makeTrayIconData(handle(), iconHandle);
+    takeKeyboardMouseState();
     iconSpeaksCurrentVersion_ = addTrayIcon(platform(), trayIconData_);
+}
+
+void TrayMenuWindow::showKeyboardMouseState() {
+    // Before start-up there is no icon yet; start-up adds it as it is then.
+    if (trayIconData_.owner != 0 && takeKeyboardMouseState()) {
+        platform().notifyIcon(TrayAction::Modify, trayIconData_);
+    }
+}
+
+bool TrayMenuWindow::takeKeyboardMouseState() {
+    const bool on = shared_.settings.hotkeysEnabled;
+    const TrayIconData before = trayIconData_;
+    lumo::showKeyboardMouseState(trayIconData_, platform().iconHandle(on ? Asset::AppIconOn : Asset::AppIcon), on);
+    return trayIconData_.icon != before.icon || trayIconData_.tip != before.tip;
 }
 
 void TrayMenuWindow::trayIconMessage(TrayEvent event, Point anchor) {

@@ -55,6 +55,8 @@ public:
     void trayIconMessage(TrayEvent event, Point anchor) override;
     // Puts the icon back into the new shell's notification area.
     void shellRestarted() override;
+    // The icon's picture and tip follow the keyboard mouse's switch.
+    void showKeyboardMouseState();
 
     // The icon record, filled once at start-up and reused unchanged.
     const TrayIconData& trayIconData() const { return trayIconData_; }
@@ -101,6 +103,8 @@ private:
     // Esc, Alt+F4: the menu goes, the keyboard goes back to the notification area.
     void dismiss();
     void watchdogTick();
+    // Icon and tip for the keyboard mouse's state; true when they changed.
+    bool takeKeyboardMouseState();
 
     SharedState& shared_;
     TrayIconData trayIconData_;

@@ -11,13 +11,15 @@ void VirtualMouseWindow::wireDragSurface(std::function<void(const forms::MouseEv
     move = [this](const forms::MouseEvent& e) { drag_.moveWindow(*this, e); };
 }
 
-void VirtualMouseWindow::clickBesideTip(MouseButton button) {
+void VirtualMouseWindow::clickBesideTip(bool primary) {
+    // A button a click key holds would make this click's press a stray one.
+    forms::notify(ZoneClicking);
     const ScreenMetrics screen = platform().screen();
     state_.tipX = twipsToPixels(left(), screen.twipsPerPixelX);
     state_.tipY = twipsToPixels(top(), screen.twipsPerPixelY);
     // Outside the window, so the click reaches whatever lies under the tip.
     platform().setCursorPos(saturatingSub(state_.tipX, 5), state_.tipY);
-    platform().click(button);
+    platform().click(physicalButton(primary, platform().buttonsSwapped()));
 }
 
 }  // namespace lumo

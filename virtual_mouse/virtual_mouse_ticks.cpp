@@ -55,7 +55,7 @@ void VirtualMouseWindow::recolourArrowhead() {
 
 FollowPace followPace(FollowMode mode, bool movesReported) {
     switch (mode) {
-        case FollowMode::Slow: break;
+        case FollowMode::Slow: return FollowPace{true, kSlowFollowMs, movesReported};
         case FollowMode::Fast: return FollowPace{true, kFastFollowMs, movesReported};
         case FollowMode::DragByHand: return FollowPace{false, 0, false};
     }
@@ -63,7 +63,7 @@ FollowPace followPace(FollowMode mode, bool movesReported) {
 }
 
 void VirtualMouseWindow::setFollowPace() {
-    const FollowPace pace = followPace(state_.settings.followMode, engine_.reported());
+    const FollowPace pace = followPace(state_.settings.followMode, state_.inputReported);
     setFollowWakesOnMoves(pace.wakesOnMoves);
     // Written on every tick; the runtime leaves a running countdown alone when
     // the value does not change.
@@ -81,8 +81,8 @@ void VirtualMouseWindow::setFollowWakesOnMoves(bool on) {
     platform().reportPointerMoves(on);
 }
 
-void VirtualMouseWindow::wakeFollow() {
-    if (followWakesOnMoves_ && !followTimer->enabled()) followTimer->setEnabled(true);
+void VirtualMouseWindow::pointerMoved() {
+    if (loaded() && followWakesOnMoves_ && !followTimer->enabled()) followTimer->setEnabled(true);
 }
 
 void VirtualMouseWindow::followTick() {

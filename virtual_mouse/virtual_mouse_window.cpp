@@ -13,7 +13,7 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 }  // namespace
 
 VirtualMouseWindow::VirtualMouseWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "VirtualMouseWindow"), state_(state), engine_(runtime.platform(), state.settings) {}
+    : forms::Form(runtime, "VirtualMouseWindow"), state_(state) {}
 
 void VirtualMouseWindow::design() {
     setCaption("Lumo虚拟鼠标");
@@ -34,10 +34,7 @@ void VirtualMouseWindow::design() {
 
     wireDragSurface(MouseDown, MouseMove);
     Load = [this] { onLoad(); };
-    QueryUnload = [this](bool&) {
-        setFollowWakesOnMoves(false);
-        engine_.stop();
-    };
+    QueryUnload = [this](bool&) { setFollowWakesOnMoves(false); };
 }
 
 void VirtualMouseWindow::addPictureAndZones() {
@@ -57,13 +54,13 @@ void VirtualMouseWindow::addPictureAndZones() {
     leftClickZone->move(0, 0, 375, 375);
     leftClickZone->setCursor(Asset::HandCursor);
     leftClickZone->setToolTip("模拟左击事件");
-    leftClickZone->Click = [this] { clickBesideTip(MouseButton::Left); };
+    leftClickZone->Click = [this] { clickBesideTip(/*primary=*/true); };
 
     rightClickZone = add<forms::Image>("Image3", nullptr);
     rightClickZone->move(360, 0, 255, 375);
     rightClickZone->setCursor(Asset::HandCursor);
     rightClickZone->setToolTip("模拟右击事件");
-    rightClickZone->Click = [this] { clickBesideTip(MouseButton::Right); };
+    rightClickZone->Click = [this] { clickBesideTip(/*primary=*/false); };
 }
 
 void VirtualMouseWindow::addArrowhead() {
@@ -95,9 +92,6 @@ void VirtualMouseWindow::addCoordinateLabels() {
 }
 
 void VirtualMouseWindow::addTimers() {
-    // The platform's shortest period; started by the engine's first key.
-    engineTimer = addTimer("Timer3", 1, false);
-    engineTimer->Tick = [this] { afterEngineStep(engine_.tick()); };
     upkeepTimer = addTimer("Timer2", 1500, true);
     upkeepTimer->Tick = [this] { upkeepTick(); };
     followTimer = addTimer("Timer1", 1000, true);
@@ -108,30 +102,6 @@ void VirtualMouseWindow::onLoad() {
     platform().makeColorKeyed(handle(), kVirtualMouseColorKey);
     applyZOrder();
     followWakesOnMoves_ = false;
-    engine_.start(*this);
-    engineTimer->setEnabled(engine_.wantsTicks());
-}
-
-void VirtualMouseWindow::hotkeysChanged() {
-    if (!loaded()) return;
-    engine_.releaseButtons();
-    engineTimer->setEnabled(engine_.wantsTicks());
-}
-
-void VirtualMouseWindow::keyChanged(KeyCode key, bool down) {
-    const forms::Runtime::EventScope scope(runtime());
-    afterEngineStep(engine_.keyChanged(key, down));
-}
-
-void VirtualMouseWindow::pointerMoved() {
-    const forms::Runtime::EventScope scope(runtime());
-    wakeFollow();
-}
-
-void VirtualMouseWindow::afterEngineStep(bool movedPointer) {
-    if (!loaded()) return;
-    if (movedPointer) wakeFollow();
-    engineTimer->setEnabled(engine_.wantsTicks());
 }
 
 void VirtualMouseWindow::applyZOrder() {

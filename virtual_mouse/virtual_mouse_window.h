@@ -1,17 +1,14 @@
 // The virtual mouse: a frameless floating window whose background is its
 // transparency colour key, so only the mouse picture, the arrowhead at its
 // top-left corner (the tip) and the coordinate labels are seen. It hosts the
-// keyboard pointer engine (engineTimer, running only while the engine asks), the
-// upkeep tick (upkeepTimer) and the follow tick (followTimer), and receives the
-// platform's input reports for both. It never takes the foreground or the
-// keyboard focus.
+// upkeep tick (upkeepTimer) and the follow tick (followTimer). It never takes
+// the foreground or the keyboard focus.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/hand_drag.h"
-#include "pointer_core/pointer_engine.h"
 #include "pointer_core/shared_state.h"
 
 namespace lumo {
@@ -27,13 +24,15 @@ struct FollowPace {
 };
 FollowPace followPace(FollowMode mode, bool movesReported);
 
-class VirtualMouseWindow : public forms::Form, private InputListener {
+class VirtualMouseWindow : public forms::Form {
 public:
     VirtualMouseWindow(forms::Runtime& runtime, SharedState& state);
 
-    // The hotkey switch or a key binding changed, or the program is ending:
-    // the engine lets go of the buttons it holds and takes up the change.
-    void hotkeysChanged();
+    // A click zone is about to click: nothing else may hold a button then.
+    std::function<void()> ZoneClicking;
+
+    // The pointer moved: a follow tick asleep at the pointer wakes.
+    void pointerMoved();
 
     // The picture and its hot areas: pressing a zone clicks beside the tip,
     // the picture and the drag area move the window by hand.
@@ -52,7 +51,6 @@ public:
 
     forms::Timer* followTimer = nullptr;
     forms::Timer* upkeepTimer = nullptr;
-    forms::Timer* engineTimer = nullptr;  // ticks the keyboard pointer engine
 
 protected:
     void design() override;
@@ -66,24 +64,18 @@ private:
     void onLoad();
     void applyZOrder();
 
-    // ---- InputListener ----
-    void keyChanged(KeyCode key, bool down) override;
-    void pointerMoved() override;
-    // Runs an engine step; a pointer it moved wakes fast follow.
-    void afterEngineStep(bool movedPointer);
-
     // Dragging by hand; the form background, mousePicture and dragArea share one pair.
     void wireDragSurface(std::function<void(const forms::MouseEvent&)>& down,
                          std::function<void(const forms::MouseEvent&)>& move);
-    // A real click 5 pixels left of the tip, level with it.
-    void clickBesideTip(MouseButton button);
+    // A real click of the primary or secondary button 5 pixels left of the
+    // tip, level with it.
+    void clickBesideTip(bool primary);
 
     void upkeepTick();
     void showCoordinates();
     void recolourArrowhead();
     void setFollowPace();
     void setFollowWakesOnMoves(bool on);
-    void wakeFollow();
     void followTick();
     // Where the follow tick puts the window's corner for a pointer position (twips).
     Point followTarget(Point pointer);
@@ -91,8 +83,7 @@ private:
 
     SharedState& state_;
     forms::HandDrag drag_;
-    PointerEngine engine_;
-    // Fast follow with input reports: the follow tick sleeps while the
+    // Following with input reports: the follow tick sleeps while the
     // window is at the pointer and pointer moves wake it.
     bool followWakesOnMoves_ = false;
 };

@@ -46,8 +46,31 @@ void SimPlatform::releaseButton(MouseButton button) {
 
 bool SimPlatform::watchInput(InputListener* listener) {
     ++callCount;
-    listener_ = inputReportsAvailable_ ? listener : nullptr;
-    return listener_ != nullptr;
+    listener_ = listener;
+    if (listener && inputReportsAvailable_) {
+        ++hookInstalls;
+        gate_.reset(publishedTables.empty() ? KeyTable{} : publishedTables.back());
+    }
+    return listener && inputReportsAvailable_;
+}
+
+void SimPlatform::publishKeyTable(const KeyTable& table) {
+    ++callCount;
+    publishedTables.push_back(table);
+}
+
+void SimPlatform::checkInputWatch() {
+    ++callCount;
+    if (!hooksSilent_ || !listener_) return;
+    hooksSilent_ = false;
+    listener_->sightChanged(false);
+    watchInput(listener_);
+    listener_->sightChanged(true);
+}
+
+bool SimPlatform::buttonsSwapped() {
+    ++callCount;
+    return buttonsSwapped_;
 }
 
 void SimPlatform::reportPointerMoves(bool on) {
@@ -124,6 +147,16 @@ double SimPlatform::random() {
     return static_cast<double>((randomState_ * 0x2545F4914F6CDD1DULL) >> 11) * 0x1.0p-53;
 }
 
+bool SimPlatform::claimSingleCopy() {
+    ++callCount;
+    return !otherCopyRunning_;
+}
+
+void SimPlatform::wakeFirstCopy() {
+    ++callCount;
+    ++firstCopyWakeUps;
+}
+
 void SimPlatform::exitProcess() {
     ++callCount;
     exited = true;
@@ -133,13 +166,31 @@ void SimPlatform::setKeyDown(KeyCode key, bool down) {
     if (key.empty()) return;
     const bool changed = keys_[key.code()] != down;
     keys_[key.code()] = down;
-    if (changed && listener_) listener_->keyChanged(key, down);
+    if (changed && listener_ && inputReportsAvailable_) listener_->keyChanged(key, down);
+}
+
+GateVerdict SimPlatform::strike(const KeyStroke& stroke) {
+    const KeyTable table = publishedTables.empty() ? KeyTable{} : publishedTables.back();
+    static bool ownActive = false;  // the gate asks through a plain function
+    ownActive = ownWindowActive_;
+    const GateVerdict verdict =
+        inputReportsAvailable_ ? gate_.keyboard(stroke, table, [] { return ownActive; }) : GateVerdict{};
+    keys_[stroke.key.code()] = stroke.down;
+    if (!listener_) return verdict;
+    // Without hooks the switch key comes as a registered hot key.
+    if (verdict.switchPressed || (!inputReportsAvailable_ && stroke.down && stroke.key == kSwitchKey)) {
+        listener_->switchPressed();
+    }
+    for (const KeyCode key : verdict.reports) {
+        if (!key.empty()) listener_->keyChanged(key, verdict.down);
+    }
+    return verdict;
 }
 
 void SimPlatform::movePointer(Point p) {
     const bool moved = p != cursor_;
     cursor_ = p;
-    if (moved && reportMoves_ && listener_) listener_->pointerMoved();
+    if (moved && reportMoves_ && listener_ && inputReportsAvailable_) listener_->pointerMoved();
 }
 
 void SimPlatform::setScreenPixels(int width, int height, double twipsPerPixel) {

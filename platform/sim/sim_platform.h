@@ -59,7 +59,10 @@ public:
     void pressButton(MouseButton button) override;
     void releaseButton(MouseButton button) override;
     bool watchInput(InputListener* listener) override;
+    void publishKeyTable(const KeyTable& table) override;
     void reportPointerMoves(bool on) override;
+    void checkInputWatch() override;
+    bool buttonsSwapped() override;
     void setTopmost(WindowHandle window, bool topmost, bool activate) override;
     void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
     void startWindowDrag(WindowHandle window) override;
@@ -72,12 +75,30 @@ public:
     void keepNumber(const std::string& name, std::uint32_t value) override;
     ScreenMetrics screen() override;
     double random() override;
+    bool claimSingleCopy() override;
+    void wakeFirstCopy() override;
     void exitProcess() override;
 
     // ---- Test controls ----
     // A key or mouse button going down or up, as the user does it: reported
     // to the input listener when it changes.
     void setKeyDown(KeyCode key, bool down);
+    // A keyboard event as the input thread sees it: decided on by the key
+    // gate with the table last published, reported as that decides. Returns
+    // the decision.
+    GateVerdict strike(const KeyStroke& stroke);
+    // A press of the key without a scan code (or with `scanCode`), then its release.
+    GateVerdict press(KeyCode key, std::uint8_t scanCode = 0) { return strike({key, scanCode, false, true}); }
+    GateVerdict release(KeyCode key, std::uint8_t scanCode = 0) { return strike({key, scanCode, false, false}); }
+    // A window of this program is active, as the input thread finds it.
+    void setOwnWindowActive(bool active) { ownWindowActive_ = active; }
+    // The hooks stopped reporting while the user typed: the next check
+    // installs them again.
+    void silenceHooks() { hooksSilent_ = true; }
+    void setButtonsSwapped(bool swapped) { buttonsSwapped_ = swapped; }
+    // Another copy of the program runs already; wakeFirstCopy counts its wake-ups.
+    void setOtherCopyRunning(bool running) { otherCopyRunning_ = running; }
+    int firstCopyWakeUps = 0;
     // Moves the pointer like the user would (not logged as a program move);
     // reported while pointer moves are asked for.
     void movePointer(Point p);
@@ -109,6 +130,8 @@ public:
     std::vector<TrayCall> trayCalls;
     std::vector<KeyCode> keyProbes;
     std::vector<CaptureRelease> captureReleases;
+    std::vector<KeyTable> publishedTables;
+    int hookInstalls = 0;
     // The kept store: what the program keeps, and whatever a test puts there.
     std::map<std::string, KeptValue> kept;
     int callCount = 0;  // every Platform call
@@ -128,6 +151,11 @@ private:
     bool inputReportsAvailable_ = true;
     InputListener* listener_ = nullptr;
     bool reportMoves_ = false;
+    KeyGate gate_;
+    bool ownWindowActive_ = false;
+    bool hooksSilent_ = false;
+    bool buttonsSwapped_ = false;
+    bool otherCopyRunning_ = false;
     // Buttons held by pressButton: the key state shows them, as the real
     // one shows injected buttons.
     std::array<bool, 2> injectedButtons_{};

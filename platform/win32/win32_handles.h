@@ -1,6 +1,7 @@
-// Owning wrappers for window-system handles. Every window, GDI object, icon
-// and device context the forms backend creates is released exactly once, by
-// the object that made it, whichever way the code leaves the scope.
+// Owning wrappers for window-system handles. Every window, GDI object, icon,
+// device context, kernel handle and hook the program creates is released
+// exactly once, by the object that made it, whichever way the code leaves
+// the scope.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,21 @@ struct WindowDestroyer {
     void operator()(HWND window) const { DestroyWindow(window); }
 };
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+struct HookRemover {
+    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
+};
+using UniqueHook = std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRemover>;
+
+struct WinEventHookRemover {
+    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
+using UniqueWinEventHook = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, WinEventHookRemover>;
 
 struct GdiObjectDeleter {
     void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }

@@ -63,21 +63,27 @@ Point Win32Platform::cursorPos() {
     return {p.x, p.y};
 }
 
-void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) { SetCursorPos(x, y); }
+void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) {
+    noteInjectedInput();
+    SetCursorPos(x, y);
+}
 
 // Every injected event carries the program's mark, so that its own input
 // reports leave it out.
 void Win32Platform::click(MouseButton button) {
     const DWORD flags = button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP
                                                     : MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
+    noteInjectedInput();
     mouse_event(flags, 0, 0, 0, kInjectedMark);
 }
 
 void Win32Platform::pressButton(MouseButton button) {
+    noteInjectedInput();
     mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, kInjectedMark);
 }
 
 void Win32Platform::releaseButton(MouseButton button) {
+    noteInjectedInput();
     mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP, 0, 0, 0, kInjectedMark);
 }
 
@@ -89,7 +95,13 @@ bool Win32Platform::watchInput(InputListener* listener) {
     return inputWatch_.start(*listener);
 }
 
+void Win32Platform::publishKeyTable(const KeyTable& table) { inputWatch_.publishKeyTable(table); }
+
 void Win32Platform::reportPointerMoves(bool on) { inputWatch_.reportPointerMoves(on); }
+
+void Win32Platform::checkInputWatch() { inputWatch_.checkHooks(); }
+
+bool Win32Platform::buttonsSwapped() { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
 
 // The z-order alone: SWP_NOACTIVATE unless the window is to be activated.
 void Win32Platform::setTopmost(WindowHandle window, bool topmost, bool activate) {
@@ -154,11 +166,12 @@ bool Win32Platform::notifyIcon(TrayAction action, const TrayIconData& data) {
     return Shell_NotifyIconW(toNotifyMessage(action), &record) != FALSE;
 }
 
-// The one bundled icon, loaded shared at the small (tray) size: the system
-// owns it, so every call hands out the same handle and nothing is freed.
+// The bundled icons, loaded shared at the small (tray) size: the system owns
+// them, so every call hands out the same handle and nothing is freed.
 IconHandle Win32Platform::iconHandle(Asset icon) {
-    if (icon != Asset::AppIcon) return 0;
-    const HANDLE image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+    if (icon != Asset::AppIcon && icon != Asset::AppIconOn) return 0;
+    const int id = icon == Asset::AppIcon ? IDI_APP : IDI_APP_ON;
+    const HANDLE image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     return reinterpret_cast<IconHandle>(image);
 }
@@ -205,6 +218,19 @@ ScreenMetrics Win32Platform::screen() {
 }
 
 double Win32Platform::random() { return unitInterval_(generator_); }
+
+bool Win32Platform::claimSingleCopy() {
+    // In the session's namespace: other users' sessions run copies of their own.
+    singleCopyMutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\LumoMouse.SingleCopy"));
+    return !(singleCopyMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+void Win32Platform::wakeFirstCopy() {
+    // This process was just started by the user, so it may hand the
+    // foreground on.
+    AllowSetForegroundWindow(ASFW_ANY);
+    PostMessageW(HWND_BROADCAST, secondCopyMessage(), 0, 0);
+}
 
 void Win32Platform::exitProcess() { ExitProcess(0); }
 

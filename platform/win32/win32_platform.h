@@ -18,7 +18,10 @@ public:
     void pressButton(MouseButton button) override;
     void releaseButton(MouseButton button) override;
     bool watchInput(InputListener* listener) override;
+    void publishKeyTable(const KeyTable& table) override;
     void reportPointerMoves(bool on) override;
+    void checkInputWatch() override;
+    bool buttonsSwapped() override;
     void setTopmost(WindowHandle window, bool topmost, bool activate) override;
     void makeColorKeyed(WindowHandle window, std::uint32_t colorKey) override;
     void startWindowDrag(WindowHandle window) override;
@@ -31,10 +34,13 @@ public:
     void keepNumber(const std::string& name, std::uint32_t value) override;
     ScreenMetrics screen() override;
     double random() override;
+    bool claimSingleCopy() override;
+    void wakeFirstCopy() override;
     [[noreturn]] void exitProcess() override;
 
 private:
     InputWatch inputWatch_;
+    UniqueHandle singleCopyMutex_;
     // Default-constructed, i.e. never seeded: every run draws the same sequence.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};

@@ -28,6 +28,7 @@ std::optional<BundledBitmap> bundledBitmap(Asset asset) {
         case Asset::ChatIcon: return BundledBitmap{IDB_CHAT_ICON, true};
         case Asset::SearchBanner: return BundledBitmap{IDB_SEARCH_BANNER, false};
         case Asset::AppIcon:
+        case Asset::AppIconOn:
         case Asset::HandCursor: break;
     }
     return std::nullopt;

@@ -30,7 +30,8 @@ readonly TITLE_SETTINGS="Lumo桌面小鼠标"
 readonly TITLE_VIRTUAL_MOUSE="Lumo虚拟鼠标"
 readonly TITLE_TRAY_MENU="Lumo托盘菜单"
 readonly TITLE_ABOUT="关于"
-readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0)"
+# Two lines; the window list shows the line break as a space.
+readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0) 键盘鼠标：关"
 
 # The screen's dots per inch in the test's prefix: 96 unless a test picks
 # another with e2e_use_dpi (or E2E_DPI is set for the whole run; the pixel
@@ -488,8 +489,10 @@ e2e_start_click_target() {
   lumo_wait_until "$E2E_TIMEOUT" grep -q '^ready' "$E2E_CLICK_LOG" || e2e_fail "click target did not start"
 }
 
-# The button messages logged so far (lines "WM_LBUTTONDOWN x y").
-e2e_clicks() { grep -v '^ready' "$E2E_CLICK_LOG" 2>/dev/null || true; }
+# The button messages logged so far (lines "WM_LBUTTONDOWN x y"), and the key
+# messages (lines "WM_KEYDOWN 0x26") but for the NumLock the set-up switches.
+e2e_clicks() { grep -v -e '^ready' -e '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null || true; }
+e2e_keys() { grep '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null | grep -v ' 0x90$' || true; }
 
 # Every web address the program hands to the shell is appended to
 # E2E_URL_LOG instead of opening a browser.

@@ -27,6 +27,7 @@ readonly VIRTUAL_MOUSE_SIZE=(177 180)
 
 # X keycodes (evdev): keypad keys are digits with NumLock on.
 readonly XKEY_UP=111 XKEY_LEFT=113 XKEY_Z=52 XKEY_KP0=90 XKEY_KP_DECIMAL=91
+readonly XKEY_SCROLL_LOCK=78 XKEY_SHIFT_L=50 XKEY_A=38 XKEY_KP1=87 XKEY_F5=71
 readonly STEP_PIXELS=3
 readonly KEY_COLOUR='#D500DC'   # RGB(213,0,220), the virtual mouse's colour key
 
@@ -234,6 +235,61 @@ assert_tap_gives() {
 mark_clicks() { CLICKS_MARK=$(e2e_clicks | grep -c .); }
 clicks_since_mark() { e2e_clicks | tail -n +$((CLICKS_MARK + 1)); }
 clicks_since_mark_at_least() { (($(clicks_since_mark | grep -c .) >= $1)); }
+
+# Scroll Lock switches the keyboard mouse before any apply. While it is on,
+# the bound keys act and never reach the program in front, other keys do;
+# keypad 0 released under Shift still releases its button. A second start
+# leaves one copy with one icon.
+test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
+  open_settings
+  focus_click_target 300 200 400 300
+  e2e_move 500 350
+  "$E2E_TOOLS/xkey" tap "$XKEY_SCROLL_LOCK"
+  assert_key_moves_pointer "$XKEY_UP" 0 -1 0.3
+  assert_key_moves_pointer "$XKEY_LEFT" -1 0 0.3
+  e2e_move 500 350
+  assert_tap_gives "$XKEY_KP0" "press" "WM_LBUTTONDOWN 199 149|WM_LBUTTONUP 199 149" 80
+  assert_tap_gives "$XKEY_KP_DECIMAL" "press" "WM_RBUTTONDOWN 199 149|WM_RBUTTONUP 199 149" 80
+  for key in "$XKEY_A" "$XKEY_KP1" "$XKEY_F5"; do "$E2E_TOOLS/xkey" tap "$key" 30; done
+  lumo_wait_until 3 keys_logged 6 || true
+  e2e_assert_eq "WM_KEYDOWN 0x41 WM_KEYUP 0x41 WM_KEYDOWN 0x61 WM_KEYUP 0x61 WM_KEYDOWN 0x74 WM_KEYUP 0x74" \
+    "$(e2e_keys | paste -sd ' ')" "keys that reached the program in front"
+
+  # Off: Up is a key again and the pointer stays.
+  "$E2E_TOOLS/xkey" tap "$XKEY_SCROLL_LOCK"
+  e2e_pointer
+  local before="$E2E_POINTER_X,$E2E_POINTER_Y"
+  "$E2E_TOOLS/xkey" tap "$XKEY_UP" 30
+  lumo_wait_until 3 keys_logged 8 || true
+  e2e_assert_eq "WM_KEYDOWN 0x26 WM_KEYUP 0x26" "$(e2e_keys | tail -n 2 | paste -sd ' ')" "Up with the keyboard mouse off"
+  e2e_pointer
+  e2e_assert_eq "$before" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer with the keyboard mouse off"
+
+  # On again: keypad 0 down, Shift down, keypad 0 up (it reads Insert now), Shift up.
+  "$E2E_TOOLS/xkey" tap "$XKEY_SCROLL_LOCK"
+  sleep 0.6
+  mark_clicks
+  local key
+  for key in "down $XKEY_KP0" "down $XKEY_SHIFT_L" "up $XKEY_KP0" "up $XKEY_SHIFT_L"; do
+    "$E2E_TOOLS/xkey" $key
+    sleep 0.15
+  done
+  lumo_wait_until 3 clicks_since_mark_at_least 2 || true
+  e2e_assert_eq "WM_LBUTTONDOWN|WM_LBUTTONUP" "$(clicks_since_mark | awk '{ print $1 }' | paste -sd '|')" \
+    "buttons of keypad 0 released under Shift"
+  e2e_assert_eq "" "$(e2e_keys | grep -v -e ' 0x10$' -e ' 0x26$' -e ' 0x41$' -e ' 0x61$' -e ' 0x74$')" \
+    "keys other than Shift and the unbound ones that reached the program"
+
+  # A second start ends and leaves the one icon.
+  e2e_wait_tray_icon
+  wine "$E2E_EXE" >/dev/null 2>&1 &
+  local second=$!
+  lumo_wait_until "$E2E_TIMEOUT" pid_gone "$second" || e2e_fail "the second start did not end"
+  e2e_wait_tray_icon
+  e2e_assert_true "the first copy ended" e2e_program_running
+}
+keys_logged() { (($(e2e_keys | grep -c .) >= $1)); }
+pid_gone() { ! lumo_pid_alive "$1"; }
 
 # The pointer moves within 2 ms of a key press made in another program, and
 # no slower than one timer period at worst.

@@ -34,12 +34,38 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
     ASSERT_EQ(platform.trayCalls.size(), 2u);
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[0].data.owner, app.trayMenu.handle());
-    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
+    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：关");
     EXPECT_EQ(app.state.settings.keys[Action::Up], Key::Up);
-    // Nothing polls the keyboard before the first apply.
-    platform.setKeyDown(Key::Up, true);
+    // Nothing polls the keyboard, and the keys pass, while the keyboard mouse is off.
+    EXPECT_FALSE(platform.press(Key::Up, 0x48).withhold);
     backend.advance(1000);
     EXPECT_TRUE(platform.cursorMoves.empty());
+}
+
+TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
+    platform.clearLogs();
+    EXPECT_TRUE(platform.press(kSwitchKey).withhold);
+    EXPECT_TRUE(app.settings.hotkeysCheck->ticked());
+    EXPECT_FALSE(app.virtualMouse.loaded());
+    EXPECT_FALSE(app.state.settings.hideVirtualMouse);
+    ASSERT_EQ(platform.trayCalls.size(), 1u);  // the same icon, a new picture and tip
+    EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Modify);
+    EXPECT_EQ(platform.trayCalls[0].data.id, 0x7000u);
+    EXPECT_EQ(platform.trayCalls[0].data.icon, platform.iconHandle(Asset::AppIconOn));
+    EXPECT_EQ(platform.trayCalls[0].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：开");
+    platform.release(kSwitchKey);
+    app.trayMenu.shellRestarted();  // the new taskbar gets the icon as it is now
+    EXPECT_EQ(platform.trayCalls.back().data.icon, platform.iconHandle(Asset::AppIconOn));
+
+    platform.movePointer({600, 500});
+    EXPECT_TRUE(platform.press(Key::Up, 0x48).withhold);
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
+    platform.release(Key::Up, 0x48);
+
+    platform.press(kSwitchKey);
+    EXPECT_FALSE(app.state.settings.hotkeysEnabled);
+    EXPECT_FALSE(platform.press(Key::Down, 0x50).withhold);
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
 }
 
 TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows) {
@@ -50,7 +76,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_EQ(app.state.settings.stepPixels, 3);
     EXPECT_TRUE(app.state.settings.hotkeysEnabled);
-    EXPECT_FALSE(app.virtualMouse.engineTimer->running());  // nothing held: no engine ticks
+    EXPECT_FALSE(app.keyboardMouse.engineTimer->running());  // nothing held: no engine ticks
 
     platform.movePointer({600, 500});
     platform.setKeyDown(Key::Up, true);  // one step at once...
@@ -58,7 +84,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     backend.advance(100);  // ...and one per tick at the platform's 10 ms pace
     EXPECT_EQ(platform.cursorPos(), (Point{600, 467}));
     platform.setKeyDown(Key::Up, false);
-    EXPECT_FALSE(app.virtualMouse.engineTimer->running());
+    EXPECT_FALSE(app.keyboardMouse.engineTimer->running());
     backend.advance(2000);  // upkeep switches to fast follow; the follow tick jumps to the pointer
     EXPECT_EQ(app.virtualMouse.left(), 600 * 15 + 10);
     EXPECT_EQ(app.virtualMouse.top(), 467 * 15 + 10);
@@ -69,7 +95,7 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     platform.setKeyDown(Key::NumpadZero, false);
     EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
                                         {MouseButton::Left, true, {600, 467}}, {MouseButton::Left, false, {600, 467}}}));
-    EXPECT_EQ(platform.callCount, 2);  // nothing polled, nothing else woken
+    EXPECT_EQ(platform.callCount, 3);  // the button swap read, press, release: nothing polled or woken
 }
 
 // Every way the engine's settings change or the program ends lets go of a
@@ -109,6 +135,51 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
     EXPECT_TRUE(platform.exited);
 }
 
+TEST_F(AppFixture, AZoneClickFirstReleasesTheButtonAClickKeyHolds) {
+    backend.click(*app.settings.hotkeysCheck);
+    apply();
+    platform.setKeyDown(Key::NumpadZero, true);
+    platform.clearLogs();
+    backend.click(*app.virtualMouse.leftClickZone);
+    ASSERT_EQ(platform.buttonCalls.size(), 1u);
+    EXPECT_FALSE(platform.buttonCalls[0].down);
+    ASSERT_EQ(platform.clicks.size(), 1u);
+    platform.setKeyDown(Key::NumpadZero, false);  // no stray release later
+    EXPECT_EQ(platform.buttonCalls.size(), 1u);
+}
+
+TEST_F(AppFixture, QuietHooksAreInstalledAgainAndTheHeldButtonGoesUp) {
+    platform.press(kSwitchKey);
+    platform.press(Key::NumpadZero, 0x52);
+    const int installs = platform.hookInstalls;
+    platform.silenceHooks();
+    backend.advance(3000);
+    EXPECT_EQ(platform.hookInstalls, installs + 1);
+    EXPECT_FALSE(platform.buttonCalls.back().down);
+    EXPECT_TRUE(platform.press(Key::NumpadZero, 0x52).withhold);  // a fresh press, not a repeat
+    EXPECT_TRUE(platform.buttonCalls.back().down);
+}
+
+TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEnds) {
+    for (const bool traySwitch : {false, true}) {
+        sim::SimPlatform second;
+        sim::SimBackend secondBackend{second};
+        forms::Runtime secondRuntime{second, secondBackend};
+        LumoApp secondCopy{secondRuntime};
+        second.setOtherCopyRunning(true);
+        secondCopy.start(StartOptions{traySwitch});
+        EXPECT_TRUE(second.exited);
+        EXPECT_TRUE(second.trayCalls.empty());
+        EXPECT_FALSE(secondCopy.settings.loaded());
+        EXPECT_EQ(second.firstCopyWakeUps, traySwitch ? 0 : 1);
+    }
+    apply();
+    platform.inputListener()->secondCopyStarted();  // as the first copy hears it
+    EXPECT_TRUE(app.settings.visible());
+    EXPECT_EQ(platform.topmostCalls.back().window, app.settings.handle());
+    EXPECT_TRUE(platform.topmostCalls.back().activate);
+}
+
 // The program before its start, so that a test can put kept settings in place.
 struct AppStart : AppFixture {
     void SetUp() override { platform.setScreenPixels(1280, 800); }
@@ -133,13 +204,13 @@ TEST_F(AppStart, KeptSettingsTakeEffectAtOnceAndTheWindowShowsThem) {
     EXPECT_EQ(platform.cursorPos(), (Point{593, 500}));
 }
 
-TEST(KeptStart, TheVirtualMouseShowsOnceAnApplyHasEverHappenedAndRunsTheKeysWhenThoseAreOn) {
+TEST(KeptStart, TheVirtualMouseShowsOnceAnApplyHasEverHappened) {
     const struct {
         bool applied, hotkeys, hide;
         bool loaded, shown;
     } starts[] = {
         {false, false, false, false, false},
-        {false, true, false, true, false},
+        {false, true, false, false, false},  // the keys work without it
         {true, false, false, true, true},
         {true, true, true, true, false},
     };

@@ -118,10 +118,12 @@ TEST(BundledPictures, EveryRenderingHasTheShownSizeAndKeyedOnesNoFringe) {
     }
 }
 
-TEST(BundledPictures, TheIconHoldsEverySizeAndTheHandItsHotSpotAtTheFingertip) {
-    const std::vector<std::uint8_t> icon = readAsset("app.ico");
-    ASSERT_EQ(u16(icon, 4), kAppIconSizes.size());
-    for (std::size_t i = 0; i < kAppIconSizes.size(); ++i) EXPECT_EQ(icon.at(6 + 16 * i), kAppIconSizes[i] % 256);
+TEST(BundledPictures, TheIconsHoldEverySizeAndTheHandItsHotSpotAtTheFingertip) {
+    for (const char* name : {"app.ico", "app-on.ico"}) {
+        const std::vector<std::uint8_t> icon = readAsset(name);
+        ASSERT_EQ(u16(icon, 4), kAppIconSizes.size()) << name;
+        for (std::size_t i = 0; i < kAppIconSizes.size(); ++i) EXPECT_EQ(icon.at(6 + 16 * i), kAppIconSizes[i] % 256);
+    }
 
     const std::vector<std::uint8_t> cursor = readAsset("hand.cur");
     ASSERT_EQ(u16(cursor, 4), kRenderingPercents.size());

@@ -33,6 +33,9 @@ public:
     }
     void keyChanged(KeyCode key, bool down) override { engine.keyChanged(key, down); }
     void pointerMoved() override {}
+    void switchPressed() override {}
+    void secondCopyStarted() override {}
+    void sightChanged(bool seeing) override { seeing ? engine.regainedSight() : engine.lostSight(); }
     lumo::PointerEngine engine;
 };
 
@@ -105,10 +108,10 @@ TEST_F(PolledTick, MovesStartFromThePositionReadAtTheStartOfTheTick) {
     EXPECT_EQ(platform.cursorPos(), (Point{500, 307}));  // up then down: the last one wins
 }
 
-TEST_F(PolledTick, AllSixHeldMakeThirteenCallsAndPressWhereTheMovesEnded) {
+TEST_F(PolledTick, AllSixHeldMakeFifteenCallsAndPressWhereTheMovesEnded) {
     hold({kUp, kDown, kLeft, kRight, kLeftClick, kRightClick});
     tick();
-    EXPECT_EQ(platform.callCount, 13);
+    EXPECT_EQ(platform.callCount, 15);  // with the button swap read at each press
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{500, 293}, {500, 307}, {493, 300}, {507, 300}}));
     EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, {507, 300}},
                                                               {MouseButton::Right, true, {507, 300}}}));
@@ -263,6 +266,36 @@ TEST_P(KeyEdges, StopLetsGoOfTheButtonsAndTheReports) {
     EXPECT_EQ(platform.buttonCalls.size(), 4u);
 }
 
+TEST_P(KeyEdges, ButtonsFollowTheSwapSettingAtEachPressAndReleaseWhatTheyPressed) {
+    platform.setButtonsSwapped(true);
+    key(kLeftClick, true);
+    platform.setButtonsSwapped(false);
+    key(kLeftClick, false);
+    key(kRightClick, true);
+    key(kRightClick, false);
+    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Right, true, start},
+                                                              {MouseButton::Right, false, start},
+                                                              {MouseButton::Right, true, start},
+                                                              {MouseButton::Right, false, start}}));
+}
+
+TEST_P(KeyEdges, LosingSightReleasesAndStopsAndSightAgainReleasesWhatTheSystemStillHolds) {
+    for (const bool stillDown : {false, true}) {
+        platform.clearLogs();
+        key(kLeftClick, true);
+        key(kUp, true);
+        host->sightChanged(false);
+        EXPECT_FALSE(engine().wantsTicks() && !polled());
+        if (stillDown) platform.setKeyDown(Key::LeftButton, true);  // the release went nowhere
+        host->sightChanged(true);
+        platform.setKeyDown(Key::LeftButton, false);
+        const std::size_t ups = stillDown ? 2 : 1;
+        EXPECT_EQ(platform.buttonCalls.size(), 1 + ups) << stillDown;
+        lift(kLeftClick);
+        lift(kUp);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(ReportedAndPolled, KeyEdges, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Polled" : "Reported"; });
 
@@ -304,7 +337,7 @@ TEST_F(ReportedKeys, TheTimerRunsOnlyWhileADirectionKeyIsDown) {
     EXPECT_EQ(platform.cursorMoves.size(), 2u);
     lift(kUp);
     EXPECT_FALSE(engine().wantsTicks());
-    EXPECT_EQ(platform.callCount, 4 + 1);  // two reads, two moves, one press
+    EXPECT_EQ(platform.callCount, 4 + 2);  // two reads, two moves, one press and its swap read
 }
 
 TEST_F(ReportedKeys, ASecondDirectionKeyTappedBetweenTicksStepsWithTheNextTick) {
@@ -325,6 +358,79 @@ TEST(IsKeyDown, OnlyTheHighBitOfTheSystemsKeyStateMeansDown) {
     for (const auto& c : cases) {
         EXPECT_EQ(lumo::win32::isDownInKeyState(static_cast<std::int16_t>(c.word)), c.down) << std::hex << c.word;
     }
+}
+
+// The input thread's decisions, one rule a row: strokes on a fresh gate with
+// the default keys bound, then the verdict on the last one.
+TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
+    using lumo::KeyStroke, lumo::GateVerdict;
+    auto down = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) {
+        return KeyStroke{KeyCode(vk), scan, ext, true};
+    };
+    auto up = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) {
+        return KeyStroke{KeyCode(vk), scan, ext, false};
+    };
+    const KeyStroke arrow = down(0x26, 0x48, true), arrowUp = up(0x26, 0x48, true);
+    const KeyStroke keypad0 = down(0x60, 0x52), keypad0Up = up(0x60, 0x52), insert = down(0x2D, 0x52);
+    const KeyStroke scroll = down(0x91, 0x46), scrollUp = up(0x91, 0x46);
+    const KeyStroke shift = down(0xA0, 0x2A), ctrl = down(0xA2, 0x1D), alt = down(0xA4, 0x38), k = down(0x4B, 0x25);
+    const GateVerdict pass{}, withheld{true}, switched{true, true};
+    const GateVerdict upTaken{true, false, true, {kUp}}, clickDown{true, false, true, {kLeftClick}};
+    const GateVerdict clickUp{true, false, false, {kLeftClick}};
+    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4 };
+    const struct {
+        const char* rule;
+        int state;
+        std::vector<KeyStroke> before;
+        KeyStroke last;
+        GateVerdict verdict;
+    } rows[] = {
+        {"bound key taken", On, {}, arrow, upTaken},
+        {"unbound key passes", On, {}, down(0x41, 0x1E), pass},
+        {"nothing taken while off", Off, {}, arrow, pass},
+        {"Shift passes", On, {}, shift, pass},
+        {"repeat of a taken key withheld, not reported", On, {keypad0}, keypad0, withheld},
+        {"down before the switch: release passes", Off, {arrow, scroll, scrollUp}, arrowUp, pass},
+        {"switched off while held: release withheld", On, {keypad0, scroll, scrollUp}, keypad0Up, clickUp},
+        {"switched on: the very next key taken", Off, {scroll}, arrow, upTaken},
+        {"own window active: bound keys pass", On | OwnWindow, {}, arrow, pass},
+        {"own window active: the switch still switches", On | OwnWindow, {}, scroll, switched},
+        {"keypad 0 pressed under Shift reads Insert", On, {shift}, insert, clickDown},
+        {"keypad 0 released under Shift as Insert", On, {keypad0, shift}, up(0x2D, 0x52), clickUp},
+        {"the Insert key itself passes", On, {}, down(0x2D, 0x52, true), pass},
+        {"Ctrl+Alt+Shift+K switches", On, {ctrl, alt, shift}, k, switched},
+        {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
+        {"lost sight forgets the presses", On | LoseSight, {arrow}, arrowUp, pass},
+    };
+    for (const auto& row : rows) {
+        lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, (row.state & On) != 0};
+        lumo::KeyGate gate;
+        static bool ownWindow;
+        ownWindow = (row.state & OwnWindow) != 0;
+        auto own = [] { return ownWindow; };
+        for (const KeyStroke& stroke : row.before) gate.keyboard(stroke, table, own);
+        if (row.state & LoseSight) ++table.sightEpoch;
+        EXPECT_EQ(gate.keyboard(row.last, table, own), row.verdict) << row.rule;
+        EXPECT_EQ(lumo::KeyTable::unpack(table.pack()), table) << row.rule;
+    }
+}
+
+TEST(KeyGate, MouseButtonsAreNeverWithheldAndReportedOnlyWhileBound) {
+    lumo::KeyTable table{{Key::LeftButton}, true};
+    lumo::KeyGate gate;
+    EXPECT_EQ(gate.button(Key::LeftButton, true, table), (lumo::GateVerdict{false, false, true, {Key::LeftButton}}));
+    EXPECT_EQ(gate.button(Key::RightButton, true, table), lumo::GateVerdict{});
+    EXPECT_TRUE(table.bindsMouseButton());
+}
+
+TEST(HooksSilent, OnlyInputNewerThanEveryReportAndInjectionWhereTheMouseCannotExplainIt) {
+    using lumo::win32::hooksSilent;
+    EXPECT_FALSE(hooksSilent(1000, 900, 0, false, false));       // within the grace
+    EXPECT_TRUE(hooksSilent(5000, 900, 0, false, false));
+    EXPECT_FALSE(hooksSilent(5000, 900, 4900, false, false));    // the program's own input
+    EXPECT_FALSE(hooksSilent(5000, 900, 0, false, true));        // the mouse, unhooked, moved
+    EXPECT_TRUE(hooksSilent(5000, 900, 0, true, true));
+    EXPECT_TRUE(hooksSilent(1000, 0xFFFFFF00u, 0xFFFFFE00u, true, false));  // across the tick count's wrap
 }
 
 TEST(IsKeyDown, CodesNoKeyHasArePassedToThePlatformAsTheyAre) {

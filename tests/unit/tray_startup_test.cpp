@@ -32,7 +32,7 @@ TEST_F(TrayTest, IconRecordNamesTheWindowAndItsIconAndCarriesTheTip) {
     EXPECT_NE(data.owner, 0u);
     EXPECT_EQ(data.id, icon);
     EXPECT_EQ(data.icon, icon);
-    EXPECT_EQ(data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
+    EXPECT_EQ(data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：关");
     EXPECT_EQ(trayTip("T", {2, 10, 0}), "T(版本 2.10.0)");
 }
 
@@ -124,7 +124,7 @@ TEST_F(TrayTest, RestartedShellGetsTheIconBackByAddOrElseModify) {
     EXPECT_EQ(platform.trayCalls[0].action, TrayAction::Add);
     EXPECT_EQ(platform.trayCalls[1].action, TrayAction::Modify);
     EXPECT_EQ(platform.trayCalls[2].action, TrayAction::UseCurrentVersion);
-    EXPECT_EQ(platform.trayCalls[1].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")");
+    EXPECT_EQ(platform.trayCalls[1].data.tip, "Lumo桌面小鼠标(版本 " LUMO_VERSION_TEXT ")\n键盘鼠标：关");
     EXPECT_EQ(platform.trayCalls[1].data.owner, tray.handle());
 }
 

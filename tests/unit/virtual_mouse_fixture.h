@@ -22,9 +22,24 @@ public:
     std::vector<std::uint32_t> colorKeys;
 };
 
+// Input reports as the keyboard mouse hands them on: a pointer move wakes the follow tick.
+class MovesToWindow : public InputListener {
+public:
+    explicit MovesToWindow(VirtualMouseWindow& window) : window_(window) {}
+    void pointerMoved() override { window_.pointerMoved(); }
+    void keyChanged(KeyCode, bool) override {}
+    void switchPressed() override {}
+    void secondCopyStarted() override {}
+    void sightChanged(bool) override {}
+
+private:
+    VirtualMouseWindow& window_;
+};
+
 class VirtualMouseTest : public ::testing::Test {
 protected:
     void showWindow() {
+        state.inputReported = platform.watchInput(&moves);
         window.show();
         platform.clearLogs();
     }
@@ -42,6 +57,7 @@ protected:
     forms::Runtime runtime{platform, backend};
     SharedState state;
     VirtualMouseWindow window{runtime, state};
+    MovesToWindow moves{window};
     std::vector<std::int64_t> followTimes;
 };
 

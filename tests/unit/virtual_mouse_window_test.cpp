@@ -30,11 +30,9 @@ TEST_F(VirtualMouseWindowTest, DesignIsAKeyedFramelessWindowThatNeverTakesTheFoc
         EXPECT_TRUE(label->autoSize());
         EXPECT_TRUE(label->opaque());
     }
-    EXPECT_EQ(window.engineTimer->interval(), 1);
     EXPECT_EQ(window.upkeepTimer->interval(), 1500);
     EXPECT_EQ(window.followTimer->interval(), 1000);
     for (auto* timer : {window.followTimer, window.upkeepTimer}) EXPECT_TRUE(timer->running());
-    EXPECT_FALSE(window.engineTimer->running());  // the engine starts it for a held direction key
 }
 
 TEST_F(VirtualMouseWindowTest, LoadKeysTheColourAndSetsTheZOrderWithoutActivating) {
@@ -186,19 +184,6 @@ TEST_F(Dragging, AllSurfacesShareOneDragStart) {
     backend.move(*window.dragArea, kLeftButton, 600, 130);
     EXPECT_EQ(window.left(), 2900);
     EXPECT_EQ(window.top(), 2030);
-}
-
-TEST_F(VirtualMouseWindowTest, EngineTimerRunsAlsoWhileHidden) {
-    state.settings.hotkeysEnabled = true;
-    state.settings.stepPixels = 2;
-    state.settings.keys[Action::Right] = Key::Right;
-    state.settings.hideVirtualMouse = true;
-    platform.movePointer({100, 100});
-    window.show();
-    platform.setKeyDown(Key::Right, true);  // one step at once
-    backend.advance(2000);          // 10 ms platform period: 200 ticks
-    EXPECT_FALSE(window.visible());
-    EXPECT_EQ(platform.cursorPos().x, 502);
 }
 
 }  // namespace

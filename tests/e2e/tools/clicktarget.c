@@ -6,7 +6,8 @@
  * Log lines: "ready <hwnd>", then "<message> <x> <y>" with client coordinates,
  * message one of WM_LBUTTONDOWN WM_LBUTTONUP WM_LBUTTONDBLCLK WM_RBUTTONDOWN
  * WM_RBUTTONUP WM_RBUTTONDBLCLK, or WM_MOUSEMOVE while a button is held (a
- * drag). The window class asks for double clicks, so the second press of a
+ * drag); keys as "WM_KEYDOWN <virtual key>" and "WM_KEYUP <virtual key>",
+ * in hexadecimal. The window class asks for double clicks, so the second press of a
  * double click is logged as WM_?BUTTONDBLCLK, as the system decides it.
  * Every line is written through at once, so a test can poll the file. */
 #include "console_out.h"
@@ -39,6 +40,12 @@ static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LP
     const char *name = button_message_name(message);
     if (message == WM_MOUSEMOVE && (wparam & (MK_LBUTTON | MK_RBUTTON)))
         name = "WM_MOUSEMOVE";
+    if (message == WM_KEYDOWN || message == WM_KEYUP) {
+        char line[48];
+        snprintf(line, sizeof line, "%s %#x\n", message == WM_KEYDOWN ? "WM_KEYDOWN" : "WM_KEYUP", (unsigned)wparam);
+        log_line(line);
+        return 0;
+    }
     if (name) {
         char line[96];
         snprintf(line, sizeof line, "%s %d %d\n", name, (short)LOWORD(lparam), (short)HIWORD(lparam));

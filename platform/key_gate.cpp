@@ -1,0 +1,189 @@
+#include "platform/key_gate.h"
+
+namespace lumo {
+
+namespace {
+
+// The keys that only change what other keys mean: both sides of Shift, Ctrl
+// and Alt, their side-free codes, and the two Windows keys.
+constexpr std::array<std::uint8_t, 11> kModifiers{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0x10, 0x11, 0x12, 0x5B, 0x5C};
+constexpr std::uint32_t kShiftBits = 0x043, kCtrlBits = 0x08C, kAltBits = 0x130, kWindowsBits = 0x600;
+
+int modifierIndex(KeyCode key) {
+    for (std::size_t i = 0; i < kModifiers.size(); ++i) {
+        if (kModifiers[i] == key.code()) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The side-free key of a left or right Shift, Ctrl or Alt; empty for any other key.
+KeyCode sideFree(KeyCode key) {
+    if (key.code() < 0xA0 || key.code() > 0xA5) return {};
+    return KeyCode(static_cast<std::uint8_t>(0x10 + (key.code() - 0xA0) / 2));
+}
+
+// The keypad's own keys by their scan code: whatever NumLock and Shift make
+// them read as (Insert, End, an arrow...), the physical key is the digit.
+KeyCode keypadKey(const KeyStroke& stroke) {
+    if (stroke.extended) return {};
+    switch (stroke.scanCode) {
+        case 0x47: return KeyCode(0x67);
+        case 0x48: return KeyCode(0x68);
+        case 0x49: return KeyCode(0x69);
+        case 0x4B: return KeyCode(0x64);
+        case 0x4C: return KeyCode(0x65);
+        case 0x4D: return KeyCode(0x66);
+        case 0x4F: return KeyCode(0x61);
+        case 0x50: return KeyCode(0x62);
+        case 0x51: return KeyCode(0x63);
+        case 0x52: return Key::NumpadZero;
+        case 0x53: return Key::NumpadDecimal;
+        default: return {};
+    }
+}
+
+}  // namespace
+
+std::uint64_t KeyTable::pack() const {
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) word |= std::uint64_t{keys[i].code()} << (8 * i);
+    word |= std::uint64_t{on} << 48;
+    word |= std::uint64_t{switchesTakenUp} << 49;
+    word |= std::uint64_t{static_cast<std::uint8_t>(sightEpoch & 0x7F)} << 57;
+    return word;
+}
+
+KeyTable KeyTable::unpack(std::uint64_t word) {
+    KeyTable table;
+    for (std::size_t i = 0; i < table.keys.size(); ++i) {
+        table.keys[i] = KeyCode(static_cast<std::uint8_t>(word >> (8 * i)));
+    }
+    table.on = (word >> 48 & 1) != 0;
+    table.switchesTakenUp = static_cast<std::uint8_t>(word >> 49);
+    table.sightEpoch = static_cast<std::uint8_t>(word >> 57 & 0x7F);
+    return table;
+}
+
+bool KeyTable::binds(KeyCode key) const {
+    if (key.empty()) return false;
+    for (const KeyCode bound : keys) {
+        if (bound == key) return true;
+    }
+    return false;
+}
+
+bool KeyTable::bindsMouseButton() const {
+    for (const std::uint8_t button : {0x01, 0x02, 0x04, 0x05, 0x06}) {
+        if (binds(KeyCode(button))) return true;
+    }
+    return false;
+}
+
+bool KeyGate::on(const KeyTable& table) const {
+    const bool flipped = (static_cast<std::uint8_t>(switchesSeen_ - table.switchesTakenUp) & 1) != 0;
+    return table.on != flipped;
+}
+
+void KeyGate::reset(const KeyTable& table) {
+    forgetPresses();
+    switchesSeen_ = table.switchesTakenUp;
+    sightEpoch_ = table.sightEpoch;
+}
+
+GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)()) {
+    if (table.sightEpoch != sightEpoch_) {
+        sightEpoch_ = table.sightEpoch;
+        forgetPresses();
+    }
+    const bool modifier = modifierIndex(stroke.key) >= 0;
+    if (modifier) noteModifier(stroke.key, stroke.down);
+    Record& record = records_[recordIndex(stroke)];
+    GateVerdict verdict;
+    if (!stroke.down) {
+        // A release goes where its press went; one never seen passes.
+        const Record press = record;
+        record = {};
+        verdict.withhold = press.press == Press::Switch || (press.press == Press::Taken && !modifier);
+        if (press.press == Press::Taken) {
+            verdict.reports = {press.reportedAs, foldedReport(press.reportedAs, false, table)};
+        }
+        return verdict;
+    }
+    if (record.press != Press::None) {  // the keyboard's repeat
+        verdict.withhold = record.press == Press::Switch || (record.press == Press::Taken && !modifier);
+        return verdict;
+    }
+    if (switchStroke(stroke)) {
+        ++switchesSeen_;
+        record.press = Press::Switch;
+        verdict.withhold = verdict.switchPressed = true;
+        return verdict;
+    }
+    KeyCode bound;
+    if (table.binds(stroke.key) || (modifier && table.binds(sideFree(stroke.key)))) {
+        bound = stroke.key;
+    } else if (table.binds(keypadKey(stroke))) {
+        bound = keypadKey(stroke);
+    }
+    if (bound.empty() || !on(table) || (ownWindowActive && ownWindowActive())) {
+        record.press = Press::Passed;
+        return verdict;
+    }
+    record = {Press::Taken, bound};
+    verdict.withhold = !modifier;
+    verdict.down = true;
+    verdict.reports = {bound, foldedReport(bound, true, table)};
+    return verdict;
+}
+
+GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table) {
+    Record& record = buttons_[button.code()];
+    GateVerdict verdict;
+    if (down) {
+        if (record.press != Press::None) return verdict;
+        const bool taken = table.binds(button) && on(table);
+        record.press = taken ? Press::Taken : Press::Passed;
+        verdict.down = taken;
+        if (taken) verdict.reports[0] = button;
+        return verdict;
+    }
+    if (record.press == Press::Taken) verdict.reports[0] = button;
+    record = {};
+    return verdict;
+}
+
+std::size_t KeyGate::recordIndex(const KeyStroke& stroke) {
+    // Events another program makes up may carry no scan code: they are told
+    // apart by their key.
+    if (stroke.scanCode == 0) return 512 + stroke.key.code();
+    return stroke.scanCode + (stroke.extended ? 256 : 0);
+}
+
+bool KeyGate::switchStroke(const KeyStroke& stroke) const {
+    if (stroke.key == kSwitchKey) return true;
+    const bool all = (modifiersDown_ & kShiftBits) && (modifiersDown_ & kCtrlBits) && (modifiersDown_ & kAltBits);
+    return stroke.key == kSwitchComboKey && all && !(modifiersDown_ & kWindowsBits);
+}
+
+void KeyGate::noteModifier(KeyCode key, bool down) {
+    const std::uint32_t bit = 1u << modifierIndex(key);
+    modifiersDown_ = down ? modifiersDown_ | bit : modifiersDown_ & ~bit;
+}
+
+KeyCode KeyGate::foldedReport(KeyCode key, bool down, const KeyTable& table) {
+    const KeyCode folded = sideFree(key);
+    if (folded.empty()) return {};
+    std::uint8_t& sides = foldedDown_[folded.code() - 0x10];
+    const bool wasDown = sides > 0;
+    sides = down ? sides + 1 : (sides > 0 ? sides - 1 : 0);
+    return wasDown != (sides > 0) && table.binds(folded) ? folded : KeyCode();
+}
+
+void KeyGate::forgetPresses() {
+    records_.fill({});
+    buttons_.fill({});
+    foldedDown_.fill(0);
+    modifiersDown_ = 0;
+}
+
+}  // namespace lumo
