@@ -53,6 +53,7 @@ void LumoApp::start(const StartOptions& options) {
         return;
     }
     state.settings = readKeptSettings(platform_);
+    state.hotkeysKept = state.settings.hotkeysEnabled;
     keyboardMouse.load();
     const Settings& kept = state.settings;
     if (kept.applied && !kept.hideVirtualMouse) {

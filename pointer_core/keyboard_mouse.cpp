@@ -1,7 +1,5 @@
 #include "pointer_core/keyboard_mouse.h"
 
-#include "pointer_core/kept_settings.h"
-
 namespace lumo {
 
 namespace {
@@ -57,7 +55,6 @@ void KeyboardMouse::switchPressed() {
     // flip is taken up.
     ++table_.switchesTakenUp;
     settingsChanged();
-    keepSettings(platform(), state_.settings);
     forms::notify(Switched);
 }
 

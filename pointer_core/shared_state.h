@@ -72,6 +72,10 @@ struct SharedState {
     std::intptr_t foregroundWindow = 0;  // last foreground window seen by a watch
     std::int32_t pendingKeySlot = 0;     // key picker target: 1 up .. 6 right click
     bool inputReported = false;          // the system reports input (else the engine polls)
+    // The hotkeys switch as kept: as read at start and as the settings window
+    // last set it. The switch key changes only the running state, so that a
+    // stray press never captures the keys at every later start.
+    bool hotkeysKept = false;
 };
 
 }  // namespace lumo

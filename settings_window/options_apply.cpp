@@ -57,7 +57,11 @@ void SettingsWindow::apply() {
     unload();
 }
 
-void SettingsWindow::keepSettingsInEffect() { keepSettings(platform(), state_.settings); }
+void SettingsWindow::keepSettingsInEffect() {
+    Settings kept = state_.settings;
+    kept.hotkeysEnabled = state_.hotkeysKept;
+    keepSettings(platform(), kept);
+}
 
 void SettingsWindow::applyHotkeySwitch() {
     if (hotkeysCheck->ticked()) {
@@ -69,6 +73,7 @@ void SettingsWindow::applyHotkeySwitch() {
         state_.settings.hideVirtualMouse = false;
         state_.settings.hotkeysEnabled = false;
     }
+    state_.hotkeysKept = state_.settings.hotkeysEnabled;
     forms::notify(HotkeysChanged);
 }
 

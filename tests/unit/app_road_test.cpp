@@ -62,6 +62,12 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
     platform.release(Key::Up, 0x48);
 
+    // The switch is not kept, not even by a later write of the settings.
+    backend.click(*app.settings.leftKeyBox);
+    backend.click(*app.settings.confirmKeyButton->host());
+    EXPECT_FALSE(readKeptSettings(platform).hotkeysEnabled);
+    EXPECT_TRUE(app.state.settings.hotkeysEnabled);
+
     platform.press(kSwitchKey);
     EXPECT_FALSE(app.state.settings.hotkeysEnabled);
     EXPECT_FALSE(platform.press(Key::Down, 0x50).withhold);
