@@ -102,6 +102,9 @@ void VirtualMouseWindow::onLoad() {
     platform().makeColorKeyed(handle(), kVirtualMouseColorKey);
     applyZOrder();
     followWakesOnMoves_ = false;
+    // The mode in effect from the start: a virtual mouse kept in manual mode
+    // must not jump to the pointer before the first upkeep tick.
+    setFollowPace();
 }
 
 void VirtualMouseWindow::applyZOrder() {
