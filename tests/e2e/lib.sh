@@ -492,7 +492,7 @@ e2e_start_click_target() {
 # The button messages logged so far (lines "WM_LBUTTONDOWN x y"), and the key
 # messages (lines "WM_KEYDOWN 0x26") but for the NumLock the set-up switches.
 e2e_clicks() { grep -v -e '^ready' -e '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null || true; }
-e2e_keys() { grep '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null | grep -v ' 0x90$' || true; }
+e2e_logged_keys() { grep '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null | grep -v ' 0x90$' || true; }
 
 # Every web address the program hands to the shell is appended to
 # E2E_URL_LOG instead of opening a browser.

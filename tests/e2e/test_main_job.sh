@@ -253,7 +253,7 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   for key in "$XKEY_A" "$XKEY_KP1" "$XKEY_F5"; do "$E2E_TOOLS/xkey" tap "$key" 30; done
   lumo_wait_until 3 keys_logged 6 || true
   e2e_assert_eq "WM_KEYDOWN 0x41 WM_KEYUP 0x41 WM_KEYDOWN 0x61 WM_KEYUP 0x61 WM_KEYDOWN 0x74 WM_KEYUP 0x74" \
-    "$(e2e_keys | paste -sd ' ')" "keys that reached the program in front"
+    "$(e2e_logged_keys | paste -sd ' ')" "keys that reached the program in front"
 
   # Off: Up is a key again and the pointer stays.
   "$E2E_TOOLS/xkey" tap "$XKEY_SCROLL_LOCK"
@@ -261,7 +261,7 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   local before="$E2E_POINTER_X,$E2E_POINTER_Y"
   "$E2E_TOOLS/xkey" tap "$XKEY_UP" 30
   lumo_wait_until 3 keys_logged 8 || true
-  e2e_assert_eq "WM_KEYDOWN 0x26 WM_KEYUP 0x26" "$(e2e_keys | tail -n 2 | paste -sd ' ')" "Up with the keyboard mouse off"
+  e2e_assert_eq "WM_KEYDOWN 0x26 WM_KEYUP 0x26" "$(e2e_logged_keys | tail -n 2 | paste -sd ' ')" "Up with the keyboard mouse off"
   e2e_pointer
   e2e_assert_eq "$before" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer with the keyboard mouse off"
 
@@ -277,7 +277,7 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   lumo_wait_until 3 clicks_since_mark_at_least 2 || true
   e2e_assert_eq "WM_LBUTTONDOWN|WM_LBUTTONUP" "$(clicks_since_mark | awk '{ print $1 }' | paste -sd '|')" \
     "buttons of keypad 0 released under Shift"
-  e2e_assert_eq "" "$(e2e_keys | grep -v -e ' 0x10$' -e ' 0x26$' -e ' 0x41$' -e ' 0x61$' -e ' 0x74$')" \
+  e2e_assert_eq "" "$(e2e_logged_keys | grep -v -e ' 0x10$' -e ' 0x26$' -e ' 0x41$' -e ' 0x61$' -e ' 0x74$')" \
     "keys other than Shift and the unbound ones that reached the program"
 
   # A second start ends and leaves the one icon.
@@ -288,7 +288,7 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   e2e_wait_tray_icon
   e2e_assert_true "the first copy ended" e2e_program_running
 }
-keys_logged() { (($(e2e_keys | grep -c .) >= $1)); }
+keys_logged() { (($(e2e_logged_keys | grep -c .) >= $1)); }
 pid_gone() { ! lumo_pid_alive "$1"; }
 
 # The pointer moves within 2 ms of a key press made in another program, and
