@@ -19,7 +19,7 @@ declare -A sources=(
     [fuzz_key_row]="pointer_core/key_name_table.cpp"
     [fuzz_utf]="platform/utf.cpp"
     [fuzz_step_text]="settings_window/step_text.cpp"
-    [fuzz_kept_settings]="pointer_core/kept_settings.cpp pointer_core/key_name_table.cpp platform/sim/sim_platform.cpp"
+    [fuzz_kept_settings]="pointer_core/kept_settings.cpp pointer_core/key_name_table.cpp platform/sim/sim_platform.cpp platform/key_gate.cpp"
 )
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
