@@ -366,6 +366,10 @@ e2e_keys() {
 e2e_focus_in() {
   E2E_FOCUS=$(e2e_windows | awk -F'\t' -v pid="$(e2e_field "$1" pid)" '$5 == pid && $18 == 1 { print $6 " " $7; exit }')
 }
+e2e_focus_on_text_box() {
+  e2e_focus_in "$1"
+  [[ $E2E_FOCUS == Edit* ]]
+}
 e2e_key_down() { "$E2E_TOOLS/xkey" down "$1"; }
 e2e_key_up() { "$E2E_TOOLS/xkey" up "$1"; }
 
@@ -582,6 +586,14 @@ e2e_bind_characters() {
 # holds it.
 e2e_type_into() {
   local line=$1 left=$2 top=$3 text=$4
+  # A user types once the caret shows: wait for a text box of the program to
+  # have the keyboard. Under Wine a click into a box sometimes leaves no
+  # window active at all (the box keeps the focus of a window that is not in
+  # front); activating the window again gives the box its keyboard back.
+  if ! lumo_wait_until 3 e2e_focus_on_text_box "$line"; then
+    e2e_focus_window "$(e2e_field "$line" title)"
+    lumo_wait_until 5 e2e_focus_on_text_box "$line"
+  fi
   xdotool type --delay 30 -- "$text"
   e2e_wait_control_text "$line" "$left" "$top" "$text"
 }
