@@ -11,50 +11,28 @@
 
 namespace lumo::win32 {
 
-struct WindowDestroyer {
-    void operator()(HWND window) const { DestroyWindow(window); }
+// Calls `release` on the handle it is given; a unique_ptr's deleter.
+template <auto release>
+struct Releaser {
+    template <class Handle>
+    void operator()(Handle handle) const {
+        release(handle);
+    }
 };
-using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+template <class Handle, auto release>
+using UniqueOf = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<release>>;
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
-
-struct HookRemover {
-    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
-};
-using UniqueHook = std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRemover>;
-
-struct WinEventHookRemover {
-    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
-};
-using UniqueWinEventHook = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, WinEventHookRemover>;
-
-struct GdiObjectDeleter {
-    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
-};
-template <class Handle>
-using UniqueGdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
-using UniqueFont = UniqueGdiObject<HFONT>;
-using UniqueBrush = UniqueGdiObject<HBRUSH>;
-using UniquePen = UniqueGdiObject<HPEN>;
-using UniqueBitmap = UniqueGdiObject<HBITMAP>;
-
-struct IconDestroyer {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
-
-struct CursorDestroyer {
-    void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
-};
-using UniqueCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDestroyer>;
-
-struct MemoryDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using UniqueMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+using UniqueWindow = UniqueOf<HWND, &DestroyWindow>;
+using UniqueHandle = UniqueOf<HANDLE, &CloseHandle>;
+using UniqueHook = UniqueOf<HHOOK, &UnhookWindowsHookEx>;
+using UniqueWinEventHook = UniqueOf<HWINEVENTHOOK, &UnhookWinEvent>;
+using UniqueFont = UniqueOf<HFONT, &DeleteObject>;
+using UniqueBrush = UniqueOf<HBRUSH, &DeleteObject>;
+using UniquePen = UniqueOf<HPEN, &DeleteObject>;
+using UniqueBitmap = UniqueOf<HBITMAP, &DeleteObject>;
+using UniqueIcon = UniqueOf<HICON, &DestroyIcon>;
+using UniqueCursor = UniqueOf<HCURSOR, &DestroyCursor>;
+using UniqueMemoryDc = UniqueOf<HDC, &DeleteDC>;
 
 // The screen's device context, for measuring text outside of painting.
 class ScreenDc {
