@@ -588,12 +588,14 @@ e2e_type_into() {
   local line=$1 left=$2 top=$3 text=$4
   # A user types once the caret shows: wait for a text box of the program to
   # have the keyboard. Under Wine a click into a box sometimes leaves no
-  # window active at all (the box keeps the focus of a window that is not in
-  # front); activating the window again gives the box its keyboard back.
-  if ! lumo_wait_until 3 e2e_focus_on_text_box "$line"; then
+  # window active at all and the box without the focus; as a user would,
+  # bring the window to the front and click into the box again.
+  local attempt
+  for attempt in 1 2 3; do
+    lumo_wait_until 2 e2e_focus_on_text_box "$line" && break
     e2e_focus_window "$(e2e_field "$line" title)"
-    lumo_wait_until 5 e2e_focus_on_text_box "$line"
-  fi
+    e2e_click_in_window_twips "$line" "$left" "$top" 120 120
+  done
   xdotool type --delay 30 -- "$text"
   e2e_wait_control_text "$line" "$left" "$top" "$text"
 }
