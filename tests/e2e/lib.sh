@@ -591,8 +591,8 @@ e2e_type_into() {
   # window active at all and the box without the focus; as a user would,
   # bring the window to the front and click into the box again.
   local attempt
-  for attempt in 1 2 3; do
-    lumo_wait_until 2 e2e_focus_on_text_box "$line" && break
+  for attempt in 1 2 3 4; do
+    lumo_wait_until 5 e2e_focus_on_text_box "$line" && break
     e2e_focus_window "$(e2e_field "$line" title)"
     e2e_click_in_window_twips "$line" "$left" "$top" 120 120
   done

@@ -52,6 +52,13 @@ start_with_browser_captured() {
   e2e_wait_rect "$TITLE_SETTINGS" '*' '*' 369 "$SETTINGS_UNFOLDED_HEIGHT"
   e2e_wait_settled "$TITLE_SETTINGS"
   SETTINGS=$E2E_WINDOW
+  # The first start on a fresh Wine prefix can show the window before it is
+  # active; clicks into it wait for the keyboard to be there.
+  lumo_wait_until 10 e2e_has_focus "$SETTINGS" || e2e_focus_window "$TITLE_SETTINGS"
+}
+e2e_has_focus() {
+  e2e_focus_in "$1"
+  [[ -n $E2E_FOCUS ]]
 }
 
 click_settings() { e2e_click_in_window_twips "$SETTINGS" "$@"; }
