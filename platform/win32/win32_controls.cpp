@@ -8,6 +8,7 @@
 #include "platform/win32/pasted_text.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_trace.h"
 
 namespace lumo::win32 {
 
@@ -54,7 +55,10 @@ NativeControl::NativeControl(forms::Control& control, HWND parent, int id, Resou
     window_.reset(CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, box.left, box.top,
                                   box.right - box.left, box.bottom - box.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), resources.instance(), nullptr));
-    if (!window_) return;
+    if (!window_) {
+        traceFailure(Failure::Window, L"CreateWindowExW", kind.className);
+        return;
+    }
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(resources.font(control.font())), FALSE);
     // A text box takes all that is typed or pasted: the control's default
     // limit (about 30 000 characters) would silently cut a long paste short.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_trace.h"
 
 namespace lumo::win32 {
 
@@ -54,6 +55,7 @@ void Win32FormPeer::createFormWindow() {
                                         scale().x(form_.left()), scale().y(form_.top()), scale().x(form_.width()),
                                         scale().y(form_.height()), owner, nullptr, context_.surfaceClass.instance(),
                                         nullptr));
+    if (!window) traceFailure(Failure::Window, L"CreateWindowExW", L"a form's window");
     surfaces_.push_back(std::make_unique<Surface>(asOwner(), nullptr, std::move(window)));
 }
 

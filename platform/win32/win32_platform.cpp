@@ -9,6 +9,7 @@
 #include "assets/resource_ids.h"
 #include "platform/utf.h"
 #include "platform/win32/input_codes.h"
+#include "platform/win32/win32_trace.h"
 
 namespace lumo::win32 {
 namespace {
@@ -163,7 +164,10 @@ bool Win32Platform::notifyIcon(TrayAction action, const TrayIconData& data) {
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = reinterpret_cast<HICON>(data.icon);
     copyTruncated(record.szTip, toWide(data.tip));
-    return Shell_NotifyIconW(toNotifyMessage(action), &record) != FALSE;
+    if (Shell_NotifyIconW(toNotifyMessage(action), &record)) return true;
+    // Adding an icon the shell has already fails as well: the tray then modifies it.
+    traceFailure(Failure::TrayIcon, L"Shell_NotifyIconW");
+    return false;
 }
 
 // The bundled icons, loaded shared at the small (tray) size: the system owns
@@ -200,7 +204,12 @@ std::optional<KeptValue> Win32Platform::keptValue(const std::string& name) {
 
 void Win32Platform::keepNumber(const std::string& name, std::uint32_t value) {
     const DWORD number = value;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kKeptKey, toWide(name).c_str(), REG_DWORD, &number, sizeof number);
+    const LSTATUS status =
+        RegSetKeyValueW(HKEY_CURRENT_USER, kKeptKey, toWide(name).c_str(), REG_DWORD, &number, sizeof number);
+    if (status != ERROR_SUCCESS) {
+        SetLastError(static_cast<DWORD>(status));
+        traceFailure(Failure::KeptSettingsWrite, L"RegSetKeyValueW");
+    }
 }
 
 ScreenMetrics Win32Platform::screen() {

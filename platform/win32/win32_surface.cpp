@@ -8,6 +8,7 @@
 #include "assets/resource_ids.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_paint.h"
+#include "platform/win32/win32_trace.h"
 
 namespace lumo::win32 {
 
@@ -47,7 +48,7 @@ SurfaceClass::SurfaceClass(HINSTANCE instance) : instance_(instance) {
     description.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
     description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     description.lpszClassName = kClassName;
-    RegisterClassExW(&description);
+    if (!RegisterClassExW(&description)) traceFailure(Failure::WindowClass, L"RegisterClassExW");
 }
 
 SurfaceClass::~SurfaceClass() { UnregisterClassW(kClassName, instance_); }

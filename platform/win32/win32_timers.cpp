@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/win32_trace.h"
+
 namespace lumo::win32 {
 
 FormTimers::FormTimers(HWND window, const forms::Form& form) : window_(window) {
@@ -21,7 +23,9 @@ void FormTimers::start(std::size_t index) {
     const forms::Timer& timer = *timers_[index];
     if (!timer.running()) return;
     // The system clamps shorter periods to its own minimum.
-    SetTimer(window_, id, static_cast<UINT>(std::max<int>(timer.interval(), USER_TIMER_MINIMUM)), nullptr);
+    if (!SetTimer(window_, id, static_cast<UINT>(std::max<int>(timer.interval(), USER_TIMER_MINIMUM)), nullptr)) {
+        traceFailure(Failure::Timer, L"SetTimer");
+    }
 }
 
 void FormTimers::changed(const forms::Timer& timer) {
