@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make clang libclang-rt-14-dev valgrind
+  cmake g++ make clang clang-format-14 libclang-rt-14-dev valgrind
   googletest libgtest-dev libbenchmark-dev
   mingw-w64 wine wine64 wine32:i386
   xvfb x11-utils xdotool openbox trayer x11-xserver-utils numlockx libxtst-dev libx11-dev
