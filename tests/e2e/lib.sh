@@ -30,8 +30,19 @@ readonly TITLE_SETTINGS="Lumo桌面小鼠标"
 readonly TITLE_VIRTUAL_MOUSE="Lumo虚拟鼠标"
 readonly TITLE_TRAY_MENU="Lumo托盘菜单"
 readonly TITLE_ABOUT="关于"
+# The version as the build generated it from CMakeLists.txt (the header sits
+# beside the exe's build; the native build has the same one).
+lumo_version_text() {
+  local header
+  for header in "$(dirname "$E2E_EXE")/generated/lumo_version.h" "$LUMO_ROOT/build/native/generated/lumo_version.h"; do
+    [[ -f $header ]] && sed -n 's/^#define LUMO_VERSION_TEXT "\(.*\)"$/\1/p' "$header" && return 0
+  done
+  echo "lumo_version_text: no generated lumo_version.h" >&2
+  return 1
+}
 # Two lines; the window list shows the line break as a space.
-readonly TRAY_TIP="Lumo桌面小鼠标(版本 1.1.0) 键盘鼠标：关"
+TRAY_TIP="Lumo桌面小鼠标(版本 $(lumo_version_text)) 键盘鼠标：关"
+readonly TRAY_TIP
 
 # The screen's dots per inch in the test's prefix: 96 unless a test picks
 # another with e2e_use_dpi (or E2E_DPI is set for the whole run; the pixel
