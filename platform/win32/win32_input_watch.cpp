@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "platform/win32/input_codes.h"
+#include "platform/win32/win32_single_copy.h"
 
 namespace lumo::win32 {
 
@@ -15,7 +16,6 @@ constexpr UINT kMoveMessage = WM_APP + 41;    // the pointer moved
 constexpr UINT kSwitchMessage = WM_APP + 42;  // the switch key was pressed
 constexpr UINT kMouseHookMessage = WM_APP + 43;  // to the hook thread: wParam 1 hook the mouse, 0 unhook
 constexpr int kSwitchHotKey = 1, kSwitchComboHotKey = 2;
-constexpr wchar_t kReceiverClass[] = L"LumoInputReceiver";
 
 // Shared between the hook thread and the user-interface thread. The hook
 // procedures have no context argument, so the one watch lives here.
@@ -247,11 +247,11 @@ bool InputWatch::createReceiver() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = receive;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = kReceiverClass;
+    windowClass.lpszClassName = kInputReceiverClass;
     RegisterClassW(&windowClass);
     // A hidden top-level window rather than a message-only one: only those
     // hear the power broadcasts.
-    receiver_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    receiver_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kInputReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                     instance, nullptr));
     if (!receiver_) return false;
     SetWindowLongPtrW(receiver_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -366,9 +366,9 @@ LRESULT CALLBACK InputWatch::receive(HWND window, UINT message, WPARAM wParam, L
             }
             return TRUE;
         default:
-            if (message == secondCopyMessage() && listener) {
-                listener->secondCopyStarted();
-                return 0;
+            if (message == secondCopyMessage()) {
+                if (listener && wParam) listener->secondCopyStarted();
+                return kFirstCopyAnswer;  // a copy runs here
             }
             return DefWindowProcW(window, message, wParam, lParam);
     }
