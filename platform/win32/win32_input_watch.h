@@ -18,7 +18,7 @@
 
 namespace lumo::win32 {
 
-// dwExtraInfo of every mouse event this program injects ("LUMO").
+// dwExtraInfo of every mouse and key event this program injects ("LUMO").
 inline constexpr ULONG_PTR kInjectedMark = 0x4C554D4F;
 
 // The program is about to inject input: the system's last-input time that
