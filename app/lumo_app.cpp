@@ -41,14 +41,14 @@ LumoApp::LumoApp(forms::Runtime& runtime)
     trayMenu.AboutRequested = [this] { about.show(nullptr); };
 }
 
-// One copy per session. The kept settings take effect as after an apply: the
+// One copy per user and session; a name taken by something that does not
+// answer as a copy would keeps no start from running. The kept settings take effect as after an apply: the
 // keyboard mouse listens from the start, and the virtual mouse shows once an
 // apply has ever happened, unless it is to stay hidden. The tray window is the
 // start-up object: its load shows the settings window, which shows the
 // settings in effect, and installs the notification-area icon.
 void LumoApp::start(const StartOptions& options) {
-    if (!platform_.claimSingleCopy()) {
-        if (!options.inTray) platform_.wakeFirstCopy();
+    if (!platform_.claimSingleCopy() && platform_.wakeFirstCopy(/*show=*/!options.inTray)) {
         platform_.exitProcess();
         return;
     }

@@ -35,6 +35,12 @@ inline constexpr KeyCode Right{0x27};
 inline constexpr KeyCode Down{0x28};
 inline constexpr KeyCode NumpadZero{0x60};
 inline constexpr KeyCode NumpadDecimal{0x6E};
+// The keypad's Enter as the key table keeps it; the keyboard sends it as Enter
+// with the extended flag.
+inline constexpr KeyCode KeypadEnter{0x6C};
+// A character typed by a program (handwriting, the emoji panel, auto-type):
+// no key at all, the character rides in the scan code.
+inline constexpr KeyCode Packet{0xE7};
 }  // namespace Key
 
 }  // namespace lumo

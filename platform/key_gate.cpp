@@ -22,24 +22,46 @@ KeyCode sideFree(KeyCode key) {
     return KeyCode(static_cast<std::uint8_t>(0x10 + (key.code() - 0xA0) / 2));
 }
 
-// The keypad's own keys by their scan code: whatever NumLock and Shift make
-// them read as (Insert, End, an arrow...), the physical key is the digit.
-KeyCode keypadKey(const KeyStroke& stroke) {
-    if (stroke.extended) return {};
-    switch (stroke.scanCode) {
-        case 0x47: return KeyCode(0x67);
-        case 0x48: return KeyCode(0x68);
-        case 0x49: return KeyCode(0x69);
-        case 0x4B: return KeyCode(0x64);
-        case 0x4C: return KeyCode(0x65);
-        case 0x4D: return KeyCode(0x66);
-        case 0x4F: return KeyCode(0x61);
-        case 0x50: return KeyCode(0x62);
-        case 0x51: return KeyCode(0x63);
-        case 0x52: return Key::NumpadZero;
-        case 0x53: return Key::NumpadDecimal;
-        default: return {};
+// The keypad's own keys by their scan code, each with the digit it types and
+// the key it reads as with NumLock off or under Shift (Home, an arrow,
+// Insert...): either way the physical key is the digit. Any other code with
+// such a scan code was made up by a program and is not that key.
+struct KeypadKey {
+    std::uint8_t scanCode, digit, twin;
+};
+constexpr std::array<KeypadKey, 11> kKeypad{{{0x47, 0x67, 0x24},
+                                             {0x48, 0x68, 0x26},
+                                             {0x49, 0x69, 0x21},
+                                             {0x4B, 0x64, 0x25},
+                                             {0x4C, 0x65, 0x0C},
+                                             {0x4D, 0x66, 0x27},
+                                             {0x4F, 0x61, 0x23},
+                                             {0x50, 0x62, 0x28},
+                                             {0x51, 0x63, 0x22},
+                                             {0x52, 0x60, 0x2D},
+                                             {0x53, 0x6E, 0x2E}}};
+
+const KeypadKey* keypadKeyAt(const KeyStroke& stroke) {
+    if (stroke.extended) return nullptr;
+    for (const KeypadKey& key : kKeypad) {
+        if (key.scanCode == stroke.scanCode) return &key;
     }
+    return nullptr;
+}
+
+// The physical key a stroke comes from where it reads as another key: a
+// keypad key read as its navigation twin, the keypad's Enter read as Enter.
+KeyCode physicalKey(const KeyStroke& stroke) {
+    if (stroke.key == Key::Enter && stroke.extended) return Key::KeypadEnter;
+    const KeypadKey* keypad = keypadKeyAt(stroke);
+    if (!keypad || (stroke.key.code() != keypad->digit && stroke.key.code() != keypad->twin)) return {};
+    return KeyCode(keypad->digit);
+}
+
+// A stroke whose code the key at its scan code cannot produce.
+bool foreignToItsScanCode(const KeyStroke& stroke) {
+    const KeypadKey* keypad = keypadKeyAt(stroke);
+    return keypad && physicalKey(stroke).empty();
 }
 
 }  // namespace
@@ -95,6 +117,15 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
         sightEpoch_ = table.sightEpoch;
         forgetPresses();
     }
+    // A typed character is text for the window in front, whatever its code.
+    if (stroke.key == Key::Packet) return {};
+    GateVerdict verdict = decide(stroke, table, ownWindowActive);
+    const bool repeat = stroke.down && !verdict.switchPressed && !verdict.down;
+    verdict.sendMask = verdict.withhold && !repeat && (modifiersDown_ & kAltBits) != 0;
+    return verdict;
+}
+
+GateVerdict KeyGate::decide(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)()) {
     const bool modifier = modifierIndex(stroke.key) >= 0;
     if (modifier) noteModifier(stroke.key, stroke.down);
     Record& record = records_[recordIndex(stroke)];
@@ -122,10 +153,10 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
     KeyCode bound;
     if (table.binds(stroke.key) || (modifier && table.binds(sideFree(stroke.key)))) {
         bound = stroke.key;
-    } else if (table.binds(keypadKey(stroke))) {
-        bound = keypadKey(stroke);
+    } else if (table.binds(physicalKey(stroke))) {
+        bound = physicalKey(stroke);
     }
-    if (bound.empty() || !on(table) || (ownWindowActive && ownWindowActive())) {
+    if (bound.empty() || !on(table) || (modifiersDown_ & kWindowsBits) || (ownWindowActive && ownWindowActive())) {
         record.press = Press::Passed;
         return verdict;
     }
@@ -136,12 +167,12 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
     return verdict;
 }
 
-GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table) {
+GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table, bool (*ownWindowActive)()) {
     Record& record = buttons_[button.code()];
     GateVerdict verdict;
     if (down) {
         if (record.press != Press::None) return verdict;
-        const bool taken = table.binds(button) && on(table);
+        const bool taken = table.binds(button) && on(table) && !(ownWindowActive && ownWindowActive());
         record.press = taken ? Press::Taken : Press::Passed;
         verdict.down = taken;
         if (taken) verdict.reports[0] = button;
@@ -153,9 +184,11 @@ GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table) {
 }
 
 std::size_t KeyGate::recordIndex(const KeyStroke& stroke) {
-    // Events another program makes up may carry no scan code: they are told
-    // apart by their key.
-    if (stroke.scanCode == 0) return 512 + stroke.key.code();
+    // Events another program makes up may carry no scan code, or one of a
+    // key that cannot produce them: they are told apart by their key.
+    if (stroke.scanCode == 0 || stroke.scanCode > 0xFF || foreignToItsScanCode(stroke)) {
+        return 512 + stroke.key.code();
+    }
     return stroke.scanCode + (stroke.extended ? 256 : 0);
 }
 

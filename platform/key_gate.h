@@ -22,6 +22,9 @@ namespace lumo {
 // that does the same on keyboards without it: Ctrl+Alt+Shift+K.
 inline constexpr KeyCode kSwitchKey{0x91};  // Scroll Lock
 inline constexpr KeyCode kSwitchComboKey{0x4B};
+// A key code no key and no program uses, sent to end an Alt gesture without
+// opening the focused window's menu bar.
+inline constexpr KeyCode kMaskKey{0xE8};
 
 // What the input thread needs of the settings.
 struct KeyTable {
@@ -44,7 +47,7 @@ struct KeyTable {
 // One keyboard event as the system's hook sees it.
 struct KeyStroke {
     KeyCode key;  // the virtual-key code it reads as now
-    std::uint8_t scanCode = 0;
+    std::uint16_t scanCode = 0;  // a typed character's code unit for Key::Packet
     bool extended = false;
     bool down = false;
 };
@@ -57,6 +60,9 @@ struct GateVerdict {
     bool switchPressed = false;
     bool down = false;
     std::array<KeyCode, 2> reports{};
+    // An event was withheld while Alt is down: the focused window would take
+    // the lone Alt for a menu-bar tap unless a key nobody uses follows.
+    bool sendMask = false;
     friend bool operator==(const GateVerdict&, const GateVerdict&) = default;
 };
 
@@ -64,8 +70,10 @@ class KeyGate {
 public:
     // `ownWindowActive` is asked only for a fresh press of a bound key.
     GateVerdict keyboard(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)());
-    // Mouse buttons are never withheld; reported while they are bound and the mouse is on.
-    GateVerdict button(KeyCode button, bool down, const KeyTable& table);
+    // Mouse buttons are never withheld; reported while they are bound and the
+    // mouse is on, and no window of this program is active (a bound button
+    // must still work its own settings).
+    GateVerdict button(KeyCode button, bool down, const KeyTable& table, bool (*ownWindowActive)());
     // Whether the keyboard mouse is on, switch presses not yet taken up included.
     bool on(const KeyTable& table) const;
     // The hooks start anew: no press is remembered, no switch press is pending.
@@ -80,6 +88,7 @@ private:
     static constexpr std::size_t kRecordCount = 512 + 256;  // scan codes both ways, then keys without one
 
     static std::size_t recordIndex(const KeyStroke& stroke);
+    GateVerdict decide(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)());
     bool switchStroke(const KeyStroke& stroke) const;
     void noteModifier(KeyCode key, bool down);
     // The side-free key a reported Shift, Ctrl or Alt change also changes, if it is bound.

@@ -176,11 +176,13 @@ public:
     virtual ScreenMetrics screen() = 0;
     // A uniform pseudo-random value in [0, 1), never seeded by the program.
     virtual double random() = 0;
-    // Makes this process the one copy of the program in the user's session;
-    // false when another copy is running already.
+    // Makes this process the one copy of the program of this user in the
+    // session; false when the copy's name is taken already (or cannot be had).
     virtual bool claimSingleCopy() = 0;
-    // Asks the copy already running to show itself (it may take the foreground).
-    virtual void wakeFirstCopy() = 0;
+    // Asks the copy already running to answer and, with `show`, to show
+    // itself (it alone may take the foreground); false when no copy answers
+    // within a second: whatever holds the name is no copy of the program.
+    virtual bool wakeFirstCopy(bool show) = 0;
     // Ends the process at once; returns only on the simulated platform.
     virtual void exitProcess() = 0;
 };

@@ -149,7 +149,8 @@ std::bitset<PointerEngine::kKeyCount> PointerEngine::probeSlots() {
     std::bitset<kKeyCount> pressedKeys;
     for (const Action action : kActions) {
         const KeyCode key = settings_.keys[action];
-        const bool down = platform_.isKeyDown(key);
+        // The system's key state knows the keypad's Enter only as Enter.
+        const bool down = platform_.isKeyDown(key == Key::KeypadEnter ? Key::Enter : key);
         // The key state of a button the engine holds is its own doing: it
         // tells nothing about the user, so it is left as last seen.
         if (isHeldButtonKey(key)) continue;

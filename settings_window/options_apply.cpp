@@ -32,8 +32,11 @@ void SettingsWindow::wireOptions() {
     stepBox->setFiltersPastes(true);
 }
 
+// The switch key flipped hotkeysEnabled: the window follows as after a click
+// of hotkeysCheck, but the flip is for this run only and is not kept.
 void SettingsWindow::showHotkeysState() {
     if (loaded()) hotkeysCheck->setValue(state_.settings.hotkeysEnabled ? 1 : 0);
+    followHotkeySwitch();
 }
 
 void SettingsWindow::apply() {
@@ -64,17 +67,18 @@ void SettingsWindow::keepSettingsInEffect() {
 }
 
 void SettingsWindow::applyHotkeySwitch() {
-    if (hotkeysCheck->ticked()) {
-        state_.settings.hotkeysEnabled = true;
-        hideMouseCheck->setEnabled(true);
-    } else {
-        // hideMouseCheck keeps whatever tick it shows; it only becomes unusable.
-        hideMouseCheck->setEnabled(false);
-        state_.settings.hideVirtualMouse = false;
-        state_.settings.hotkeysEnabled = false;
-    }
+    state_.settings.hotkeysEnabled = hotkeysCheck->ticked();
+    followHotkeySwitch();
     state_.hotkeysKept = state_.settings.hotkeysEnabled;
     forms::notify(HotkeysChanged);
+}
+
+// hideMouseCheck is usable only while hotkeys are on; it keeps whatever tick
+// it shows, but switching hotkeys off lets the virtual mouse show again.
+void SettingsWindow::followHotkeySwitch() {
+    const bool on = state_.settings.hotkeysEnabled;
+    if (loaded()) hideMouseCheck->setEnabled(on);
+    if (!on) state_.settings.hideVirtualMouse = false;
 }
 
 }  // namespace lumo

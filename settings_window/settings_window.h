@@ -176,6 +176,7 @@ private:
     // Options and apply.
     void apply();
     void applyHotkeySwitch();
+    void followHotkeySwitch();
     // Writes the settings in effect to the kept store.
     void keepSettingsInEffect();
 

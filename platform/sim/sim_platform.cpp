@@ -152,9 +152,10 @@ bool SimPlatform::claimSingleCopy() {
     return !otherCopyRunning_;
 }
 
-void SimPlatform::wakeFirstCopy() {
+bool SimPlatform::wakeFirstCopy(bool show) {
     ++callCount;
-    ++firstCopyWakeUps;
+    if (otherCopyAnswers_ && show) ++firstCopyWakeUps;
+    return otherCopyAnswers_;
 }
 
 void SimPlatform::exitProcess() {

@@ -76,7 +76,7 @@ public:
     ScreenMetrics screen() override;
     double random() override;
     bool claimSingleCopy() override;
-    void wakeFirstCopy() override;
+    bool wakeFirstCopy(bool show) override;
     void exitProcess() override;
 
     // ---- Test controls ----
@@ -96,8 +96,13 @@ public:
     // installs them again.
     void silenceHooks() { hooksSilent_ = true; }
     void setButtonsSwapped(bool swapped) { buttonsSwapped_ = swapped; }
-    // Another copy of the program runs already; wakeFirstCopy counts its wake-ups.
-    void setOtherCopyRunning(bool running) { otherCopyRunning_ = running; }
+    // The copy's name is taken, by a copy of the program that answers its
+    // wake-up or by something that does not; wakeFirstCopy counts the
+    // wake-ups that ask it to show itself.
+    void setOtherCopyRunning(bool running, bool answers = true) {
+        otherCopyRunning_ = running;
+        otherCopyAnswers_ = answers;
+    }
     int firstCopyWakeUps = 0;
     // Moves the pointer like the user would (not logged as a program move);
     // reported while pointer moves are asked for.
@@ -156,6 +161,7 @@ private:
     bool hooksSilent_ = false;
     bool buttonsSwapped_ = false;
     bool otherCopyRunning_ = false;
+    bool otherCopyAnswers_ = false;
     // Buttons held by pressButton: the key state shows them, as the real
     // one shows injected buttons.
     std::array<bool, 2> injectedButtons_{};

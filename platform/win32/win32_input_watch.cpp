@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "platform/win32/input_codes.h"
+#include "platform/win32/win32_single_copy.h"
 
 namespace lumo::win32 {
 
@@ -15,7 +16,6 @@ constexpr UINT kMoveMessage = WM_APP + 41;    // the pointer moved
 constexpr UINT kSwitchMessage = WM_APP + 42;  // the switch key was pressed
 constexpr UINT kMouseHookMessage = WM_APP + 43;  // to the hook thread: wParam 1 hook the mouse, 0 unhook
 constexpr int kSwitchHotKey = 1, kSwitchComboHotKey = 2;
-constexpr wchar_t kReceiverClass[] = L"LumoInputReceiver";
 
 // Shared between the hook thread and the user-interface thread. The hook
 // procedures have no context argument, so the one watch lives here.
@@ -56,16 +56,32 @@ bool ownWindowActive() {
     return process == GetCurrentProcessId() && !(GetWindowLongPtrW(front, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
 }
 
+// A press and release of a key code nobody uses, marked as the program's own
+// so the hook lets it pass: the focused window then sees Alt as part of a
+// combination, not as a tap that opens its menu bar.
+void sendMaskKey() {
+    INPUT strokes[2]{};
+    for (INPUT& stroke : strokes) {
+        stroke.type = INPUT_KEYBOARD;
+        stroke.ki.wVk = kMaskKey.code();
+        stroke.ki.dwExtraInfo = kInjectedMark;
+    }
+    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, strokes, sizeof(INPUT));
+}
+
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
     if (code == HC_ACTION) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
         lastHookEvent.store(key->time, std::memory_order_relaxed);
         if (!ownInjection(key->flags, LLKHF_INJECTED, key->dwExtraInfo)) {
+            // A typed character's scan code is its UTF-16 code unit: kept whole.
             const KeyStroke stroke{KeyCode(static_cast<std::uint8_t>(key->vkCode)),
-                                   static_cast<std::uint8_t>(key->scanCode), (key->flags & LLKHF_EXTENDED) != 0,
+                                   static_cast<std::uint16_t>(key->scanCode), (key->flags & LLKHF_EXTENDED) != 0,
                                    (key->flags & LLKHF_UP) == 0};
             const GateVerdict verdict = gate.keyboard(stroke, currentTable(), ownWindowActive);
             post(verdict);
+            if (verdict.sendMask) sendMaskKey();
             if (verdict.withhold) return 1;
         }
     }
@@ -96,7 +112,7 @@ LRESULT CALLBACK mouseHook(int code, WPARAM message, LPARAM data) {
         if (!ownInjection(mouse->flags, LLMHF_INJECTED, mouse->dwExtraInfo)) {
             bool down = false;
             if (const KeyCode button = buttonOf(message, *mouse, down); !button.empty()) {
-                post(gate.button(button, down, currentTable()));
+                post(gate.button(button, down, currentTable(), ownWindowActive));
             } else if (message == WM_MOUSEMOVE && reportMoves.load() && !movePending.exchange(true)) {
                 PostMessageW(receiver.load(), kMoveMessage, 0, 0);
             }
@@ -231,11 +247,11 @@ bool InputWatch::createReceiver() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = receive;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = kReceiverClass;
+    windowClass.lpszClassName = kInputReceiverClass;
     RegisterClassW(&windowClass);
     // A hidden top-level window rather than a message-only one: only those
     // hear the power broadcasts.
-    receiver_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    receiver_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kInputReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                     instance, nullptr));
     if (!receiver_) return false;
     SetWindowLongPtrW(receiver_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -350,9 +366,9 @@ LRESULT CALLBACK InputWatch::receive(HWND window, UINT message, WPARAM wParam, L
             }
             return TRUE;
         default:
-            if (message == secondCopyMessage() && listener) {
-                listener->secondCopyStarted();
-                return 0;
+            if (message == secondCopyMessage()) {
+                if (listener && wParam) listener->secondCopyStarted();
+                return kFirstCopyAnswer;  // a copy runs here
             }
             return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -18,15 +18,17 @@
 
 namespace lumo::win32 {
 
-// dwExtraInfo of every mouse event this program injects ("LUMO").
+// dwExtraInfo of every mouse and key event this program injects ("LUMO").
 inline constexpr ULONG_PTR kInjectedMark = 0x4C554D4F;
 
 // The program is about to inject input: the system's last-input time that
 // follows is not a sign of silent hooks.
 void noteInjectedInput();
 
-// The message a second copy of the program broadcasts to wake the first.
+// The message a second copy of the program sends the first's receiver to wake
+// it (wParam 1: show the settings window); the class that receiver has.
 UINT secondCopyMessage();
+inline constexpr wchar_t kInputReceiverClass[] = L"LumoInputReceiver";
 
 class InputWatch {
 public:

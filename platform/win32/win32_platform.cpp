@@ -9,6 +9,7 @@
 #include "assets/resource_ids.h"
 #include "platform/utf.h"
 #include "platform/win32/input_codes.h"
+#include "platform/win32/win32_single_copy.h"
 #include "platform/win32/win32_trace.h"
 
 namespace lumo::win32 {
@@ -181,25 +182,19 @@ IconHandle Win32Platform::iconHandle(Asset icon) {
 }
 
 // RegGetValueW and RegSetKeyValueW open and close the key themselves, so no
-// key handle is ever held. The value is read whole, whatever its type: the
-// portable reader decides what is usable.
+// key handle is ever held. The value is read into a small buffer whatever its
+// type, and the portable reader decides what is usable: the program keeps
+// 32-bit numbers, so a value too big for the buffer (ERROR_MORE_DATA) is
+// unreadable and gives the default, however big it is.
 std::optional<KeptValue> Win32Platform::keptValue(const std::string& name) {
-    const std::wstring wideName = toWide(name);
-    DWORD type = 0, size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, wideName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr,
-                     &size) != ERROR_SUCCESS) {
+    std::uint8_t buffer[16];
+    DWORD type = 0, size = sizeof buffer;
+    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, toWide(name).c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, buffer,
+                     &size) != ERROR_SUCCESS ||
+        size > sizeof buffer) {
         return std::nullopt;
     }
-    KeptValue value;
-    value.bytes.resize(size);
-    // A value that grew in between is read as missing.
-    if (RegGetValueW(HKEY_CURRENT_USER, kKeptKey, wideName.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
-                     value.bytes.data(), &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    value.isNumber = type == REG_DWORD;
-    value.bytes.resize(size);
-    return value;
+    return KeptValue{type == REG_DWORD, {buffer, buffer + size}};
 }
 
 void Win32Platform::keepNumber(const std::string& name, std::uint32_t value) {
@@ -229,17 +224,12 @@ ScreenMetrics Win32Platform::screen() {
 double Win32Platform::random() { return unitInterval_(generator_); }
 
 bool Win32Platform::claimSingleCopy() {
-    // In the session's namespace: other users' sessions run copies of their own.
-    singleCopyMutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\LumoMouse.SingleCopy"));
-    return !(singleCopyMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+    bool taken = false;
+    singleCopyMutex_ = claimUserMutex(taken);
+    return !taken;
 }
 
-void Win32Platform::wakeFirstCopy() {
-    // This process was just started by the user, so it may hand the
-    // foreground on.
-    AllowSetForegroundWindow(ASFW_ANY);
-    PostMessageW(HWND_BROADCAST, secondCopyMessage(), 0, 0);
-}
+bool Win32Platform::wakeFirstCopy(bool show) { return win32::wakeFirstCopy(show); }
 
 void Win32Platform::exitProcess() { ExitProcess(0); }
 

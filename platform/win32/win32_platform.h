@@ -35,7 +35,7 @@ public:
     ScreenMetrics screen() override;
     double random() override;
     bool claimSingleCopy() override;
-    void wakeFirstCopy() override;
+    bool wakeFirstCopy(bool show) override;
     [[noreturn]] void exitProcess() override;
 
 private:

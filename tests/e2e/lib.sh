@@ -504,10 +504,12 @@ e2e_start_click_target() {
   lumo_wait_until "$E2E_TIMEOUT" grep -q '^ready' "$E2E_CLICK_LOG" || e2e_fail "click target did not start"
 }
 
-# The button messages logged so far (lines "WM_LBUTTONDOWN x y"), and the key
-# messages (lines "WM_KEYDOWN 0x26") but for the NumLock the set-up switches.
-e2e_clicks() { grep -v -e '^ready' -e '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null || true; }
+# The button messages logged so far (lines "WM_LBUTTONDOWN x y"), the key
+# messages (lines "WM_KEYDOWN 0x26") but for the NumLock the set-up switches,
+# and the characters typed (lines "WM_CHAR 0x41").
+e2e_clicks() { grep -v -e '^ready' -e '^WM_KEY' -e '^WM_CHAR' "$E2E_CLICK_LOG" 2>/dev/null || true; }
 e2e_logged_keys() { grep '^WM_KEY' "$E2E_CLICK_LOG" 2>/dev/null | grep -v ' 0x90$' || true; }
+e2e_logged_chars() { grep '^WM_CHAR' "$E2E_CLICK_LOG" 2>/dev/null || true; }
 
 # Every web address the program hands to the shell is appended to
 # E2E_URL_LOG instead of opening a browser.

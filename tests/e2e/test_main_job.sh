@@ -27,7 +27,7 @@ readonly VIRTUAL_MOUSE_SIZE=(177 180)
 
 # X keycodes (evdev): keypad keys are digits with NumLock on.
 readonly XKEY_UP=111 XKEY_LEFT=113 XKEY_Z=52 XKEY_KP0=90 XKEY_KP_DECIMAL=91
-readonly XKEY_SCROLL_LOCK=78 XKEY_SHIFT_L=50 XKEY_A=38 XKEY_KP1=87 XKEY_F5=71
+readonly XKEY_SCROLL_LOCK=78 XKEY_SHIFT_L=50 XKEY_A=38 XKEY_KP1=87 XKEY_F5=71 XKEY_KP_ENTER=104
 readonly STEP_PIXELS=3
 readonly KEY_COLOUR='#D500DC'   # RGB(213,0,220), the virtual mouse's colour key
 
@@ -289,7 +289,35 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   e2e_assert_true "the first copy ended" e2e_program_running
 }
 keys_logged() { (($(e2e_logged_keys | grep -c .) >= $1)); }
+chars_logged() { (($(e2e_logged_chars | grep -c .) >= $1)); }
 pid_gone() { ! lumo_pid_alive "$1"; }
+
+# Another program holds the copy's name, yet the program starts. With the
+# keyboard mouse on (kept settings, keypad Enter kept as the right click),
+# characters that program types ("RS乓": their codes ride where keypad 0's,
+# keypad .'s scan codes would) arrive as text and click nothing; keypad Enter
+# right-clicks and no Return reaches the window.
+test_typed_characters_keypad_enter_and_a_held_name() {
+  local held=$E2E_TEST_DIR/logs/interloper.log value
+  wine "$E2E_TOOLS/interloper.exe" hold 120 >"$held" 2>&1 &
+  lumo_wait_until "$E2E_TIMEOUT" grep -q '^holding' "$held" || e2e_fail "the name squatter did not start"
+  for value in KeyRightClick=108 HotkeysEnabled=1; do
+    wine reg add 'HKCU\Software\LumoMouse' /v "${value%=*}" /t REG_DWORD /d "${value#*=}" /f >/dev/null 2>&1 ||
+      e2e_fail "could not keep $value"
+  done
+  open_settings
+  focus_click_target 300 200 400 300
+  e2e_move 500 350
+  mark_clicks
+  e2e_helper interloper type 52 53 4e53 >/dev/null || e2e_fail "the characters could not be typed"
+  lumo_wait_until 3 chars_logged 3 || true
+  sleep 0.3
+  e2e_assert_eq "WM_CHAR 0x52 WM_CHAR 0x53 WM_CHAR 0x4e53" "$(e2e_logged_chars | paste -sd ' ')" \
+    "characters typed by another program"
+  e2e_assert_eq "" "$(clicks_since_mark)" "buttons for the typed characters"
+  assert_tap_gives "$XKEY_KP_ENTER" "press" "WM_RBUTTONDOWN 199 149|WM_RBUTTONUP 199 149" 80
+  e2e_assert_eq "" "$(e2e_logged_keys | grep ' 0xd$')" "Return messages of keypad Enter"
+}
 
 # The pointer moves within 2 ms of a key press made in another program, and
 # no slower than one timer period at worst.

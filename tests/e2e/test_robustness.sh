@@ -242,6 +242,8 @@ test_garbage_kept_settings_start_with_the_defaults() {
     HideVirtualMouse ShowCoordinates ColorPointer StayOnTop FollowMode Applied; do
     printf '"%s"=%s\n' "$name" "${garbage[i++ % ${#garbage[@]}]}" >>"$file"
   done
+  # A value far larger than any setting, under a kept name.
+  printf '"KeyUp"=hex:%s00\n' "$(printf '01,%.0s' {1..65536})" >>"$file"
   wine reg import "$(e2e_winpath "$file")" >/dev/null 2>&1 || e2e_fail "could not import $file"
   open_settings
   e2e_wait_tray_icon

@@ -46,6 +46,7 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     platform.clearLogs();
     EXPECT_TRUE(platform.press(kSwitchKey).withhold);
     EXPECT_TRUE(app.settings.hotkeysCheck->ticked());
+    EXPECT_TRUE(app.settings.hideMouseCheck->enabled());  // as after a click of the box
     EXPECT_FALSE(app.virtualMouse.loaded());
     EXPECT_FALSE(app.state.settings.hideVirtualMouse);
     ASSERT_EQ(platform.trayCalls.size(), 1u);  // the same icon, a new picture and tip
@@ -68,8 +69,11 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     EXPECT_FALSE(readKeptSettings(platform).hotkeysEnabled);
     EXPECT_TRUE(app.state.settings.hotkeysEnabled);
 
+    backend.click(*app.settings.hideMouseCheck);
     platform.press(kSwitchKey);
     EXPECT_FALSE(app.state.settings.hotkeysEnabled);
+    EXPECT_FALSE(app.state.settings.hideVirtualMouse);
+    EXPECT_FALSE(app.settings.hideMouseCheck->enabled());
     EXPECT_FALSE(platform.press(Key::Down, 0x50).withhold);
     EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
 }
@@ -166,18 +170,19 @@ TEST_F(AppFixture, QuietHooksAreInstalledAgainAndTheHeldButtonGoesUp) {
     EXPECT_TRUE(platform.buttonCalls.back().down);
 }
 
-TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEnds) {
+TEST_F(AppFixture, ASecondStartWakesTheFirstCopyAndEndsUnlessNoCopyAnswers) {
     for (const bool traySwitch : {false, true}) {
-        sim::SimPlatform second;
-        sim::SimBackend secondBackend{second};
-        forms::Runtime secondRuntime{second, secondBackend};
-        LumoApp secondCopy{secondRuntime};
-        second.setOtherCopyRunning(true);
-        secondCopy.start(StartOptions{traySwitch});
-        EXPECT_TRUE(second.exited);
-        EXPECT_TRUE(second.trayCalls.empty());
-        EXPECT_FALSE(secondCopy.settings.loaded());
-        EXPECT_EQ(second.firstCopyWakeUps, traySwitch ? 0 : 1);
+        for (const bool answers : {true, false}) {
+            sim::SimPlatform second;
+            sim::SimBackend secondBackend{second};
+            forms::Runtime secondRuntime{second, secondBackend};
+            LumoApp secondCopy{secondRuntime};
+            second.setOtherCopyRunning(true, answers);
+            secondCopy.start(StartOptions{traySwitch});
+            EXPECT_EQ(second.exited, answers);
+            EXPECT_EQ(second.trayCalls.empty(), answers);  // a squatter on the name stops no start
+            EXPECT_EQ(second.firstCopyWakeUps, answers && !traySwitch ? 1 : 0);
+        }
     }
     apply();
     platform.inputListener()->secondCopyStarted();  // as the first copy hears it

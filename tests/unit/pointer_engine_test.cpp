@@ -364,20 +364,22 @@ TEST(IsKeyDown, OnlyTheHighBitOfTheSystemsKeyStateMeansDown) {
 // the default keys bound, then the verdict on the last one.
 TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
     using lumo::KeyStroke, lumo::GateVerdict;
-    auto down = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) {
+    auto down = [](std::uint8_t vk, std::uint16_t scan, bool ext = false) {
         return KeyStroke{KeyCode(vk), scan, ext, true};
     };
-    auto up = [](std::uint8_t vk, std::uint8_t scan, bool ext = false) {
+    auto up = [](std::uint8_t vk, std::uint16_t scan, bool ext = false) {
         return KeyStroke{KeyCode(vk), scan, ext, false};
     };
     const KeyStroke arrow = down(0x26, 0x48, true), arrowUp = up(0x26, 0x48, true);
     const KeyStroke keypad0 = down(0x60, 0x52), keypad0Up = up(0x60, 0x52), insert = down(0x2D, 0x52);
     const KeyStroke scroll = down(0x91, 0x46), scrollUp = up(0x91, 0x46);
     const KeyStroke shift = down(0xA0, 0x2A), ctrl = down(0xA2, 0x1D), alt = down(0xA4, 0x38), k = down(0x4B, 0x25);
-    const GateVerdict pass{}, withheld{true}, switched{true, true};
+    const KeyStroke win = down(0x5B, 0x5B, true), character = down(0xE7, 0x52), enter = down(0x0D, 0x1C);
+    const GateVerdict pass{}, withheld{true}, switched{true, true}, switchedMasked{true, true, false, {}, true};
     const GateVerdict upTaken{true, false, true, {kUp}}, clickDown{true, false, true, {kLeftClick}};
-    const GateVerdict clickUp{true, false, false, {kLeftClick}};
-    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4 };
+    const GateVerdict clickUp{true, false, false, {kLeftClick}}, upMasked{true, false, true, {kUp}, true};
+    const GateVerdict keypadEnterDown{true, false, true, {Key::KeypadEnter}};
+    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4, KeypadEnterBound = 8 };
     const struct {
         const char* rule;
         int state;
@@ -398,12 +400,23 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"keypad 0 pressed under Shift reads Insert", On, {shift}, insert, clickDown},
         {"keypad 0 released under Shift as Insert", On, {keypad0, shift}, up(0x2D, 0x52), clickUp},
         {"the Insert key itself passes", On, {}, down(0x2D, 0x52, true), pass},
-        {"Ctrl+Alt+Shift+K switches", On, {ctrl, alt, shift}, k, switched},
+        {"Ctrl+Alt+Shift+K switches, masking Alt", On, {ctrl, alt, shift}, k, switchedMasked},
         {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
         {"lost sight forgets the presses", On | LoseSight, {arrow}, arrowUp, pass},
+        {"character R on keypad 0's scan code passes", On, {}, character, pass},
+        {"character S on keypad .'s scan code passes", On, {}, down(0xE7, 0x53), pass},
+        {"character U+4E53 passes", On, {}, down(0xE7, 0x4E53), pass},
+        {"a character's release leaves keypad 0 held", On, {keypad0, up(0xE7, 0x52)}, keypad0Up, clickUp},
+        {"a letter with keypad 0's scan code passes", On, {}, down(0x52, 0x52), pass},
+        {"Win+Left passes", On, {win}, down(0x25, 0x4B, true), pass},
+        {"Alt+bound key acts and masks Alt", On, {alt}, arrow, upMasked},
+        {"keypad Enter is Enter with the extended flag", On | KeypadEnterBound, {}, down(0x0D, 0x1C, true),
+         keypadEnterDown},
+        {"the main Enter is not keypad Enter", On | KeypadEnterBound, {}, enter, pass},
     };
     for (const auto& row : rows) {
         lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, (row.state & On) != 0};
+        if (row.state & KeypadEnterBound) table.keys[5] = Key::KeypadEnter;
         lumo::KeyGate gate;
         static bool ownWindow;
         ownWindow = (row.state & OwnWindow) != 0;
@@ -418,8 +431,14 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
 TEST(KeyGate, MouseButtonsAreNeverWithheldAndReportedOnlyWhileBound) {
     lumo::KeyTable table{{Key::LeftButton}, true};
     lumo::KeyGate gate;
-    EXPECT_EQ(gate.button(Key::LeftButton, true, table), (lumo::GateVerdict{false, false, true, {Key::LeftButton}}));
-    EXPECT_EQ(gate.button(Key::RightButton, true, table), lumo::GateVerdict{});
+    static bool ownWindow = false;
+    auto own = [] { return ownWindow; };
+    EXPECT_EQ(gate.button(Key::LeftButton, true, table, own),
+              (lumo::GateVerdict{false, false, true, {Key::LeftButton}}));
+    EXPECT_EQ(gate.button(Key::RightButton, true, table, own), lumo::GateVerdict{});
+    gate.button(Key::LeftButton, false, table, own);
+    ownWindow = true;  // the settings window in front: its clicks are its own
+    EXPECT_EQ(gate.button(Key::LeftButton, true, table, own), lumo::GateVerdict{});
     EXPECT_TRUE(table.bindsMouseButton());
 }
 

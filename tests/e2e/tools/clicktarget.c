@@ -7,6 +7,7 @@
  * message one of WM_LBUTTONDOWN WM_LBUTTONUP WM_LBUTTONDBLCLK WM_RBUTTONDOWN
  * WM_RBUTTONUP WM_RBUTTONDBLCLK, or WM_MOUSEMOVE while a button is held (a
  * drag); keys as "WM_KEYDOWN <virtual key>" and "WM_KEYUP <virtual key>",
+ * characters as "WM_CHAR <UTF-16 unit>",
  * in hexadecimal. The window class asks for double clicks, so the second press of a
  * double click is logged as WM_?BUTTONDBLCLK, as the system decides it.
  * Every line is written through at once, so a test can poll the file. */
@@ -43,6 +44,12 @@ static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LP
     if (message == WM_KEYDOWN || message == WM_KEYUP) {
         char line[48];
         snprintf(line, sizeof line, "%s %#x\n", message == WM_KEYDOWN ? "WM_KEYDOWN" : "WM_KEYUP", (unsigned)wparam);
+        log_line(line);
+        return 0;
+    }
+    if (message == WM_CHAR) {
+        char line[32];
+        snprintf(line, sizeof line, "WM_CHAR %#x\n", (unsigned)wparam);
         log_line(line);
         return 0;
     }
