@@ -19,8 +19,8 @@ void SettingsWindow::design() {
     move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
          width, height);
 
-    foregroundWatchTimer = addTimer("Timer1", 50, false);  // runs while the window is shown
-    moveModeTimer = addTimer("Timer2", 10, false);
+    addTimer(LUMO_CONTROL(foregroundWatchTimer), 50, false);  // runs while the window is shown
+    addTimer(LUMO_CONTROL(moveModeTimer), 10, false);
 
     // Later controls lie on top: the key picker covers the options while it is
     // open, and the window menu drops over everything.
@@ -43,10 +43,10 @@ void SettingsWindow::design() {
     wireKeys();
 }
 
-CaptionButton* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,
+CaptionButton* SettingsWindow::addCaptionButton(CaptionButton*& member, const char* name, forms::Control* container,
                                                 const std::string& caption) {
     const PropertyBag stored{{"Caption", caption}};
-    return CaptionButton::add(*this, name, container, &stored);
+    return member = CaptionButton::add(*this, name, container, &stored);
 }
 
 }  // namespace lumo

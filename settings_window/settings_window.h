@@ -152,7 +152,8 @@ private:
     void designPanel();
     void designKeyPicker();
     void designWindowMenu();
-    CaptionButton* addCaptionButton(const std::string& name, forms::Control* container, const std::string& caption);
+    CaptionButton* addCaptionButton(CaptionButton*& member, const char* name, forms::Control* container,
+                                    const std::string& caption);
 
     // Behaviour: each area wires its own events.
     void wireStartup();
