@@ -47,7 +47,7 @@ void SettingsWindow::designPanel() {
     shopLink->setToolTip("Lumo的淘宝店铺");
 
     design::image(*this, LUMO_CONTROL(searchBanner), {120, 5000, 4875, 735}, Asset::SearchBanner,
-                                 "淘宝网 " + std::string(promo::kChannelHost));
+                  "淘宝网 " + std::string(promo::kChannelHost));
     design::rectangle(*this, LUMO_CONTROL(searchBannerOutline), {120, 4995, 4875, 735});
     design::textBox(*this, LUMO_CONTROL(searchBox), nullptr, {1260, 5280, 2655, 270}, "");
     searchBox->setForeColor(kLinkColor);
@@ -63,11 +63,11 @@ void SettingsWindow::designPanel() {
         return c;
     };
     link(LUMO_CONTROL(crownShopsLink), {120, 5760, 1440, 180}, "淘宝皇冠店铺精选",
-                          "淘宝皇冠店铺精选,集合了高佣金高转换率的皇冠店铺。");
+         "淘宝皇冠店铺精选,集合了高佣金高转换率的皇冠店铺。");
     link(LUMO_CONTROL(mallLink), {1680, 5760, 720, 180}, "商城频道",
-                    "淘宝网打造的在线B2C购物平台。 淘宝商城频道集合了全球最知名的品牌,给买家带来全新的一站式购物体验");
+         "淘宝网打造的在线B2C购物平台。 淘宝商城频道集合了全球最知名的品牌,给买家带来全新的一站式购物体验");
     link(LUMO_CONTROL(generalChannelLink), {2520, 5760, 720, 180}, "综合频道",
-                              "集结淘宝最丰富的强势类目，精选最优质的卖家和商品，达到最广泛的买家覆盖率");
+         "集结淘宝最丰富的强势类目，精选最优质的卖家和商品，达到最广泛的买家覆盖率");
 }
 
 }  // namespace lumo
