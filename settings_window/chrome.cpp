@@ -107,8 +107,8 @@ void SettingsWindow::closeWindowMenu() {
 }
 
 void SettingsWindow::checkForeground() {
-    state_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
-    if (state_.foregroundWindow != static_cast<std::intptr_t>(handle())) closeWindowMenu();
+    lastForegroundWindow_ = platform().foregroundWindow();
+    if (lastForegroundWindow_ != handle()) closeWindowMenu();
 }
 
 void SettingsWindow::moveModeStep() {

@@ -62,24 +62,33 @@ void SettingsWindow::designHotkeys() {
     design::textBox(*this, LUMO_CONTROL(stepBox), hotkeysFrame, {1320, 240, 975, 270}, "");
     stepBox->setToolTip("数值不要过大，也不要过小啊！");
 
-    const auto hotkey = [this](forms::TextBox*& member, const char* name, design::Rect r, const std::string& text) {
-        auto* c = design::textBox(*this, member, name, hotkeysFrame, r, text);
-        c->setBackColor(kBackground);
-        c->setForeColor(kHotkeyText);
-        return c;
+    // Each action's label, then its box, in rows of two.
+    struct KeySlotLook {
+        Action action;
+        const char* labelName;
+        design::Rect label;
+        const char* caption;
+        const char* boxName;
+        design::Rect box;
+        const char* keyText;  // the default key in words of its own
     };
-    design::label(*this, LUMO_CONTROL(upKeyLabel), hotkeysFrame, {120, 600, 180, 180}, "上");
-    hotkey(LUMO_CONTROL(upKeyBox), {360, 600, 855, 195}, "方向键↑");
-    design::label(*this, LUMO_CONTROL(downKeyLabel), hotkeysFrame, {120, 840, 180, 180}, "下");
-    hotkey(LUMO_CONTROL(downKeyBox), {360, 840, 855, 195}, "方向键↓");
-    design::label(*this, LUMO_CONTROL(leftKeyLabel), hotkeysFrame, {1200, 600, 180, 180}, "左");
-    hotkey(LUMO_CONTROL(leftKeyBox), {1440, 600, 855, 195}, "方向键←");
-    design::label(*this, LUMO_CONTROL(rightKeyLabel), hotkeysFrame, {1200, 840, 180, 180}, "右");
-    hotkey(LUMO_CONTROL(rightKeyBox), {1440, 840, 855, 195}, "方向键→");
-    design::label(*this, LUMO_CONTROL(leftClickKeyLabel), hotkeysFrame, {120, 1080, 360, 180}, "左键");
-    hotkey(LUMO_CONTROL(leftClickKeyBox), {480, 1080, 735, 195}, "0键(小键盘)");
-    design::label(*this, LUMO_CONTROL(rightClickKeyLabel), hotkeysFrame, {1200, 1080, 360, 180}, "右键");
-    hotkey(LUMO_CONTROL(rightClickKeyBox), {1560, 1080, 735, 195}, "小数(.)键");
+    static constexpr KeySlotLook kKeySlots[] = {
+        {Action::Up, "upKeyLabel", {120, 600, 180, 180}, "上", "upKeyBox", {360, 600, 855, 195}, "方向键↑"},
+        {Action::Down, "downKeyLabel", {120, 840, 180, 180}, "下", "downKeyBox", {360, 840, 855, 195}, "方向键↓"},
+        {Action::Left, "leftKeyLabel", {1200, 600, 180, 180}, "左", "leftKeyBox", {1440, 600, 855, 195}, "方向键←"},
+        {Action::Right, "rightKeyLabel", {1200, 840, 180, 180}, "右", "rightKeyBox", {1440, 840, 855, 195},
+         "方向键→"},
+        {Action::LeftClick, "leftClickKeyLabel", {120, 1080, 360, 180}, "左键", "leftClickKeyBox",
+         {480, 1080, 735, 195}, "0键(小键盘)"},
+        {Action::RightClick, "rightClickKeyLabel", {1200, 1080, 360, 180}, "右键", "rightClickKeyBox",
+         {1560, 1080, 735, 195}, "小数(.)键"},
+    };
+    for (const KeySlotLook& slot : kKeySlots) {
+        design::label(*this, keyLabels[slot.action], slot.labelName, hotkeysFrame, slot.label, slot.caption);
+        auto* box = design::textBox(*this, keyBoxes[slot.action], slot.boxName, hotkeysFrame, slot.box, slot.keyText);
+        box->setBackColor(kBackground);
+        box->setForeColor(kHotkeyText);
+    }
 }
 
 void SettingsWindow::designApply() {

@@ -12,19 +12,18 @@ namespace lumo {
 namespace {
 
 struct SlotInfo {
-    forms::TextBox* SettingsWindow::*box;
     Action action;
     const char* heading;
 };
 
 // Slot N (1..6) is row N - 1.
 const std::array<SlotInfo, 6> kSlots{{
-    {&SettingsWindow::upKeyBox, Action::Up, "↑向上移动鼠标当前的快捷键:"},
-    {&SettingsWindow::downKeyBox, Action::Down, "↓向下移动鼠标当前的快捷键:"},
-    {&SettingsWindow::leftKeyBox, Action::Left, "←向左移动鼠标当前的快捷键:"},
-    {&SettingsWindow::rightKeyBox, Action::Right, "→向右移动鼠标当前的快捷键:"},
-    {&SettingsWindow::leftClickKeyBox, Action::LeftClick, "鼠标左击当前的快捷键:"},
-    {&SettingsWindow::rightClickKeyBox, Action::RightClick, "鼠标右击当前的快捷键:"},
+    {Action::Up, "↑向上移动鼠标当前的快捷键:"},
+    {Action::Down, "↓向下移动鼠标当前的快捷键:"},
+    {Action::Left, "←向左移动鼠标当前的快捷键:"},
+    {Action::Right, "→向右移动鼠标当前的快捷键:"},
+    {Action::LeftClick, "鼠标左击当前的快捷键:"},
+    {Action::RightClick, "鼠标右击当前的快捷键:"},
 }};
 
 const SlotInfo* slotInfo(std::int32_t slot) {
@@ -35,7 +34,7 @@ const SlotInfo* slotInfo(std::int32_t slot) {
 
 void SettingsWindow::wireKeyPicker() {
     for (int slot = 1; slot <= static_cast<int>(kSlots.size()); ++slot) {
-        forms::TextBox* box = this->*kSlots[slot - 1].box;
+        forms::TextBox* box = keyBoxes[kSlots[slot - 1].action];
         box->Click = [this, slot] { openKeyPicker(slot); };
         box->Change = [this, slot] { openKeyPicker(slot); };
         box->KeyDown = forms::onEnterKey([this, slot] { openKeyPicker(slot); });
@@ -52,27 +51,27 @@ void SettingsWindow::showBoundKeys() {
     for (const SlotInfo& info : kSlots) {
         const KeyCode key = state_.settings.keys[info.action];
         if (key == defaults[info.action]) continue;
-        if (const auto row = rowOfKeyCode(key)) (this->*info.box)->setText(keyNameTable()[*row].name);
+        if (const auto row = rowOfKeyCode(key)) keyBoxes[info.action]->setText(keyNameTable()[*row].name);
     }
 }
 
 void SettingsWindow::openKeyPicker(int slot) {
     const SlotInfo* info = slotInfo(slot);
     keyPicker->setVisible(true);
-    state_.pendingKeySlot = slot;
+    pendingKeySlot_ = slot;
     keyList->setFocus();
-    currentKeyBox->setText(info->heading + (this->*info->box)->text());
+    currentKeyBox->setText(info->heading + keyBoxes[info->action]->text());
 }
 
 void SettingsWindow::confirmKey() {
     // The list keeps its selection across openings, so a row chosen for one
     // slot and cancelled is still the one confirmed for the next.
     const int row = keyList->listIndex();
-    const SlotInfo* info = slotInfo(state_.pendingKeySlot);
+    const SlotInfo* info = slotInfo(pendingKeySlot_);
     if (info && row >= 0) {
         // Changing the box's text re-opens the picker for the same slot; the
         // picker is hidden below all the same.
-        (this->*info->box)->setText(keyList->items()[row]);
+        keyBoxes[info->action]->setText(keyList->items()[row]);
         if (const auto code = keyCodeOfRow(row)) state_.settings.keys[info->action] = *code;
         forms::notify(HotkeysChanged);
         keepSettingsInEffect();
@@ -82,7 +81,7 @@ void SettingsWindow::confirmKey() {
 
 void SettingsWindow::closeKeyPicker() {
     keyPicker->setVisible(false);
-    if (const SlotInfo* info = slotInfo(state_.pendingKeySlot)) (this->*info->box)->setFocus();
+    if (const SlotInfo* info = slotInfo(pendingKeySlot_)) keyBoxes[info->action]->setFocus();
 }
 
 }  // namespace lumo

@@ -8,11 +8,14 @@ namespace lumo {
 std::vector<forms::Control*> SettingsWindow::tabStops() const {
     if (keyPicker->visible()) return {keyList, confirmKeyButton->host(), cancelKeyButton->host()};
     // The fold tab is one stop: whichever of its two hot areas is shown.
-    return {hotkeysCheck,     stepBox,           upKeyBox,         downKeyBox,         leftKeyBox,
-            rightKeyBox,      leftClickKeyBox,   rightClickKeyBox, hideMouseCheck,     showCoordinatesCheck,
-            colorPointerCheck, stayOnTopCheck,   followModeFrame,  applyButton->host(), aboutLink,
-            foldButton,       unfoldButton,      chatBox,          chatButton->host(), searchBox,
-            searchButton,     crownShopsLink,    mallLink,         generalChannelLink, shopLink};
+    std::vector<forms::Control*> stops{hotkeysCheck, stepBox};
+    for (Action action : kActions) stops.push_back(keyBoxes[action]);
+    stops.insert(stops.end(), {hideMouseCheck,     showCoordinatesCheck, colorPointerCheck,   stayOnTopCheck,
+                               followModeFrame,    applyButton->host(),  aboutLink,           foldButton,
+                               unfoldButton,       chatBox,              chatButton->host(),  searchBox,
+                               searchButton,       crownShopsLink,       mallLink,            generalChannelLink,
+                               shopLink});
+    return stops;
 }
 
 void SettingsWindow::wireKeys() {

@@ -3,6 +3,7 @@
 // can drive them as a user would.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,6 +17,17 @@ namespace lumo {
 // The follow mode apply writes: the first option that is on; with none on,
 // the applied mode stays.
 std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand);
+
+// One of a kind for each action, reached by the action.
+template <class T>
+class PerAction {
+public:
+    T& operator[](Action action) { return items_[static_cast<std::size_t>(action)]; }
+    const T& operator[](Action action) const { return items_[static_cast<std::size_t>(action)]; }
+
+private:
+    std::array<T, kActionCount> items_{};
+};
 
 class SettingsWindow : public forms::Form {
 public:
@@ -37,6 +49,11 @@ public:
     // open, else the settings in the order of the task, apply, the About
     // link and the links panel.
     std::vector<forms::Control*> tabStops() const override;
+
+    // The key picker's target: 1 up .. 6 right click, 0 before it first opened.
+    int pendingKeySlot() const { return pendingKeySlot_; }
+    // The foreground window the window menu's watch last saw (0 before it first ran).
+    WindowHandle lastForegroundWindow() const { return lastForegroundWindow_; }
 
     // ---- Title bar ----
     forms::Shape* titleStrip = nullptr;   // its size sizes the window
@@ -87,18 +104,8 @@ public:
     forms::CheckBox* hotkeysCheck = nullptr;
     forms::Label* stepLabel = nullptr;
     forms::TextBox* stepBox = nullptr;  // pixels per move
-    forms::Label* upKeyLabel = nullptr;
-    forms::Label* downKeyLabel = nullptr;
-    forms::Label* leftKeyLabel = nullptr;
-    forms::Label* rightKeyLabel = nullptr;
-    forms::Label* leftClickKeyLabel = nullptr;
-    forms::Label* rightClickKeyLabel = nullptr;
-    forms::TextBox* upKeyBox = nullptr;
-    forms::TextBox* downKeyBox = nullptr;
-    forms::TextBox* leftKeyBox = nullptr;
-    forms::TextBox* rightKeyBox = nullptr;
-    forms::TextBox* leftClickKeyBox = nullptr;
-    forms::TextBox* rightClickKeyBox = nullptr;
+    PerAction<forms::Label*> keyLabels;
+    PerAction<forms::TextBox*> keyBoxes;  // a click or Enter opens the key picker for its action
 
     // ---- Apply and the lines beside it ----
     forms::Label* resolutionLabel = nullptr;
@@ -200,6 +207,8 @@ private:
     void restoreChatHint();
 
     SharedState& state_;
+    int pendingKeySlot_ = 0;
+    WindowHandle lastForegroundWindow_ = 0;
 };
 
 }  // namespace lumo

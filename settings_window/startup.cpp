@@ -37,10 +37,11 @@ void SettingsWindow::onLoad() {
     bodyOutline->setWidth(titleStrip->width());
 
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             minimizeBox, aboutLink, upKeyBox, downKeyBox, leftKeyBox, rightKeyBox, leftClickKeyBox, rightClickKeyBox,
-             searchButton, foldButton, unfoldButton, shopLink, crownShopsLink, mallLink, generalChannelLink}) {
+             minimizeBox, aboutLink, searchButton, foldButton, unfoldButton, shopLink, crownShopsLink, mallLink,
+             generalChannelLink}) {
         c->setCursor(closeBox->cursor());
     }
+    for (Action action : kActions) keyBoxes[action]->setCursor(closeBox->cursor());
 
     showResolution();
 }

@@ -50,7 +50,7 @@ TEST_F(ChromeTest, BodyPressClosesMenusEndsMoveModeAndDragsOnlyWithTheLeftButton
 }
 
 TEST_F(ChromeTest, KeyPickerFrameAndBannerEndMoveModeAndDrag) {
-    backend.click(*settings.upKeyBox);  // the key picker is open
+    backend.click(*settings.keyBoxes[Action::Up]);  // the key picker is open
     for (forms::Control* surface : std::initializer_list<forms::Control*>{settings.keyPicker, settings.searchBanner}) {
         const auto press = [&](int button) { tap(*surface, button); };
         startMoveMode();
@@ -118,7 +118,7 @@ TEST_F(ChromeTest, MenuItemsStayHighlightedUntilTheMenuBackgroundOrTheWatchClear
     backend.move(*settings.menuMinimizeItem, 0);
     platform.setForeground(0x4242);
     backend.advance(50);
-    EXPECT_EQ(state.foregroundWindow, 0x4242);
+    EXPECT_EQ(static_cast<std::intptr_t>(settings.lastForegroundWindow()), 0x4242);
     EXPECT_FALSE(highlighted(settings.menuMinimizeItem));
     EXPECT_FALSE(settings.windowMenu->visible());
 }
@@ -129,7 +129,7 @@ TEST_F(ChromeTest, ForegroundWatchLeavesTheMenuWhileThisWindowIsInFront) {
     backend.advance(500);
     EXPECT_TRUE(settings.windowMenu->visible());
     EXPECT_TRUE(highlighted(settings.menuMinimizeItem));
-    EXPECT_EQ(state.foregroundWindow, static_cast<std::intptr_t>(settings.handle()));
+    EXPECT_EQ(settings.lastForegroundWindow(), settings.handle());
 }
 
 TEST_F(ChromeTest, ForegroundWatchRunsOnlyWhileShownAndHidingClosesTheMenu) {
@@ -141,10 +141,10 @@ TEST_F(ChromeTest, ForegroundWatchRunsOnlyWhileShownAndHidingClosesTheMenu) {
     EXPECT_FALSE(highlighted(settings.menuMinimizeItem));
     platform.setForeground(0x4242);
     backend.advance(500);
-    EXPECT_EQ(state.foregroundWindow, 0);
+    EXPECT_EQ(static_cast<std::intptr_t>(settings.lastForegroundWindow()), 0);
     settings.show();
     backend.advance(50);
-    EXPECT_EQ(state.foregroundWindow, 0x4242);
+    EXPECT_EQ(static_cast<std::intptr_t>(settings.lastForegroundWindow()), 0x4242);
 }
 
 TEST_F(ChromeTest, CloseItemActsOnThePressCloseBoxOnTheClick) {
@@ -223,7 +223,7 @@ TEST_F(ChromeTest, UnloadStopsBothTimers) {
     backend.click(*settings.applyButton->host());
     platform.setForeground(0);
     backend.advance(1000);
-    EXPECT_EQ(state.foregroundWindow, static_cast<std::intptr_t>(settings.handle()));
+    EXPECT_EQ(settings.lastForegroundWindow(), settings.handle());
     settings.show();
     EXPECT_TRUE(moveModeOff());
     EXPECT_TRUE(settings.foregroundWatchTimer->running());

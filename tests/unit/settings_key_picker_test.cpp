@@ -14,30 +14,30 @@ protected:
 };
 
 TEST_F(KeyPickerTest, OpeningShowsTheSlotHeadingAndTheBoxText) {
-    backend.click(*settings.upKeyBox);
+    backend.click(*settings.keyBoxes[Action::Up]);
     EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 1);
+    EXPECT_EQ(settings.pendingKeySlot(), 1);
     EXPECT_EQ(settings.currentKeyBox->text(), "↑向上移动鼠标当前的快捷键:方向键↑");
     EXPECT_EQ(settings.activeControl(), settings.keyList);
 
     // Clicking another box while open re-targets the picker.
-    backend.click(*settings.rightClickKeyBox);
+    backend.click(*settings.keyBoxes[Action::RightClick]);
     EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 6);
+    EXPECT_EQ(settings.pendingKeySlot(), 6);
     EXPECT_EQ(settings.currentKeyBox->text(), "鼠标右击当前的快捷键:小数(.)键");
 }
 
 TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
-    backend.click(*settings.leftKeyBox);
+    backend.click(*settings.keyBoxes[Action::Left]);
     backend.selectRow(*settings.keyList, kRowZ);
     confirm();
-    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
     EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
     EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 3);
+    EXPECT_EQ(settings.pendingKeySlot(), 3);
     EXPECT_EQ(settings.currentKeyBox->text(), "←向左移动鼠标当前的快捷键:Z键");
 
-    backend.click(*settings.leftClickKeyBox);
+    backend.click(*settings.keyBoxes[Action::LeftClick]);
     backend.selectRow(*settings.keyList, kRowKeypadEnter);
     confirm();
     EXPECT_EQ(state.settings.keys[Action::LeftClick], KeyCode(108));
@@ -45,44 +45,44 @@ TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
 }
 
 TEST_F(KeyPickerTest, ConfirmWithNothingSelectedOnlyClosesThePicker) {
-    backend.click(*settings.downKeyBox);
+    backend.click(*settings.keyBoxes[Action::Down]);
     confirm();
     EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.downKeyBox->text(), "方向键↓");
+    EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "方向键↓");
     EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 }
 
 TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
-    backend.click(*settings.upKeyBox);
+    backend.click(*settings.keyBoxes[Action::Up]);
     backend.selectRow(*settings.keyList, kRowA);
     cancel();
     EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
+    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
     EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
-    EXPECT_EQ(state.pendingKeySlot, 1);
+    EXPECT_EQ(settings.pendingKeySlot(), 1);
 
-    backend.click(*settings.downKeyBox);
+    backend.click(*settings.keyBoxes[Action::Down]);
     EXPECT_EQ(settings.keyList->listIndex(), kRowA);
     confirm();
-    EXPECT_EQ(settings.downKeyBox->text(), "A键");
+    EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "A键");
     EXPECT_EQ(state.settings.keys[Action::Down], KeyCode(65));
     EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
 }
 
 TEST_F(KeyPickerTest, DoubleClickOnARowConfirmsIt) {
-    backend.click(*settings.rightKeyBox);
+    backend.click(*settings.keyBoxes[Action::Right]);
     backend.doubleClickRow(*settings.keyList, kRowUpArrow);
-    EXPECT_EQ(settings.rightKeyBox->text(), "(↑上箭头键)Up Arrow键");
+    EXPECT_EQ(settings.keyBoxes[Action::Right]->text(), "(↑上箭头键)Up Arrow键");
     EXPECT_EQ(state.settings.keys[Action::Right], Key::Up);
     EXPECT_FALSE(settings.keyPicker->visible());
 }
 
 TEST_F(KeyPickerTest, ReconfirmingTheShownRowRewritesTheCodeWithoutReopening) {
-    backend.click(*settings.upKeyBox);
+    backend.click(*settings.keyBoxes[Action::Up]);
     backend.selectRow(*settings.keyList, kRowA);
     confirm();
     state.settings.keys[Action::Up] = KeyCode(0);
-    backend.click(*settings.upKeyBox);
+    backend.click(*settings.keyBoxes[Action::Up]);
     settings.currentKeyBox->setText("untouched");
     confirm();
     EXPECT_EQ(state.settings.keys[Action::Up], KeyCode(65));
@@ -90,15 +90,15 @@ TEST_F(KeyPickerTest, ReconfirmingTheShownRowRewritesTheCodeWithoutReopening) {
 }
 
 TEST_F(KeyPickerTest, TypedOrPastedTextOpensThePickerAndKeepsTheCode) {
-    backend.type(*settings.downKeyBox, "q");
+    backend.type(*settings.keyBoxes[Action::Down], "q");
     EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 2);
-    EXPECT_EQ(settings.downKeyBox->text(), "方向键↓q");
+    EXPECT_EQ(settings.pendingKeySlot(), 2);
+    EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "方向键↓q");
     EXPECT_EQ(settings.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
     EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 
-    backend.paste(*settings.leftClickKeyBox, std::string(1000, 'x'));
-    EXPECT_EQ(state.pendingKeySlot, 5);
+    backend.paste(*settings.keyBoxes[Action::LeftClick], std::string(1000, 'x'));
+    EXPECT_EQ(settings.pendingKeySlot(), 5);
     EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
 }
 
@@ -126,18 +126,18 @@ TEST_F(KeyPickerTest, KeyboardRingPickerAndDialogKeys) {
     EXPECT_TRUE(settings.followFast->value());
     EXPECT_EQ(settings.activeControl(), settings.followFast);
 
-    settings.leftKeyBox->setFocus();
+    settings.keyBoxes[Action::Left]->setFocus();
     backend.key(settings, Key::Enter);  // a key box's Enter opens the picker
     EXPECT_EQ(settings.activeControl(), settings.keyList);
     backend.key(settings, Key::Tab);
     EXPECT_EQ(settings.activeControl(), settings.confirmKeyButton->host());
     backend.key(settings, Key::Escape);
     EXPECT_TRUE(settings.visible() && !settings.keyPicker->visible());
-    EXPECT_EQ(settings.activeControl(), settings.leftKeyBox);
+    EXPECT_EQ(settings.activeControl(), settings.keyBoxes[Action::Left]);
     backend.key(settings, Key::Enter);
     backend.selectRow(*settings.keyList, kRowZ);
     backend.key(settings, Key::Enter);  // the list's Enter confirms
-    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
 
     settings.hotkeysCheck->setFocus();
     backend.key(settings, Key::Space);

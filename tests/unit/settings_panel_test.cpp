@@ -108,7 +108,7 @@ TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
 
     // The banner restores it too; the key picker frame does not.
     backend.click(*settings.chatBox);
-    backend.click(*settings.upKeyBox);
+    backend.click(*settings.keyBoxes[Action::Up]);
     tap(*settings.keyPicker, forms::kLeftButton);
     EXPECT_TRUE(dragged());
     EXPECT_EQ(settings.chatBox->text(), "");

@@ -18,8 +18,8 @@ TEST(SettingsStartup, HidingTheUnloadedWindowLoadsItHidden) {
 
 TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
     EXPECT_EQ(state.settings, Settings{});
-    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
-    EXPECT_EQ(settings.rightClickKeyBox->text(), "小数(.)键");
+    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
+    EXPECT_EQ(settings.keyBoxes[Action::RightClick]->text(), "小数(.)键");
     EXPECT_EQ(settings.stepBox->text(), "3");
     EXPECT_EQ(settings.hotkeysCheck->value(), 0);
     EXPECT_EQ(settings.hideMouseCheck->value(), 0);
@@ -46,8 +46,9 @@ TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
 
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.upKeyBox, settings.downKeyBox,
-             settings.leftKeyBox, settings.rightKeyBox, settings.leftClickKeyBox, settings.rightClickKeyBox,
+             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.keyBoxes[Action::Up],
+             settings.keyBoxes[Action::Down], settings.keyBoxes[Action::Left], settings.keyBoxes[Action::Right],
+             settings.keyBoxes[Action::LeftClick], settings.keyBoxes[Action::RightClick],
              settings.searchButton, settings.foldButton, settings.unfoldButton, settings.shopLink,
              settings.crownShopsLink, settings.mallLink, settings.generalChannelLink}) {
         EXPECT_EQ(c->cursor(), Asset::HandCursor) << c->name();
@@ -90,7 +91,7 @@ TEST_F(SettingsWindowTest, ReloadShowsTheSettingsInEffectAndApplyingThemUnchange
     backend.edit(*settings.stepBox, "7");
     backend.click(*settings.dragByHand);
     backend.click(*settings.colorPointerCheck);
-    backend.click(*settings.leftKeyBox);
+    backend.click(*settings.keyBoxes[Action::Left]);
     backend.selectRow(*settings.keyList, 65);  // Z键
     backend.click(*settings.confirmKeyButton->host());
     backend.click(*settings.applyButton->host());
@@ -98,8 +99,8 @@ TEST_F(SettingsWindowTest, ReloadShowsTheSettingsInEffectAndApplyingThemUnchange
     const Settings applied = state.settings;
 
     settings.show();
-    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
-    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
+    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
+    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
     EXPECT_EQ(settings.hotkeysCheck->value(), 1);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());
     EXPECT_TRUE(settings.dragByHand->value());
@@ -107,7 +108,7 @@ TEST_F(SettingsWindowTest, ReloadShowsTheSettingsInEffectAndApplyingThemUnchange
     EXPECT_EQ(settings.stepBox->text(), "7");
     EXPECT_FALSE(settings.keyPicker->visible());
     EXPECT_EQ(settings.keyList->listIndex(), -1);
-    EXPECT_EQ(state.pendingKeySlot, 3);
+    EXPECT_EQ(settings.pendingKeySlot(), 3);
     backend.click(*settings.applyButton->host());
     EXPECT_EQ(state.settings, applied);
 
