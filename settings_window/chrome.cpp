@@ -31,7 +31,7 @@ void SettingsWindow::wireChrome() {
         endMoveMode();
         startDrag(e.button);
     };
-    searchBanner->MouseDown = [this](const forms::MouseEvent& e) {
+    panel.searchBanner->MouseDown = [this](const forms::MouseEvent& e) {
         hideWindowMenu();
         endMoveMode();
         restoreChatHint();
@@ -119,6 +119,23 @@ void SettingsWindow::moveModeStep() {
     // press there lands on the window body and ends move mode.
     setLeft(roundHalfEven(pointer.x * screen.twipsPerPixelX - width() / 2.0));
     setTop(roundHalfEven(pointer.y * screen.twipsPerPixelY - kMoveModePointerDepth));
+}
+
+void SettingsWindow::restoreChatHint() {
+    // Enter then applies.
+    if (panel.restoreChatHint()) enterBox->setFocus();
+}
+
+void SettingsWindow::foldBody(bool folded) {
+    const std::int32_t height = bodyHeightAfterFoldClick(bodyOutline->height(), folded);
+    if (height != bodyOutline->height()) setBodyHeight(height);
+}
+
+void SettingsWindow::setBodyHeight(std::int32_t height) {
+    // One resize in place of the pass-by-pass loop: the end state is the same
+    // and nothing else runs in between either way.
+    bodyOutline->setHeight(height);
+    setHeight(bodyOutline->height() + titleStrip->height());
 }
 
 }  // namespace lumo

@@ -53,4 +53,10 @@ forms::CheckBox* checkBox(forms::Form& form, forms::CheckBox*& member, const cha
     return c;
 }
 
+CaptionButton* captionButton(forms::Form& form, CaptionButton*& member, const char* name, forms::Control* container,
+                             const std::string& caption) {
+    const PropertyBag stored{{"Caption", caption}};
+    return member = CaptionButton::add(form, name, container, &stored);
+}
+
 }  // namespace lumo::design

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "caption_button/caption_button.h"
 #include "platform/forms/forms.h"
 
 namespace lumo::design {
@@ -32,5 +33,8 @@ forms::TextBox* textBox(forms::Form& form, forms::TextBox*& member, const char* 
                         const std::string& text);
 forms::CheckBox* checkBox(forms::Form& form, forms::CheckBox*& member, const char* name, forms::Control* container,
                           Rect r, const std::string& caption, forms::Color back);
+// The program's caption button, its caption stored as a container would.
+CaptionButton* captionButton(forms::Form& form, CaptionButton*& member, const char* name, forms::Control* container,
+                             const std::string& caption);
 
 }  // namespace lumo::design

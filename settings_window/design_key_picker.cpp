@@ -26,9 +26,9 @@ void SettingsWindow::designKeyPicker() {
     for (const KeyRow& row : keyNameTable()) names.push_back(row.name);
     keyList->setItems(std::move(names));
 
-    addCaptionButton(LUMO_CONTROL(confirmKeyButton), keyPicker, " 确定");
+    design::captionButton(*this, LUMO_CONTROL(confirmKeyButton), keyPicker, " 确定");
     confirmKeyButton->move(4200, 480, 855, 315);
-    addCaptionButton(LUMO_CONTROL(cancelKeyButton), keyPicker, " 取消");
+    design::captionButton(*this, LUMO_CONTROL(cancelKeyButton), keyPicker, " 取消");
     cancelKeyButton->move(4200, 2040, 855, 315);
 
     design::label(*this, LUMO_CONTROL(currentKeyHeading), keyPicker, {360, 3000, 2610, 180}, "当前信息(按取消保持原有信息):");

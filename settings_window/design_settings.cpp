@@ -95,7 +95,7 @@ void SettingsWindow::designApply() {
     design::label(*this, LUMO_CONTROL(resolutionLabel), nullptr, {240, 3960, 540, 180}, "信息：");
     resolutionLabel->setAutoSize(true);
 
-    addCaptionButton(LUMO_CONTROL(applyButton), nullptr, "点击打开鼠标");
+    design::captionButton(*this, LUMO_CONTROL(applyButton), nullptr, "点击打开鼠标");
     applyButton->move(2880, 3960, 1455, 300);
     applyButton->host()->setToolTip("快捷键 Enter");
 

@@ -10,11 +10,10 @@ std::vector<forms::Control*> SettingsWindow::tabStops() const {
     // The fold tab is one stop: whichever of its two hot areas is shown.
     std::vector<forms::Control*> stops{hotkeysCheck, stepBox};
     for (Action action : kActions) stops.push_back(keyBoxes[action]);
-    stops.insert(stops.end(), {hideMouseCheck,     showCoordinatesCheck, colorPointerCheck,   stayOnTopCheck,
-                               followModeFrame,    applyButton->host(),  aboutLink,           foldButton,
-                               unfoldButton,       chatBox,              chatButton->host(),  searchBox,
-                               searchButton,       crownShopsLink,       mallLink,            generalChannelLink,
-                               shopLink});
+    stops.insert(stops.end(), {hideMouseCheck, showCoordinatesCheck, colorPointerCheck, stayOnTopCheck,
+                               followModeFrame, applyButton->host(), aboutLink, panel.foldButton, panel.unfoldButton,
+                               panel.chatBox, panel.chatButton->host(), panel.searchBox, panel.searchButton,
+                               panel.crownShopsLink, panel.mallLink, panel.generalChannelLink, panel.shopLink});
     return stops;
 }
 

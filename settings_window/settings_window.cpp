@@ -6,7 +6,7 @@
 namespace lumo {
 
 SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "SettingsWindow"), state_(state) {}
+    : forms::Form(runtime, "SettingsWindow"), panel(*this), state_(state) {}
 
 void SettingsWindow::design() {
     setCaption("Lumo桌面小鼠标");
@@ -28,7 +28,7 @@ void SettingsWindow::design() {
     designOptions();
     designHotkeys();
     designApply();
-    designPanel();
+    panel.design();
     designKeyPicker();
     designWindowMenu();
     // Before any handler is wired: filling a hotkey box is not an edit that
@@ -39,14 +39,9 @@ void SettingsWindow::design() {
     wireKeyPicker();
     wireOptions();
     wireChrome();
-    wirePanel();
+    panel.wire();
+    panel.FoldClicked = [this](bool folded) { foldBody(folded); };
     wireKeys();
-}
-
-CaptionButton* SettingsWindow::addCaptionButton(CaptionButton*& member, const char* name, forms::Control* container,
-                                                const std::string& caption) {
-    const PropertyBag stored{{"Caption", caption}};
-    return member = CaptionButton::add(*this, name, container, &stored);
 }
 
 }  // namespace lumo

@@ -11,6 +11,7 @@
 #include "caption_button/caption_button.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
+#include "settings_window/promo_panel.h"
 
 namespace lumo {
 
@@ -123,29 +124,7 @@ public:
     forms::TextBox* currentKeyBox = nullptr;
 
     // ---- Shopping links panel ----
-    forms::Shape* panelBackground = nullptr;
-    forms::Line* panelTopRule = nullptr;
-    forms::Shape* foldTab = nullptr;
-    forms::Line* foldChevronLeft = nullptr;
-    forms::Line* foldChevronRight = nullptr;
-    forms::Line* unfoldChevronLeft = nullptr;
-    forms::Line* unfoldChevronRight = nullptr;
-    forms::Image* foldButton = nullptr;
-    forms::Image* unfoldButton = nullptr;
-    forms::Label* promoHeadingShadow = nullptr;
-    forms::Label* promoHeading = nullptr;
-    forms::Shape* chatOutline = nullptr;
-    forms::Image* chatIcon = nullptr;
-    forms::TextBox* chatBox = nullptr;
-    CaptionButton* chatButton = nullptr;
-    forms::Label* shopLink = nullptr;
-    forms::Image* searchBanner = nullptr;  // a drag surface
-    forms::Shape* searchBannerOutline = nullptr;
-    forms::TextBox* searchBox = nullptr;
-    forms::Image* searchButton = nullptr;
-    forms::Label* crownShopsLink = nullptr;
-    forms::Label* mallLink = nullptr;
-    forms::Label* generalChannelLink = nullptr;
+    PromoPanel panel;
 
 protected:
     void design() override;
@@ -156,18 +135,14 @@ private:
     void designOptions();
     void designHotkeys();
     void designApply();
-    void designPanel();
     void designKeyPicker();
     void designWindowMenu();
-    CaptionButton* addCaptionButton(CaptionButton*& member, const char* name, forms::Control* container,
-                                    const std::string& caption);
 
     // Behaviour: each area wires its own events.
     void wireStartup();
     void wireKeyPicker();
     void wireOptions();
     void wireChrome();
-    void wirePanel();
     void wireKeys();
 
     // Start-up.
@@ -196,14 +171,10 @@ private:
     void checkForeground();
     void moveModeStep();
 
-    // Panel.
-    void openWebPage(const std::string& address);
-    void search();
-    // Fold or unfold click: the tab's arrows and hot areas swap, the body shortens or grows.
-    void showFolded(bool folded);
+    // The panel folded or unfolded: the body shortens or grows.
+    void foldBody(bool folded);
     void setBodyHeight(std::int32_t height);
-    void openChat();
-    void clearChatHint();
+    // An empty chat box gets its hint back, and the keyboard goes to the Enter box.
     void restoreChatHint();
 
     SharedState& state_;

@@ -37,8 +37,8 @@ void SettingsWindow::onLoad() {
     bodyOutline->setWidth(titleStrip->width());
 
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             minimizeBox, aboutLink, searchButton, foldButton, unfoldButton, shopLink, crownShopsLink, mallLink,
-             generalChannelLink}) {
+             minimizeBox, aboutLink, panel.searchButton, panel.foldButton, panel.unfoldButton, panel.shopLink,
+             panel.crownShopsLink, panel.mallLink, panel.generalChannelLink}) {
         c->setCursor(closeBox->cursor());
     }
     for (Action action : kActions) keyBoxes[action]->setCursor(closeBox->cursor());

@@ -19,8 +19,8 @@ protected:
         ASSERT_TRUE(settings.moveModeTimer->running());
     }
     void emptyChatBox() {
-        backend.click(*settings.chatBox);
-        ASSERT_EQ(settings.chatBox->text(), "");
+        backend.click(*settings.panel.chatBox);
+        ASSERT_EQ(settings.panel.chatBox->text(), "");
     }
     // A highlighted item stands out from the menu's background.
     bool highlighted(const forms::Label* item) const { return item->backColor() != settings.windowMenu->backColor(); }
@@ -37,7 +37,7 @@ TEST_F(ChromeTest, BodyPressClosesMenusEndsMoveModeAndDragsOnlyWithTheLeftButton
     EXPECT_FALSE(trayMenu.visible());
     EXPECT_FALSE(settings.windowMenu->visible());
     EXPECT_TRUE(moveModeOff());
-    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder());
+    EXPECT_EQ(settings.panel.chatBox->text(), chatPlaceholder());
     EXPECT_FALSE(dragged());
     backend.releaseForm(settings, forms::kRightButton, 2000, 4300);
 
@@ -51,7 +51,8 @@ TEST_F(ChromeTest, BodyPressClosesMenusEndsMoveModeAndDragsOnlyWithTheLeftButton
 
 TEST_F(ChromeTest, KeyPickerFrameAndBannerEndMoveModeAndDrag) {
     backend.click(*settings.keyBoxes[Action::Up]);  // the key picker is open
-    for (forms::Control* surface : std::initializer_list<forms::Control*>{settings.keyPicker, settings.searchBanner}) {
+    for (forms::Control* surface :
+         std::initializer_list<forms::Control*>{settings.keyPicker, settings.panel.searchBanner}) {
         const auto press = [&](int button) { tap(*surface, button); };
         startMoveMode();
         openMenu();

@@ -114,10 +114,10 @@ TEST_F(KeyPickerTest, KeyboardRingPickerAndDialogKeys) {
     }
     EXPECT_EQ(ring[7], settings.showCoordinatesCheck);
     EXPECT_EQ(ring[11], settings.applyButton->host());
-    EXPECT_EQ(ring[13], settings.foldButton);
+    EXPECT_EQ(ring[13], settings.panel.foldButton);
     EXPECT_EQ(ring[22], settings.hotkeysCheck);
     backend.key(settings, Key::Tab, forms::kShiftKey);
-    EXPECT_EQ(settings.activeControl(), settings.shopLink);
+    EXPECT_EQ(settings.activeControl(), settings.panel.shopLink);
 
     backend.key(settings, Key::Space);  // a link is pressed by Space
     EXPECT_EQ(platform.shellOpens.size(), 1u);

@@ -49,8 +49,8 @@ TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxe
              settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.keyBoxes[Action::Up],
              settings.keyBoxes[Action::Down], settings.keyBoxes[Action::Left], settings.keyBoxes[Action::Right],
              settings.keyBoxes[Action::LeftClick], settings.keyBoxes[Action::RightClick],
-             settings.searchButton, settings.foldButton, settings.unfoldButton, settings.shopLink,
-             settings.crownShopsLink, settings.mallLink, settings.generalChannelLink}) {
+             settings.panel.searchButton, settings.panel.foldButton, settings.panel.unfoldButton,
+             settings.panel.shopLink, settings.panel.crownShopsLink, settings.panel.mallLink, settings.panel.generalChannelLink}) {
         EXPECT_EQ(c->cursor(), Asset::HandCursor) << c->name();
     }
 }
