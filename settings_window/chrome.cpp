@@ -26,7 +26,7 @@ void SettingsWindow::wireChrome() {
         restoreChatHint();
         startDrag(e.button);
     };
-    keyPicker->MouseDown = [this](const forms::MouseEvent& e) {
+    picker.keyPicker->MouseDown = [this](const forms::MouseEvent& e) {
         hideWindowMenu();
         endMoveMode();
         startDrag(e.button);

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "pointer_core/key_name_table.h"
-#include "settings_window/settings_window.h"
+#include "settings_window/key_picker.h"
 
 namespace lumo {
 
@@ -32,38 +32,38 @@ const SlotInfo* slotInfo(std::int32_t slot) {
 
 }  // namespace
 
-void SettingsWindow::wireKeyPicker() {
+void KeyPicker::wire() {
     for (int slot = 1; slot <= static_cast<int>(kSlots.size()); ++slot) {
-        forms::TextBox* box = keyBoxes[kSlots[slot - 1].action];
-        box->Click = [this, slot] { openKeyPicker(slot); };
-        box->Change = [this, slot] { openKeyPicker(slot); };
-        box->KeyDown = forms::onEnterKey([this, slot] { openKeyPicker(slot); });
+        forms::TextBox* box = boxes_[kSlots[slot - 1].action];
+        box->Click = [this, slot] { open(slot); };
+        box->Change = [this, slot] { open(slot); };
+        box->KeyDown = forms::onEnterKey([this, slot] { open(slot); });
     }
-    confirmKeyButton->Click = [this] { confirmKey(); };
-    keyList->DblClick = [this] { confirmKey(); };
-    cancelKeyButton->Click = [this] { closeKeyPicker(); };
+    confirmKeyButton->Click = [this] { confirm(); };
+    keyList->DblClick = [this] { confirm(); };
+    cancelKeyButton->Click = [this] { close(); };
 }
 
 // A default key keeps its box's design text, which names it in words of its
 // own; any other key shows the name of its row.
-void SettingsWindow::showBoundKeys() {
+void KeyPicker::showBoundKeys() {
     const KeyBindings defaults = defaultKeyBindings();
     for (const SlotInfo& info : kSlots) {
-        const KeyCode key = state_.settings.keys[info.action];
+        const KeyCode key = keys_[info.action];
         if (key == defaults[info.action]) continue;
-        if (const auto row = rowOfKeyCode(key)) keyBoxes[info.action]->setText(keyNameTable()[*row].name);
+        if (const auto row = rowOfKeyCode(key)) boxes_[info.action]->setText(keyNameTable()[*row].name);
     }
 }
 
-void SettingsWindow::openKeyPicker(int slot) {
+void KeyPicker::open(int slot) {
     const SlotInfo* info = slotInfo(slot);
     keyPicker->setVisible(true);
     pendingKeySlot_ = slot;
     keyList->setFocus();
-    currentKeyBox->setText(info->heading + keyBoxes[info->action]->text());
+    currentKeyBox->setText(info->heading + boxes_[info->action]->text());
 }
 
-void SettingsWindow::confirmKey() {
+void KeyPicker::confirm() {
     // The list keeps its selection across openings, so a row chosen for one
     // slot and cancelled is still the one confirmed for the next.
     const int row = keyList->listIndex();
@@ -71,17 +71,16 @@ void SettingsWindow::confirmKey() {
     if (info && row >= 0) {
         // Changing the box's text re-opens the picker for the same slot; the
         // picker is hidden below all the same.
-        keyBoxes[info->action]->setText(keyList->items()[row]);
-        if (const auto code = keyCodeOfRow(row)) state_.settings.keys[info->action] = *code;
-        forms::notify(HotkeysChanged);
-        keepSettingsInEffect();
+        boxes_[info->action]->setText(keyList->items()[row]);
+        if (const auto code = keyCodeOfRow(row)) keys_[info->action] = *code;
+        forms::notify(KeyBound);
     }
-    closeKeyPicker();
+    close();
 }
 
-void SettingsWindow::closeKeyPicker() {
+void KeyPicker::close() {
     keyPicker->setVisible(false);
-    if (const SlotInfo* info = slotInfo(pendingKeySlot_)) keyBoxes[info->action]->setFocus();
+    if (const SlotInfo* info = slotInfo(pendingKeySlot_)) boxes_[info->action]->setFocus();
 }
 
 }  // namespace lumo

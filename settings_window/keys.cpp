@@ -6,7 +6,7 @@
 namespace lumo {
 
 std::vector<forms::Control*> SettingsWindow::tabStops() const {
-    if (keyPicker->visible()) return {keyList, confirmKeyButton->host(), cancelKeyButton->host()};
+    if (picker.isOpen()) return {picker.keyList, picker.confirmKeyButton->host(), picker.cancelKeyButton->host()};
     // The fold tab is one stop: whichever of its two hot areas is shown.
     std::vector<forms::Control*> stops{hotkeysCheck, stepBox};
     for (Action action : kActions) stops.push_back(keyBoxes[action]);
@@ -21,8 +21,8 @@ void SettingsWindow::wireKeys() {
     Accept = [this] { apply(); };
     // Unapplied edits stay in the hidden window; it never closes from here.
     Cancel = [this] {
-        if (keyPicker->visible()) {
-            closeKeyPicker();
+        if (picker.isOpen()) {
+            picker.close();
         } else {
             hide();
         }

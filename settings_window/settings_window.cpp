@@ -6,7 +6,10 @@
 namespace lumo {
 
 SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "SettingsWindow"), panel(*this), state_(state) {}
+    : forms::Form(runtime, "SettingsWindow"),
+      picker(*this, keyBoxes, state.settings.keys),
+      panel(*this),
+      state_(state) {}
 
 void SettingsWindow::design() {
     setCaption("Lumo桌面小鼠标");
@@ -29,14 +32,18 @@ void SettingsWindow::design() {
     designHotkeys();
     designApply();
     panel.design();
-    designKeyPicker();
+    picker.design();
     designWindowMenu();
     // Before any handler is wired: filling a hotkey box is not an edit that
     // opens the key picker.
     showSettingsInEffect();
 
     wireStartup();
-    wireKeyPicker();
+    picker.wire();
+    picker.KeyBound = [this] {
+        forms::notify(HotkeysChanged);
+        keepSettingsInEffect();
+    };
     wireOptions();
     wireChrome();
     panel.wire();

@@ -3,7 +3,6 @@
 // can drive them as a user would.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,6 +10,8 @@
 #include "caption_button/caption_button.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
+#include "settings_window/key_picker.h"
+#include "settings_window/per_action.h"
 #include "settings_window/promo_panel.h"
 
 namespace lumo {
@@ -18,17 +19,6 @@ namespace lumo {
 // The follow mode apply writes: the first option that is on; with none on,
 // the applied mode stays.
 std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand);
-
-// One of a kind for each action, reached by the action.
-template <class T>
-class PerAction {
-public:
-    T& operator[](Action action) { return items_[static_cast<std::size_t>(action)]; }
-    const T& operator[](Action action) const { return items_[static_cast<std::size_t>(action)]; }
-
-private:
-    std::array<T, kActionCount> items_{};
-};
 
 class SettingsWindow : public forms::Form {
 public:
@@ -51,8 +41,6 @@ public:
     // link and the links panel.
     std::vector<forms::Control*> tabStops() const override;
 
-    // The key picker's target: 1 up .. 6 right click, 0 before it first opened.
-    int pendingKeySlot() const { return pendingKeySlot_; }
     // The foreground window the window menu's watch last saw (0 before it first ran).
     WindowHandle lastForegroundWindow() const { return lastForegroundWindow_; }
 
@@ -115,13 +103,7 @@ public:
     forms::Label* aboutLink = nullptr;
 
     // ---- Key picker ----
-    forms::Frame* keyPicker = nullptr;
-    forms::Label* keyPickerHeading = nullptr;
-    forms::ListBox* keyList = nullptr;
-    CaptionButton* confirmKeyButton = nullptr;
-    CaptionButton* cancelKeyButton = nullptr;
-    forms::Label* currentKeyHeading = nullptr;
-    forms::TextBox* currentKeyBox = nullptr;
+    KeyPicker picker;
 
     // ---- Shopping links panel ----
     PromoPanel panel;
@@ -135,12 +117,10 @@ private:
     void designOptions();
     void designHotkeys();
     void designApply();
-    void designKeyPicker();
     void designWindowMenu();
 
     // Behaviour: each area wires its own events.
     void wireStartup();
-    void wireKeyPicker();
     void wireOptions();
     void wireChrome();
     void wireKeys();
@@ -148,13 +128,6 @@ private:
     // Start-up.
     void showSettingsInEffect();
     void onLoad();
-
-    // Key picker.
-    void showBoundKeys();
-    void openKeyPicker(int slot);
-    void confirmKey();
-    // Hides the picker; the keyboard goes back to the box of the slot.
-    void closeKeyPicker();
 
     // Options and apply.
     void apply();
@@ -178,7 +151,6 @@ private:
     void restoreChatHint();
 
     SharedState& state_;
-    int pendingKeySlot_ = 0;
     WindowHandle lastForegroundWindow_ = 0;
 };
 

@@ -10,7 +10,7 @@ namespace lumo {
 
 void SettingsWindow::showSettingsInEffect() {
     const Settings& settings = state_.settings;
-    showBoundKeys();
+    picker.showBoundKeys();
     stepBox->setText(std::to_string(settings.stepPixels));
     hotkeysCheck->setValue(settings.hotkeysEnabled ? 1 : 0);
     hideMouseCheck->setValue(settings.hideVirtualMouse ? 1 : 0);
@@ -31,7 +31,7 @@ void SettingsWindow::wireStartup() {
 void SettingsWindow::onLoad() {
     bodyOutline->setLeft(0);
     bodyOutline->setTop(titleStrip->height());
-    keyPicker->move(120, 600, keyPicker->width(), keyPicker->height());
+    picker.keyPicker->move(120, 600, picker.keyPicker->width(), picker.keyPicker->height());
     setHeight(bodyOutline->height() + titleStrip->height());
     setWidth(titleStrip->width());
     bodyOutline->setWidth(titleStrip->width());

@@ -64,7 +64,7 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
 
     // The switch is not kept, not even by a later write of the settings.
     backend.click(*app.settings.keyBoxes[Action::Left]);
-    backend.click(*app.settings.confirmKeyButton->host());
+    backend.click(*app.settings.picker.confirmKeyButton->host());
     EXPECT_FALSE(readKeptSettings(platform).hotkeysEnabled);
     EXPECT_TRUE(app.state.settings.hotkeysEnabled);
 
@@ -117,8 +117,8 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
         {"rebind",
          [&] {
              backend.click(*app.settings.keyBoxes[Action::RightClick]);
-             backend.selectRow(*app.settings.keyList, 40);  // "A键"
-             backend.click(*app.settings.confirmKeyButton->host());
+             backend.selectRow(*app.settings.picker.keyList, 40);  // "A键"
+             backend.click(*app.settings.picker.confirmKeyButton->host());
          }},
         {"apply", [&] { apply(); }},
         {"log-off", [&] { backend.closeWindow(app.trayMenu); }},

@@ -52,7 +52,7 @@ TEST_F(ChromeTest, BodyPressClosesMenusEndsMoveModeAndDragsOnlyWithTheLeftButton
 TEST_F(ChromeTest, KeyPickerFrameAndBannerEndMoveModeAndDrag) {
     backend.click(*settings.keyBoxes[Action::Up]);  // the key picker is open
     for (forms::Control* surface :
-         std::initializer_list<forms::Control*>{settings.keyPicker, settings.panel.searchBanner}) {
+         std::initializer_list<forms::Control*>{settings.picker.keyPicker, settings.panel.searchBanner}) {
         const auto press = [&](int button) { tap(*surface, button); };
         startMoveMode();
         openMenu();

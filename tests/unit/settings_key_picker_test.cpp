@@ -9,36 +9,36 @@ constexpr int kRowA = 40, kRowZ = 65, kRowUpArrow = 20, kRowKeypadEnter = 78;
 
 class KeyPickerTest : public SettingsWindowTest {
 protected:
-    void confirm() { backend.click(*settings.confirmKeyButton->host()); }
-    void cancel() { backend.click(*settings.cancelKeyButton->host()); }
+    void confirm() { backend.click(*settings.picker.confirmKeyButton->host()); }
+    void cancel() { backend.click(*settings.picker.cancelKeyButton->host()); }
 };
 
 TEST_F(KeyPickerTest, OpeningShowsTheSlotHeadingAndTheBoxText) {
     backend.click(*settings.keyBoxes[Action::Up]);
-    EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.pendingKeySlot(), 1);
-    EXPECT_EQ(settings.currentKeyBox->text(), "↑向上移动鼠标当前的快捷键:方向键↑");
-    EXPECT_EQ(settings.activeControl(), settings.keyList);
+    EXPECT_TRUE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 1);
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "↑向上移动鼠标当前的快捷键:方向键↑");
+    EXPECT_EQ(settings.activeControl(), settings.picker.keyList);
 
     // Clicking another box while open re-targets the picker.
     backend.click(*settings.keyBoxes[Action::RightClick]);
-    EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.pendingKeySlot(), 6);
-    EXPECT_EQ(settings.currentKeyBox->text(), "鼠标右击当前的快捷键:小数(.)键");
+    EXPECT_TRUE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 6);
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "鼠标右击当前的快捷键:小数(.)键");
 }
 
 TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
     backend.click(*settings.keyBoxes[Action::Left]);
-    backend.selectRow(*settings.keyList, kRowZ);
+    backend.selectRow(*settings.picker.keyList, kRowZ);
     confirm();
     EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
     EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
-    EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.pendingKeySlot(), 3);
-    EXPECT_EQ(settings.currentKeyBox->text(), "←向左移动鼠标当前的快捷键:Z键");
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 3);
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "←向左移动鼠标当前的快捷键:Z键");
 
     backend.click(*settings.keyBoxes[Action::LeftClick]);
-    backend.selectRow(*settings.keyList, kRowKeypadEnter);
+    backend.selectRow(*settings.picker.keyList, kRowKeypadEnter);
     confirm();
     EXPECT_EQ(state.settings.keys[Action::LeftClick], KeyCode(108));
     EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
@@ -47,22 +47,22 @@ TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
 TEST_F(KeyPickerTest, ConfirmWithNothingSelectedOnlyClosesThePicker) {
     backend.click(*settings.keyBoxes[Action::Down]);
     confirm();
-    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
     EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "方向键↓");
     EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 }
 
 TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
     backend.click(*settings.keyBoxes[Action::Up]);
-    backend.selectRow(*settings.keyList, kRowA);
+    backend.selectRow(*settings.picker.keyList, kRowA);
     cancel();
-    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
     EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
     EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
-    EXPECT_EQ(settings.pendingKeySlot(), 1);
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 1);
 
     backend.click(*settings.keyBoxes[Action::Down]);
-    EXPECT_EQ(settings.keyList->listIndex(), kRowA);
+    EXPECT_EQ(settings.picker.keyList->listIndex(), kRowA);
     confirm();
     EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "A键");
     EXPECT_EQ(state.settings.keys[Action::Down], KeyCode(65));
@@ -71,34 +71,34 @@ TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
 
 TEST_F(KeyPickerTest, DoubleClickOnARowConfirmsIt) {
     backend.click(*settings.keyBoxes[Action::Right]);
-    backend.doubleClickRow(*settings.keyList, kRowUpArrow);
+    backend.doubleClickRow(*settings.picker.keyList, kRowUpArrow);
     EXPECT_EQ(settings.keyBoxes[Action::Right]->text(), "(↑上箭头键)Up Arrow键");
     EXPECT_EQ(state.settings.keys[Action::Right], Key::Up);
-    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
 }
 
 TEST_F(KeyPickerTest, ReconfirmingTheShownRowRewritesTheCodeWithoutReopening) {
     backend.click(*settings.keyBoxes[Action::Up]);
-    backend.selectRow(*settings.keyList, kRowA);
+    backend.selectRow(*settings.picker.keyList, kRowA);
     confirm();
     state.settings.keys[Action::Up] = KeyCode(0);
     backend.click(*settings.keyBoxes[Action::Up]);
-    settings.currentKeyBox->setText("untouched");
+    settings.picker.currentKeyBox->setText("untouched");
     confirm();
     EXPECT_EQ(state.settings.keys[Action::Up], KeyCode(65));
-    EXPECT_EQ(settings.currentKeyBox->text(), "untouched");  // no change event, so no re-open
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "untouched");  // no change event, so no re-open
 }
 
 TEST_F(KeyPickerTest, TypedOrPastedTextOpensThePickerAndKeepsTheCode) {
     backend.type(*settings.keyBoxes[Action::Down], "q");
-    EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.pendingKeySlot(), 2);
+    EXPECT_TRUE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 2);
     EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "方向键↓q");
-    EXPECT_EQ(settings.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
     EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 
     backend.paste(*settings.keyBoxes[Action::LeftClick], std::string(1000, 'x'));
-    EXPECT_EQ(settings.pendingKeySlot(), 5);
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 5);
     EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
 }
 
@@ -128,14 +128,14 @@ TEST_F(KeyPickerTest, KeyboardRingPickerAndDialogKeys) {
 
     settings.keyBoxes[Action::Left]->setFocus();
     backend.key(settings, Key::Enter);  // a key box's Enter opens the picker
-    EXPECT_EQ(settings.activeControl(), settings.keyList);
+    EXPECT_EQ(settings.activeControl(), settings.picker.keyList);
     backend.key(settings, Key::Tab);
-    EXPECT_EQ(settings.activeControl(), settings.confirmKeyButton->host());
+    EXPECT_EQ(settings.activeControl(), settings.picker.confirmKeyButton->host());
     backend.key(settings, Key::Escape);
-    EXPECT_TRUE(settings.visible() && !settings.keyPicker->visible());
+    EXPECT_TRUE(settings.visible() && !settings.picker.keyPicker->visible());
     EXPECT_EQ(settings.activeControl(), settings.keyBoxes[Action::Left]);
     backend.key(settings, Key::Enter);
-    backend.selectRow(*settings.keyList, kRowZ);
+    backend.selectRow(*settings.picker.keyList, kRowZ);
     backend.key(settings, Key::Enter);  // the list's Enter confirms
     EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
 

@@ -109,7 +109,7 @@ TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
     // The banner restores it too; the key picker frame does not.
     backend.click(*settings.panel.chatBox);
     backend.click(*settings.keyBoxes[Action::Up]);
-    tap(*settings.keyPicker, forms::kLeftButton);
+    tap(*settings.picker.keyPicker, forms::kLeftButton);
     EXPECT_TRUE(dragged());
     EXPECT_EQ(settings.panel.chatBox->text(), "");
     tap(*settings.panel.searchBanner, forms::kRightButton);
