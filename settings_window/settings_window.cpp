@@ -7,6 +7,7 @@ namespace lumo {
 
 SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
     : forms::Form(runtime, "SettingsWindow"),
+      titleBar(*this),
       picker(*this, keyBoxes, state.settings.keys),
       panel(*this),
       state_(state) {}
@@ -22,18 +23,17 @@ void SettingsWindow::design() {
     move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
          width, height);
 
-    addTimer(LUMO_CONTROL(foregroundWatchTimer), 50, false);  // runs while the window is shown
-    addTimer(LUMO_CONTROL(moveModeTimer), 10, false);
+    titleBar.addTimers();
 
     // Later controls lie on top: the key picker covers the options while it is
     // open, and the window menu drops over everything.
-    designTitleBar();
+    titleBar.design();
     designOptions();
     designHotkeys();
     designApply();
     panel.design();
     picker.design();
-    designWindowMenu();
+    titleBar.designWindowMenu();
     // Before any handler is wired: filling a hotkey box is not an edit that
     // opens the key picker.
     showSettingsInEffect();
@@ -45,6 +45,8 @@ void SettingsWindow::design() {
         keepSettingsInEffect();
     };
     wireOptions();
+    titleBar.wire();
+    titleBar.CloseRequested = [this] { forms::notify(ExitRequested); };
     wireChrome();
     panel.wire();
     panel.FoldClicked = [this](bool folded) { foldBody(folded); };

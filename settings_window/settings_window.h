@@ -1,6 +1,7 @@
-// The settings window: hotkeys, step, options and apply, its own title bar and
-// window menu, and the shopping links panel. Controls are public so that tests
-// can drive them as a user would.
+// The settings window: hotkeys, step, options and apply, with its parts (its
+// own title bar and window menu, the key picker and the shopping links panel),
+// each owning its controls and handlers. Controls are public so that tests can
+// drive them as a user would.
 #pragma once
 
 #include <functional>
@@ -13,6 +14,7 @@
 #include "settings_window/key_picker.h"
 #include "settings_window/per_action.h"
 #include "settings_window/promo_panel.h"
+#include "settings_window/title_bar.h"
 
 namespace lumo {
 
@@ -41,34 +43,9 @@ public:
     // link and the links panel.
     std::vector<forms::Control*> tabStops() const override;
 
-    // The foreground window the window menu's watch last saw (0 before it first ran).
-    WindowHandle lastForegroundWindow() const { return lastForegroundWindow_; }
 
-    // ---- Title bar ----
-    forms::Shape* titleStrip = nullptr;   // its size sizes the window
-    forms::Shape* bodyOutline = nullptr;  // its height is the fold state
-    forms::Image* windowMenuIcon = nullptr;
-    forms::Label* titleText = nullptr;
-    forms::Label* moveModeCoordinates = nullptr;
-    forms::Shape* minimizeBoxOutline = nullptr;
-    forms::Line* minimizeBoxBar = nullptr;
-    forms::Image* minimizeBox = nullptr;
-    forms::Shape* closeBoxOutline = nullptr;
-    forms::Line* closeCrossFalling = nullptr;
-    forms::Line* closeCrossRising = nullptr;
-    forms::Image* closeBox = nullptr;
-
-    // ---- Window menu, opened by the icon ----
-    forms::Frame* windowMenu = nullptr;
-    forms::Label* menuMoveItem = nullptr;
-    forms::Line* menuRuleBelowMove = nullptr;
-    forms::Label* menuMinimizeItem = nullptr;
-    forms::Line* menuRuleBelowMinimize = nullptr;
-    forms::Label* menuCloseItem = nullptr;
-    // Closes the menu when another window comes to the front.
-    forms::Timer* foregroundWatchTimer = nullptr;
-    // Moves the window with the pointer after the menu's "move".
-    forms::Timer* moveModeTimer = nullptr;
+    // ---- Title bar and window menu ----
+    TitleBar titleBar;
 
     // ---- Schematic and its colour legend ----
     forms::Label* schematicHeading = nullptr;
@@ -113,11 +90,9 @@ protected:
 
 private:
     // Design: controls, geometry and looks, in drawing order.
-    void designTitleBar();
     void designOptions();
     void designHotkeys();
     void designApply();
-    void designWindowMenu();
 
     // Behaviour: each area wires its own events.
     void wireStartup();
@@ -135,15 +110,6 @@ private:
     // Writes the settings in effect to the kept store.
     void keepSettingsInEffect();
 
-    // Chrome.
-    void startDrag(int button);
-    void hideWindowMenu();
-    void endMoveMode();
-    void clearMenuHighlights();
-    void closeWindowMenu();  // highlights cleared, menu hidden
-    void checkForeground();
-    void moveModeStep();
-
     // The panel folded or unfolded: the body shortens or grows.
     void foldBody(bool folded);
     void setBodyHeight(std::int32_t height);
@@ -151,7 +117,6 @@ private:
     void restoreChatHint();
 
     SharedState& state_;
-    WindowHandle lastForegroundWindow_ = 0;
 };
 
 }  // namespace lumo

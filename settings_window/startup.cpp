@@ -29,19 +29,19 @@ void SettingsWindow::wireStartup() {
 }
 
 void SettingsWindow::onLoad() {
-    bodyOutline->setLeft(0);
-    bodyOutline->setTop(titleStrip->height());
+    titleBar.bodyOutline->setLeft(0);
+    titleBar.bodyOutline->setTop(titleBar.titleStrip->height());
     picker.keyPicker->move(120, 600, picker.keyPicker->width(), picker.keyPicker->height());
-    setHeight(bodyOutline->height() + titleStrip->height());
-    setWidth(titleStrip->width());
-    bodyOutline->setWidth(titleStrip->width());
+    setHeight(titleBar.bodyOutline->height() + titleBar.titleStrip->height());
+    setWidth(titleBar.titleStrip->width());
+    titleBar.bodyOutline->setWidth(titleBar.titleStrip->width());
 
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             minimizeBox, aboutLink, panel.searchButton, panel.foldButton, panel.unfoldButton, panel.shopLink,
+             titleBar.minimizeBox, aboutLink, panel.searchButton, panel.foldButton, panel.unfoldButton, panel.shopLink,
              panel.crownShopsLink, panel.mallLink, panel.generalChannelLink}) {
-        c->setCursor(closeBox->cursor());
+        c->setCursor(titleBar.closeBox->cursor());
     }
-    for (Action action : kActions) keyBoxes[action]->setCursor(closeBox->cursor());
+    for (Action action : kActions) keyBoxes[action]->setCursor(titleBar.closeBox->cursor());
 
     showResolution();
 }

@@ -119,14 +119,14 @@ TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
 TEST_F(PanelTest, FoldAndUnfoldAlternateBetweenTheTwoHeights) {
     fold();
     expectFolded(true);
-    EXPECT_EQ(settings.bodyOutline->height(), 4080);
+    EXPECT_EQ(settings.titleBar.bodyOutline->height(), 4080);
     EXPECT_EQ(settings.height(), 4575);
     fold();  // the fold area is hidden now
     EXPECT_EQ(settings.height(), 4575);
 
     unfold();
     expectFolded(false);
-    EXPECT_EQ(settings.bodyOutline->height(), 5520);
+    EXPECT_EQ(settings.titleBar.bodyOutline->height(), 5520);
     EXPECT_EQ(settings.height(), 6015);
     EXPECT_EQ(settings.width(), 5535);
 }
@@ -143,10 +143,10 @@ TEST_F(PanelTest, FoldAndUnfoldStopAtTheTargetOrAfter2001Steps) {
         settings.unload();
         settings.show();
         if (!c.folding) fold();
-        settings.bodyOutline->setHeight(c.start);
+        settings.titleBar.bodyOutline->setHeight(c.start);
         settings.setHeight(20000);
         c.folding ? fold() : unfold();
-        EXPECT_EQ(settings.bodyOutline->height(), c.end) << c.start;
+        EXPECT_EQ(settings.titleBar.bodyOutline->height(), c.end) << c.start;
         // Nothing moves when the body is already past the target: the window keeps its height.
         EXPECT_EQ(settings.height(), c.end == c.start ? 20000 : c.end + 495) << c.start;
         expectFolded(c.folding);

@@ -33,9 +33,9 @@ TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
     EXPECT_EQ(settings.width(), 5535);
     EXPECT_EQ(settings.height(), 6015);
-    EXPECT_EQ(settings.bodyOutline->left(), 0);
-    EXPECT_EQ(settings.bodyOutline->top(), 495);
-    EXPECT_EQ(settings.bodyOutline->width(), 5535);
+    EXPECT_EQ(settings.titleBar.bodyOutline->left(), 0);
+    EXPECT_EQ(settings.titleBar.bodyOutline->top(), 495);
+    EXPECT_EQ(settings.titleBar.bodyOutline->width(), 5535);
     EXPECT_EQ(settings.picker.keyPicker->left(), 120);
     EXPECT_EQ(settings.picker.keyPicker->top(), 600);
     EXPECT_FALSE(settings.picker.keyPicker->visible());
@@ -46,8 +46,8 @@ TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
 
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.keyBoxes[Action::Up],
-             settings.keyBoxes[Action::Down], settings.keyBoxes[Action::Left], settings.keyBoxes[Action::Right],
+             settings.titleBar.closeBox, settings.titleBar.minimizeBox, settings.aboutLink,
+             settings.keyBoxes[Action::Up], settings.keyBoxes[Action::Down], settings.keyBoxes[Action::Left], settings.keyBoxes[Action::Right],
              settings.keyBoxes[Action::LeftClick], settings.keyBoxes[Action::RightClick],
              settings.panel.searchButton, settings.panel.foldButton, settings.panel.unfoldButton,
              settings.panel.shopLink, settings.panel.crownShopsLink, settings.panel.mallLink,
