@@ -54,24 +54,24 @@ void AboutWindow::design() {
     move(roundHalfEven((screen.widthTwips - kWidth) / 2),
          roundHalfEven((screen.heightTwips - (kTitleHeight + kBodyHeight)) / 2), width(), height());
 
-    titleBand = add<forms::Shape>("Shape1", nullptr);
+    add(LUMO_CONTROL(titleBand), nullptr);
     titleBand->move(0, 0, kWidth, kTitleHeight);
     titleBand->setFill(true, kTitleBand);
-    bodyFrame = add<forms::Shape>("Shape2", nullptr);
+    add(LUMO_CONTROL(bodyFrame), nullptr);
     bodyFrame->move(0, 240, kWidth, kBodyHeight);
 
     designTexts();
     designLinks();
 
-    ruleAboveNotice = addLine("Line1", 3720, 3960, forms::kWindowTextColor);
-    noticeLine = add<forms::Label>("Label9", nullptr);
+    addLine(LUMO_CONTROL(ruleAboveNotice), 3720, 3960, forms::kWindowTextColor);
+    add(LUMO_CONTROL(noticeLine), nullptr);
     noticeLine->move(240, 3840, 3480, 240);
     noticeLine->setText(std::string{about::kNoticeLine});
     noticeLine->setBackColor(kTitleBand);
     noticeLine->setOpaque(true);
     noticeLine->setToolTip(std::string{about::kNoticeToolTip});
 
-    okButton = add<forms::Label>("Label3", nullptr);
+    add(LUMO_CONTROL(okButton), nullptr);
     okButton->move(3840, 3840, 495, 255);
     okButton->setText("确定");
     okButton->setForeColor(kRed);
@@ -79,7 +79,7 @@ void AboutWindow::design() {
     okButton->setToolTip("点击关闭当前窗口");
     okButton->Click = [this] { unload(); };
 
-    bottomRule = addLine("Line2", 4200, 4440, kWhite);
+    addLine(LUMO_CONTROL(bottomRule), 4200, 4440, kWhite);
 
     Load = [this] { onLoad(); };
     Shown = [this] { okButton->setFocus(); };
@@ -95,54 +95,55 @@ std::vector<forms::Control*> AboutWindow::tabStops() const {
 
 void AboutWindow::designTexts() {
     // The shadow goes first so that the yellow title is drawn over it.
-    seriesTitleShadow = add<forms::Label>("Label11", nullptr);
+    add(LUMO_CONTROL(seriesTitleShadow), nullptr);
     seriesTitleShadow->move(135, 390, 1530, 240);
     seriesTitleShadow->setText("Lumo系列软件");
     seriesTitleShadow->setForeColor(kBlack);
     seriesTitleShadow->setFont(kTitleFont);
-    seriesTitle = add<forms::Label>("Label1", nullptr);
+    add(LUMO_CONTROL(seriesTitle), nullptr);
     seriesTitle->move(120, 360, 1530, 240);
     seriesTitle->setText("Lumo系列软件");
     seriesTitle->setForeColor(kTitleYellow);
     seriesTitle->setFont(kTitleFont);
 
-    verseLine = add<forms::Label>("Label12", nullptr);
+    add(LUMO_CONTROL(verseLine), nullptr);
     verseLine->move(2280, 480, 2160, 180);
     verseLine->setText(std::string{about::kVerseLine});
     verseLine->setForeColor(kBlue);
     verseLine->setBackColor(kYellow);
     verseLine->setOpaque(true);
 
-    ruleBelowTitle = addLine("Line3", 690, 4440, kWhite);
+    addLine(LUMO_CONTROL(ruleBelowTitle), 690, 4440, kWhite);
 
-    productName = add<forms::Label>("Label2", nullptr);
+    add(LUMO_CONTROL(productName), nullptr);
     productName->move(120, 720, 1260, 180);
     productName->setText("Lumo桌面小鼠标");
     productName->setForeColor(kProductRed);
-    versionLabel = add<forms::Label>("Label10", nullptr);
+    add(LUMO_CONTROL(versionLabel), nullptr);
     versionLabel->move(1680, 720, 810, 180);
     versionLabel->setText("版本(" LUMO_VERSION_SHORT_TEXT ")");
     versionLabel->setForeColor(kVersionPurple);
 
-    descriptionPanel = addTextPanel("Text3", 1000, 615, kDescription);
-    contactPanel = addTextPanel("Text1", 1650, 615, about::kContactDetails);
-    noticePanel = addTextPanel("Text2", 2280, 855, about::kDistributionNotice);
+    addTextPanel(LUMO_CONTROL(descriptionPanel), 1000, 615, kDescription);
+    addTextPanel(LUMO_CONTROL(contactPanel), 1650, 615, about::kContactDetails);
+    addTextPanel(LUMO_CONTROL(noticePanel), 2280, 855, about::kDistributionNotice);
 }
 
 void AboutWindow::designLinks() {
-    studioPageLink =
-        addLinkLabel("Label4", 120, 3240, 1170, std::string{about::kStudioName} + "主页", about::kStudioPage);
+    addLinkLabel(LUMO_CONTROL(studioPageLink), 120, 3240, 1170, std::string{about::kStudioName} + "主页",
+                 about::kStudioPage);
     studioPageLink->setCursor(Asset::HandCursor);
-    baiduBlogLink = addLinkLabel("Label8", 1440, 3240, 1080, "Lumo百度博客", about::kBaiduBlogPage);
+    addLinkLabel(LUMO_CONTROL(baiduBlogLink), 1440, 3240, 1080, "Lumo百度博客", about::kBaiduBlogPage);
     baiduBlogLink->setCursor(Asset::HandCursor);
-    sinaWeiboLink = addLinkLabel("Label7", 2760, 3240, 1080, "Lumo新浪微博", about::kSinaWeiboPage);
-    neteaseWeiboLink = addLinkLabel("Label6", 120, 3480, 1080, "Lumo网易微博", about::kNeteaseWeiboPage);
-    tencentWeiboLink = addLinkLabel("Label5", 1440, 3480, 1080, "Lumo腾讯微博", about::kTencentWeiboPage);
+    addLinkLabel(LUMO_CONTROL(sinaWeiboLink), 2760, 3240, 1080, "Lumo新浪微博", about::kSinaWeiboPage);
+    addLinkLabel(LUMO_CONTROL(neteaseWeiboLink), 120, 3480, 1080, "Lumo网易微博", about::kNeteaseWeiboPage);
+    addLinkLabel(LUMO_CONTROL(tencentWeiboLink), 1440, 3480, 1080, "Lumo腾讯微博", about::kTencentWeiboPage);
 }
 
-forms::Label* AboutWindow::addLinkLabel(const char* name, std::int32_t left, std::int32_t top,
-                                        std::int32_t width, std::string_view text, std::string_view page) {
-    auto* label = add<forms::Label>(name, nullptr);
+forms::Label* AboutWindow::addLinkLabel(forms::Label*& member, const char* name, std::int32_t left,
+                                        std::int32_t top, std::int32_t width, std::string_view text,
+                                        std::string_view page) {
+    auto* label = add(member, name, nullptr);
     label->move(left, top, width, 180);
     label->setText(std::string{text});
     label->setForeColor(kLinkBlue);
@@ -155,9 +156,9 @@ forms::Label* AboutWindow::addLinkLabel(const char* name, std::int32_t left, std
     return label;
 }
 
-forms::TextBox* AboutWindow::addTextPanel(const char* name, std::int32_t top, std::int32_t height,
-                                          std::string_view text) {
-    auto* box = add<forms::TextBox>(name, nullptr);
+forms::TextBox* AboutWindow::addTextPanel(forms::TextBox*& member, const char* name, std::int32_t top,
+                                          std::int32_t height, std::string_view text) {
+    auto* box = add(member, name, nullptr);
     box->move(kPanelLeft, top, kPanelWidth, height);
     // Read-only: the panels can be scrolled and copied from, never changed.
     box->setMultiLine(true);
@@ -167,8 +168,9 @@ forms::TextBox* AboutWindow::addTextPanel(const char* name, std::int32_t top, st
     return box;
 }
 
-forms::Line* AboutWindow::addLine(const char* name, std::int32_t y, std::int32_t x2, forms::Color color) {
-    auto* line = add<forms::Line>(name, nullptr);
+forms::Line* AboutWindow::addLine(forms::Line*& member, const char* name, std::int32_t y, std::int32_t x2,
+                                  forms::Color color) {
+    auto* line = add(member, name, nullptr);
     line->setPoints(kRuleLeft, y, x2, y);
     line->setColor(color);
     return line;

@@ -49,11 +49,12 @@ protected:
 private:
     void designTexts();
     void designLinks();
-    forms::Label* addLinkLabel(const char* name, std::int32_t left, std::int32_t top, std::int32_t width,
-                               std::string_view text, std::string_view page);
-    forms::TextBox* addTextPanel(const char* name, std::int32_t top, std::int32_t height,
+    forms::Label* addLinkLabel(forms::Label*& member, const char* name, std::int32_t left, std::int32_t top,
+                               std::int32_t width, std::string_view text, std::string_view page);
+    forms::TextBox* addTextPanel(forms::TextBox*& member, const char* name, std::int32_t top, std::int32_t height,
                                  std::string_view text);
-    forms::Line* addLine(const char* name, std::int32_t y, std::int32_t x2, forms::Color color);
+    forms::Line* addLine(forms::Line*& member, const char* name, std::int32_t y, std::int32_t x2,
+                         forms::Color color);
     void onLoad();
 };
 

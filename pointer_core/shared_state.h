@@ -66,11 +66,6 @@ struct Settings {
 struct SharedState {
     Settings settings;
 
-    // Scratch values of the windows, not settings.
-    std::int32_t tipX = 0;               // virtual mouse left edge (px), at a zone click
-    std::int32_t tipY = 0;               // virtual mouse top edge (px), at a zone click
-    std::intptr_t foregroundWindow = 0;  // last foreground window seen by a watch
-    std::int32_t pendingKeySlot = 0;     // key picker target: 1 up .. 6 right click
     bool inputReported = false;          // the system reports input (else the engine polls)
     // The hotkeys switch as kept: as read at start and as the settings window
     // last set it. The switch key changes only the running state, so that a

@@ -10,89 +10,99 @@ namespace lumo {
 using namespace settings_looks;
 
 void SettingsWindow::designOptions() {
-    schematicHeading = design::label(*this, "Label6", nullptr, {120, 600, 540, 180}, "示意图");
-    settingsHeading = design::label(*this, "Label2", nullptr, {2400, 600, 360, 180}, "设置");
-    schematic = design::image(*this, "Image1", {120, 840, 2595, 2610}, Asset::Schematic);
+    design::label(*this, LUMO_CONTROL(schematicHeading), nullptr, {120, 600, 540, 180}, "示意图");
+    design::label(*this, LUMO_CONTROL(settingsHeading), nullptr, {2400, 600, 360, 180}, "设置");
+    design::image(*this, LUMO_CONTROL(schematic), {120, 840, 2595, 2610}, Asset::Schematic);
 
-    const auto legend = [this](const std::string& name, design::Rect r, const std::string& caption,
+    const auto legend = [this](forms::Label*& member, const char* name, design::Rect r, const std::string& caption,
                                forms::Color color) {
-        auto* c = design::label(*this, name, nullptr, r, caption);
+        auto* c = design::label(*this, member, name, nullptr, r, caption);
         c->setForeColor(color);
         c->setOpaque(true);
         c->setBackColor(kBlack);
         return c;
     };
-    leftButtonLegend = legend("Label7", {120, 3480, 1080, 180}, "*.绿色为左键", 0x00FF00);
-    rightButtonLegend = legend("Label8", {1440, 3480, 1080, 180}, "*.蓝色为右键", 0xFFC0C0);
-    dragAreaLegend = legend("Label9", {600, 3720, 1260, 180}, "*.黄色为拖拽区", 0x00FFFF);
+    legend(LUMO_CONTROL(leftButtonLegend), {120, 3480, 1080, 180}, "*.绿色为左键", 0x00FF00);
+    legend(LUMO_CONTROL(rightButtonLegend), {1440, 3480, 1080, 180}, "*.蓝色为右键", 0xFFC0C0);
+    legend(LUMO_CONTROL(dragAreaLegend), {600, 3720, 1260, 180}, "*.黄色为拖拽区", 0x00FFFF);
 
-    showCoordinatesCheck =
-        design::checkBox(*this, "Check1", nullptr, {2880, 600, 1740, 180}, "鼠标下显示坐标", kBackground);
-    colorPointerCheck = design::checkBox(*this, "Check3", nullptr, {2880, 840, 1260, 180}, "幻彩指针", kBackground);
-    stayOnTopCheck = design::checkBox(*this, "Check4", nullptr, {4080, 840, 1260, 180}, "鼠标顶置", kBackground);
+    design::checkBox(*this, LUMO_CONTROL(showCoordinatesCheck), nullptr, {2880, 600, 1740, 180}, "鼠标下显示坐标",
+                     kBackground);
+    design::checkBox(*this, LUMO_CONTROL(colorPointerCheck), nullptr, {2880, 840, 1260, 180}, "幻彩指针", kBackground);
+    design::checkBox(*this, LUMO_CONTROL(stayOnTopCheck), nullptr, {4080, 840, 1260, 180}, "鼠标顶置", kBackground);
 
-    followModeFrame = add<forms::Frame>("Frame1", nullptr);
+    add(LUMO_CONTROL(followModeFrame), nullptr);
     followModeFrame->move(2880, 1200, 2415, 975);
     followModeFrame->setText("虚拟鼠标的移动方式设置");
     followModeFrame->setBackColor(kBackground);
-    const auto option = [this](const std::string& name, std::int32_t top, const std::string& caption) {
-        auto* c = add<forms::OptionButton>(name, followModeFrame);
+    const auto option = [this](forms::OptionButton*& member, const char* name, std::int32_t top,
+                               const std::string& caption) {
+        auto* c = add(member, name, followModeFrame);
         c->move(120, top, 1650, 180);
         c->setText(caption);
         c->setBackColor(kBackground);
         return c;
     };
-    followSlow = option("Option1", 240, "慢速跟随鼠标");
-    followFast = option("Option2", 480, "急速跟随鼠标");
-    dragByHand = option("Option3", 720, "手动拖拽鼠标");
+    option(LUMO_CONTROL(followSlow), 240, "慢速跟随鼠标");
+    option(LUMO_CONTROL(followFast), 480, "急速跟随鼠标");
+    option(LUMO_CONTROL(dragByHand), 720, "手动拖拽鼠标");
 
-    hideMouseCheck = design::checkBox(*this, "Check5", nullptr, {3000, 2280, 1815, 180}, "不显示虚拟鼠标", kBackground);
+    design::checkBox(*this, LUMO_CONTROL(hideMouseCheck), nullptr, {3000, 2280, 1815, 180}, "不显示虚拟鼠标", kBackground);
 }
 
 void SettingsWindow::designHotkeys() {
-    hotkeysFrame = add<forms::Frame>("Frame2", nullptr);
+    add(LUMO_CONTROL(hotkeysFrame), nullptr);
     hotkeysFrame->move(2880, 2640, 2415, 1335);
     // The leading blanks leave room for hotkeysCheck, which sits over the caption.
     hotkeysFrame->setText("   使用键盘快捷键");
     hotkeysFrame->setBackColor(kBackground);
 
-    hotkeysCheck = design::checkBox(*this, "Check2", hotkeysFrame, {120, 0, 1620, 180}, "使用键盘快捷键", kBackground);
-    stepLabel = design::label(*this, "Label27", hotkeysFrame, {120, 300, 1080, 180}, "移动像素设置");
-    stepBox = design::textBox(*this, "Text11", hotkeysFrame, {1320, 240, 975, 270}, "");
+    design::checkBox(*this, LUMO_CONTROL(hotkeysCheck), hotkeysFrame, {120, 0, 1620, 180}, "使用键盘快捷键", kBackground);
+    design::label(*this, LUMO_CONTROL(stepLabel), hotkeysFrame, {120, 300, 1080, 180}, "移动像素设置");
+    design::textBox(*this, LUMO_CONTROL(stepBox), hotkeysFrame, {1320, 240, 975, 270}, "");
     stepBox->setToolTip("数值不要过大，也不要过小啊！");
 
-    const auto hotkey = [this](const std::string& name, design::Rect r, const std::string& text) {
-        auto* c = design::textBox(*this, name, hotkeysFrame, r, text);
-        c->setBackColor(kBackground);
-        c->setForeColor(kHotkeyText);
-        return c;
+    // Each action's label, then its box, in rows of two.
+    struct KeySlotLook {
+        Action action;
+        const char* labelName;
+        design::Rect label;
+        const char* caption;
+        const char* boxName;
+        design::Rect box;
+        const char* keyText;  // the default key in words of its own
     };
-    upKeyLabel = design::label(*this, "Label10", hotkeysFrame, {120, 600, 180, 180}, "上");
-    upKeyBox = hotkey("Text1", {360, 600, 855, 195}, "方向键↑");
-    downKeyLabel = design::label(*this, "Label11", hotkeysFrame, {120, 840, 180, 180}, "下");
-    downKeyBox = hotkey("Text2", {360, 840, 855, 195}, "方向键↓");
-    leftKeyLabel = design::label(*this, "Label12", hotkeysFrame, {1200, 600, 180, 180}, "左");
-    leftKeyBox = hotkey("Text3", {1440, 600, 855, 195}, "方向键←");
-    rightKeyLabel = design::label(*this, "Label13", hotkeysFrame, {1200, 840, 180, 180}, "右");
-    rightKeyBox = hotkey("Text4", {1440, 840, 855, 195}, "方向键→");
-    leftClickKeyLabel = design::label(*this, "Label14", hotkeysFrame, {120, 1080, 360, 180}, "左键");
-    leftClickKeyBox = hotkey("Text5", {480, 1080, 735, 195}, "0键(小键盘)");
-    rightClickKeyLabel = design::label(*this, "Label15", hotkeysFrame, {1200, 1080, 360, 180}, "右键");
-    rightClickKeyBox = hotkey("Text6", {1560, 1080, 735, 195}, "小数(.)键");
+    static constexpr KeySlotLook kKeySlots[] = {
+        {Action::Up, "upKeyLabel", {120, 600, 180, 180}, "上", "upKeyBox", {360, 600, 855, 195}, "方向键↑"},
+        {Action::Down, "downKeyLabel", {120, 840, 180, 180}, "下", "downKeyBox", {360, 840, 855, 195}, "方向键↓"},
+        {Action::Left, "leftKeyLabel", {1200, 600, 180, 180}, "左", "leftKeyBox", {1440, 600, 855, 195}, "方向键←"},
+        {Action::Right, "rightKeyLabel", {1200, 840, 180, 180}, "右", "rightKeyBox", {1440, 840, 855, 195},
+         "方向键→"},
+        {Action::LeftClick, "leftClickKeyLabel", {120, 1080, 360, 180}, "左键", "leftClickKeyBox",
+         {480, 1080, 735, 195}, "0键(小键盘)"},
+        {Action::RightClick, "rightClickKeyLabel", {1200, 1080, 360, 180}, "右键", "rightClickKeyBox",
+         {1560, 1080, 735, 195}, "小数(.)键"},
+    };
+    for (const KeySlotLook& slot : kKeySlots) {
+        design::label(*this, keyLabels[slot.action], slot.labelName, hotkeysFrame, slot.label, slot.caption);
+        auto* box = design::textBox(*this, keyBoxes[slot.action], slot.boxName, hotkeysFrame, slot.box, slot.keyText);
+        box->setBackColor(kBackground);
+        box->setForeColor(kHotkeyText);
+    }
 }
 
 void SettingsWindow::designApply() {
-    resolutionLabel = design::label(*this, "Label3", nullptr, {240, 3960, 540, 180}, "信息：");
+    design::label(*this, LUMO_CONTROL(resolutionLabel), nullptr, {240, 3960, 540, 180}, "信息：");
     resolutionLabel->setAutoSize(true);
 
-    applyButton = addCaptionButton("LumoAnniu20101", nullptr, "点击打开鼠标");
+    design::captionButton(*this, LUMO_CONTROL(applyButton), nullptr, "点击打开鼠标");
     applyButton->move(2880, 3960, 1455, 300);
     applyButton->host()->setToolTip("快捷键 Enter");
 
-    enterBox = design::textBox(*this, "Text8", nullptr, {4320, 3960, 855, 300}, "Enter(获取这个焦点 按Enter 打开)");
+    design::textBox(*this, LUMO_CONTROL(enterBox), nullptr, {4320, 3960, 855, 300}, "Enter(获取这个焦点 按Enter 打开)");
     enterBox->setBackColor(kBackground);
 
-    aboutLink = design::label(*this, "Label4", nullptr, {5040, 4320, 360, 180}, "关于");
+    design::label(*this, LUMO_CONTROL(aboutLink), nullptr, {5040, 4320, 360, 180}, "关于");
     aboutLink->setForeColor(0xFF0000);
     aboutLink->setToolTip("关于Lumo系列软件");
 }

@@ -5,26 +5,25 @@
 #include <array>
 
 #include "pointer_core/key_name_table.h"
-#include "settings_window/settings_window.h"
+#include "settings_window/key_picker.h"
 
 namespace lumo {
 
 namespace {
 
 struct SlotInfo {
-    forms::TextBox* SettingsWindow::*box;
     Action action;
     const char* heading;
 };
 
 // Slot N (1..6) is row N - 1.
 const std::array<SlotInfo, 6> kSlots{{
-    {&SettingsWindow::upKeyBox, Action::Up, "↑向上移动鼠标当前的快捷键:"},
-    {&SettingsWindow::downKeyBox, Action::Down, "↓向下移动鼠标当前的快捷键:"},
-    {&SettingsWindow::leftKeyBox, Action::Left, "←向左移动鼠标当前的快捷键:"},
-    {&SettingsWindow::rightKeyBox, Action::Right, "→向右移动鼠标当前的快捷键:"},
-    {&SettingsWindow::leftClickKeyBox, Action::LeftClick, "鼠标左击当前的快捷键:"},
-    {&SettingsWindow::rightClickKeyBox, Action::RightClick, "鼠标右击当前的快捷键:"},
+    {Action::Up, "↑向上移动鼠标当前的快捷键:"},
+    {Action::Down, "↓向下移动鼠标当前的快捷键:"},
+    {Action::Left, "←向左移动鼠标当前的快捷键:"},
+    {Action::Right, "→向右移动鼠标当前的快捷键:"},
+    {Action::LeftClick, "鼠标左击当前的快捷键:"},
+    {Action::RightClick, "鼠标右击当前的快捷键:"},
 }};
 
 const SlotInfo* slotInfo(std::int32_t slot) {
@@ -33,56 +32,55 @@ const SlotInfo* slotInfo(std::int32_t slot) {
 
 }  // namespace
 
-void SettingsWindow::wireKeyPicker() {
+void KeyPicker::wire() {
     for (int slot = 1; slot <= static_cast<int>(kSlots.size()); ++slot) {
-        forms::TextBox* box = this->*kSlots[slot - 1].box;
-        box->Click = [this, slot] { openKeyPicker(slot); };
-        box->Change = [this, slot] { openKeyPicker(slot); };
-        box->KeyDown = forms::onEnterKey([this, slot] { openKeyPicker(slot); });
+        forms::TextBox* box = boxes_[kSlots[slot - 1].action];
+        box->Click = [this, slot] { open(slot); };
+        box->Change = [this, slot] { open(slot); };
+        box->KeyDown = forms::onEnterKey([this, slot] { open(slot); });
     }
-    confirmKeyButton->Click = [this] { confirmKey(); };
-    keyList->DblClick = [this] { confirmKey(); };
-    cancelKeyButton->Click = [this] { closeKeyPicker(); };
+    confirmKeyButton->Click = [this] { confirm(); };
+    keyList->DblClick = [this] { confirm(); };
+    cancelKeyButton->Click = [this] { close(); };
 }
 
 // A default key keeps its box's design text, which names it in words of its
 // own; any other key shows the name of its row.
-void SettingsWindow::showBoundKeys() {
+void KeyPicker::showBoundKeys() {
     const KeyBindings defaults = defaultKeyBindings();
     for (const SlotInfo& info : kSlots) {
-        const KeyCode key = state_.settings.keys[info.action];
+        const KeyCode key = keys_[info.action];
         if (key == defaults[info.action]) continue;
-        if (const auto row = rowOfKeyCode(key)) (this->*info.box)->setText(keyNameTable()[*row].name);
+        if (const auto row = rowOfKeyCode(key)) boxes_[info.action]->setText(keyNameTable()[*row].name);
     }
 }
 
-void SettingsWindow::openKeyPicker(int slot) {
+void KeyPicker::open(int slot) {
     const SlotInfo* info = slotInfo(slot);
     keyPicker->setVisible(true);
-    state_.pendingKeySlot = slot;
+    pendingKeySlot_ = slot;
     keyList->setFocus();
-    currentKeyBox->setText(info->heading + (this->*info->box)->text());
+    currentKeyBox->setText(info->heading + boxes_[info->action]->text());
 }
 
-void SettingsWindow::confirmKey() {
+void KeyPicker::confirm() {
     // The list keeps its selection across openings, so a row chosen for one
     // slot and cancelled is still the one confirmed for the next.
     const int row = keyList->listIndex();
-    const SlotInfo* info = slotInfo(state_.pendingKeySlot);
+    const SlotInfo* info = slotInfo(pendingKeySlot_);
     if (info && row >= 0) {
         // Changing the box's text re-opens the picker for the same slot; the
         // picker is hidden below all the same.
-        (this->*info->box)->setText(keyList->items()[row]);
-        if (const auto code = keyCodeOfRow(row)) state_.settings.keys[info->action] = *code;
-        forms::notify(HotkeysChanged);
-        keepSettingsInEffect();
+        boxes_[info->action]->setText(keyList->items()[row]);
+        if (const auto code = keyCodeOfRow(row)) keys_[info->action] = *code;
+        forms::notify(KeyBound);
     }
-    closeKeyPicker();
+    close();
 }
 
-void SettingsWindow::closeKeyPicker() {
+void KeyPicker::close() {
     keyPicker->setVisible(false);
-    if (const SlotInfo* info = slotInfo(state_.pendingKeySlot)) (this->*info->box)->setFocus();
+    if (const SlotInfo* info = slotInfo(pendingKeySlot_)) boxes_[info->action]->setFocus();
 }
 
 }  // namespace lumo

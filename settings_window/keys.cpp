@@ -6,21 +6,23 @@
 namespace lumo {
 
 std::vector<forms::Control*> SettingsWindow::tabStops() const {
-    if (keyPicker->visible()) return {keyList, confirmKeyButton->host(), cancelKeyButton->host()};
+    if (picker.isOpen()) return {picker.keyList, picker.confirmKeyButton->host(), picker.cancelKeyButton->host()};
     // The fold tab is one stop: whichever of its two hot areas is shown.
-    return {hotkeysCheck,     stepBox,           upKeyBox,         downKeyBox,         leftKeyBox,
-            rightKeyBox,      leftClickKeyBox,   rightClickKeyBox, hideMouseCheck,     showCoordinatesCheck,
-            colorPointerCheck, stayOnTopCheck,   followModeFrame,  applyButton->host(), aboutLink,
-            foldButton,       unfoldButton,      chatBox,          chatButton->host(), searchBox,
-            searchButton,     crownShopsLink,    mallLink,         generalChannelLink, shopLink};
+    std::vector<forms::Control*> stops{hotkeysCheck, stepBox};
+    for (Action action : kActions) stops.push_back(keyBoxes[action]);
+    stops.insert(stops.end(), {hideMouseCheck, showCoordinatesCheck, colorPointerCheck, stayOnTopCheck,
+                               followModeFrame, applyButton->host(), aboutLink, panel.foldButton, panel.unfoldButton,
+                               panel.chatBox, panel.chatButton->host(), panel.searchBox, panel.searchButton,
+                               panel.crownShopsLink, panel.mallLink, panel.generalChannelLink, panel.shopLink});
+    return stops;
 }
 
 void SettingsWindow::wireKeys() {
     Accept = [this] { apply(); };
     // Unapplied edits stay in the hidden window; it never closes from here.
     Cancel = [this] {
-        if (keyPicker->visible()) {
-            closeKeyPicker();
+        if (picker.isOpen()) {
+            picker.close();
         } else {
             hide();
         }

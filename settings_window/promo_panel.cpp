@@ -1,8 +1,9 @@
-// The shopping links panel: links handed to the shell, the chat box with its
-// hint, and the fold tab that shortens the window to hide the panel.
+// The panel's handlers: links handed to the shell, the chat box with its
+// hint, and the fold tab.
+#include "settings_window/promo_panel.h"
+
 #include "platform/utf.h"
 #include "settings_window/settings_looks.h"
-#include "settings_window/settings_window.h"
 #include "settings_window/shop_links.h"
 #include "settings_window/utf8_encode.h"
 
@@ -10,7 +11,7 @@ namespace lumo {
 
 using namespace settings_looks;
 
-void SettingsWindow::wirePanel() {
+void PromoPanel::wire() {
     searchButton->Click = [this] { search(); };
     searchBox->KeyDown = forms::onEnterKey([this] { search(); });
     crownShopsLink->Click = [this] { openWebPage(channelAddress(ShopChannel::CrownShops)); };
@@ -24,33 +25,32 @@ void SettingsWindow::wirePanel() {
     unfoldButton->Click = [this] { showFolded(false); };
 }
 
-void SettingsWindow::openWebPage(const std::string& address) {
-    if (shellTakesAddress(address)) platform().shellOpen(handle(), address);
+void PromoPanel::openWebPage(const std::string& address) {
+    if (shellTakesAddress(address)) window_.platform().shellOpen(window_.handle(), address);
 }
 
-void SettingsWindow::search() { openWebPage(searchAddress(searchBox->text())); }
+void PromoPanel::search() { openWebPage(searchAddress(searchBox->text())); }
 
-void SettingsWindow::openChat() {
+void PromoPanel::openChat() {
     // Only emptiness is tested: spaces alone, or the hint itself, still open a chat.
     if (chatBox->text().empty()) return;
     openWebPage(chatAddress(UTF8Encode(utf8ToUtf16(chatBox->text()))));
 }
 
-void SettingsWindow::clearChatHint() {
+void PromoPanel::clearChatHint() {
     if (chatBox->text() != chatPlaceholder()) return;
     chatBox->setText("");
     chatBox->setForeColor(forms::kWindowTextColor);
 }
 
-void SettingsWindow::restoreChatHint() {
-    if (!chatBox->text().empty()) return;
+bool PromoPanel::restoreChatHint() {
+    if (!chatBox->text().empty()) return false;
     chatBox->setText(chatPlaceholder());
     chatBox->setForeColor(kHintGrey);
-    // Enter then applies.
-    enterBox->setFocus();
+    return true;
 }
 
-void SettingsWindow::showFolded(bool folded) {
+void PromoPanel::showFolded(bool folded) {
     foldButton->setVisible(!folded);
     foldChevronLeft->setVisible(!folded);
     foldChevronRight->setVisible(!folded);
@@ -58,16 +58,9 @@ void SettingsWindow::showFolded(bool folded) {
     unfoldChevronRight->setVisible(folded);
     unfoldButton->setVisible(folded);
     // A fold tab pressed from the keyboard keeps the keyboard on the tab.
-    if (activeControl() == foldButton || activeControl() == unfoldButton) (folded ? unfoldButton : foldButton)->setFocus();
-    const std::int32_t height = bodyHeightAfterFoldClick(bodyOutline->height(), folded);
-    if (height != bodyOutline->height()) setBodyHeight(height);
-}
-
-void SettingsWindow::setBodyHeight(std::int32_t height) {
-    // One resize in place of the pass-by-pass loop: the end state is the same
-    // and nothing else runs in between either way.
-    bodyOutline->setHeight(height);
-    setHeight(bodyOutline->height() + titleStrip->height());
+    const forms::Control* focused = window_.activeControl();
+    if (focused == foldButton || focused == unfoldButton) (folded ? unfoldButton : foldButton)->setFocus();
+    if (FoldClicked) FoldClicked(folded);
 }
 
 }  // namespace lumo

@@ -6,7 +6,11 @@
 namespace lumo {
 
 SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
-    : forms::Form(runtime, "SettingsWindow"), state_(state) {}
+    : forms::Form(runtime, "SettingsWindow"),
+      titleBar(*this),
+      picker(*this, keyBoxes, state.settings.keys),
+      panel(*this),
+      state_(state) {}
 
 void SettingsWindow::design() {
     setCaption("Lumo桌面小鼠标");
@@ -19,34 +23,34 @@ void SettingsWindow::design() {
     move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
          width, height);
 
-    foregroundWatchTimer = addTimer("Timer1", 50, false);  // runs while the window is shown
-    moveModeTimer = addTimer("Timer2", 10, false);
+    titleBar.addTimers();
 
     // Later controls lie on top: the key picker covers the options while it is
     // open, and the window menu drops over everything.
-    designTitleBar();
+    titleBar.design();
     designOptions();
     designHotkeys();
     designApply();
-    designPanel();
-    designKeyPicker();
-    designWindowMenu();
+    panel.design();
+    picker.design();
+    titleBar.designWindowMenu();
     // Before any handler is wired: filling a hotkey box is not an edit that
     // opens the key picker.
     showSettingsInEffect();
 
     wireStartup();
-    wireKeyPicker();
+    picker.wire();
+    picker.KeyBound = [this] {
+        forms::notify(HotkeysChanged);
+        keepSettingsInEffect();
+    };
     wireOptions();
+    titleBar.wire();
+    titleBar.CloseRequested = [this] { forms::notify(ExitRequested); };
     wireChrome();
-    wirePanel();
+    panel.wire();
+    panel.FoldClicked = [this](bool folded) { foldBody(folded); };
     wireKeys();
-}
-
-CaptionButton* SettingsWindow::addCaptionButton(const std::string& name, forms::Control* container,
-                                                const std::string& caption) {
-    const PropertyBag stored{{"Caption", caption}};
-    return CaptionButton::add(*this, name, container, &stored);
 }
 
 }  // namespace lumo

@@ -1,6 +1,7 @@
-// The settings window: hotkeys, step, options and apply, its own title bar and
-// window menu, and the shopping links panel. Controls are public so that tests
-// can drive them as a user would.
+// The settings window: hotkeys, step, options and apply, with its parts (its
+// own title bar and window menu, the key picker and the shopping links panel),
+// each owning its controls and handlers. Controls are public so that tests can
+// drive them as a user would.
 #pragma once
 
 #include <functional>
@@ -10,6 +11,10 @@
 #include "caption_button/caption_button.h"
 #include "platform/forms/forms.h"
 #include "pointer_core/shared_state.h"
+#include "settings_window/key_picker.h"
+#include "settings_window/per_action.h"
+#include "settings_window/promo_panel.h"
+#include "settings_window/title_bar.h"
 
 namespace lumo {
 
@@ -38,31 +43,9 @@ public:
     // link and the links panel.
     std::vector<forms::Control*> tabStops() const override;
 
-    // ---- Title bar ----
-    forms::Shape* titleStrip = nullptr;   // its size sizes the window
-    forms::Shape* bodyOutline = nullptr;  // its height is the fold state
-    forms::Image* windowMenuIcon = nullptr;
-    forms::Label* titleText = nullptr;
-    forms::Label* moveModeCoordinates = nullptr;
-    forms::Shape* minimizeBoxOutline = nullptr;
-    forms::Line* minimizeBoxBar = nullptr;
-    forms::Image* minimizeBox = nullptr;
-    forms::Shape* closeBoxOutline = nullptr;
-    forms::Line* closeCrossFalling = nullptr;
-    forms::Line* closeCrossRising = nullptr;
-    forms::Image* closeBox = nullptr;
 
-    // ---- Window menu, opened by the icon ----
-    forms::Frame* windowMenu = nullptr;
-    forms::Label* menuMoveItem = nullptr;
-    forms::Line* menuRuleBelowMove = nullptr;
-    forms::Label* menuMinimizeItem = nullptr;
-    forms::Line* menuRuleBelowMinimize = nullptr;
-    forms::Label* menuCloseItem = nullptr;
-    // Closes the menu when another window comes to the front.
-    forms::Timer* foregroundWatchTimer = nullptr;
-    // Moves the window with the pointer after the menu's "move".
-    forms::Timer* moveModeTimer = nullptr;
+    // ---- Title bar and window menu ----
+    TitleBar titleBar;
 
     // ---- Schematic and its colour legend ----
     forms::Label* schematicHeading = nullptr;
@@ -87,18 +70,8 @@ public:
     forms::CheckBox* hotkeysCheck = nullptr;
     forms::Label* stepLabel = nullptr;
     forms::TextBox* stepBox = nullptr;  // pixels per move
-    forms::Label* upKeyLabel = nullptr;
-    forms::Label* downKeyLabel = nullptr;
-    forms::Label* leftKeyLabel = nullptr;
-    forms::Label* rightKeyLabel = nullptr;
-    forms::Label* leftClickKeyLabel = nullptr;
-    forms::Label* rightClickKeyLabel = nullptr;
-    forms::TextBox* upKeyBox = nullptr;
-    forms::TextBox* downKeyBox = nullptr;
-    forms::TextBox* leftKeyBox = nullptr;
-    forms::TextBox* rightKeyBox = nullptr;
-    forms::TextBox* leftClickKeyBox = nullptr;
-    forms::TextBox* rightClickKeyBox = nullptr;
+    PerAction<forms::Label*> keyLabels;
+    PerAction<forms::TextBox*> keyBoxes;  // a click or Enter opens the key picker for its action
 
     // ---- Apply and the lines beside it ----
     forms::Label* resolutionLabel = nullptr;
@@ -107,71 +80,29 @@ public:
     forms::Label* aboutLink = nullptr;
 
     // ---- Key picker ----
-    forms::Frame* keyPicker = nullptr;
-    forms::Label* keyPickerHeading = nullptr;
-    forms::ListBox* keyList = nullptr;
-    CaptionButton* confirmKeyButton = nullptr;
-    CaptionButton* cancelKeyButton = nullptr;
-    forms::Label* currentKeyHeading = nullptr;
-    forms::TextBox* currentKeyBox = nullptr;
+    KeyPicker picker;
 
     // ---- Shopping links panel ----
-    forms::Shape* panelBackground = nullptr;
-    forms::Line* panelTopRule = nullptr;
-    forms::Shape* foldTab = nullptr;
-    forms::Line* foldChevronLeft = nullptr;
-    forms::Line* foldChevronRight = nullptr;
-    forms::Line* unfoldChevronLeft = nullptr;
-    forms::Line* unfoldChevronRight = nullptr;
-    forms::Image* foldButton = nullptr;
-    forms::Image* unfoldButton = nullptr;
-    forms::Label* promoHeadingShadow = nullptr;
-    forms::Label* promoHeading = nullptr;
-    forms::Shape* chatOutline = nullptr;
-    forms::Image* chatIcon = nullptr;
-    forms::TextBox* chatBox = nullptr;
-    CaptionButton* chatButton = nullptr;
-    forms::Label* shopLink = nullptr;
-    forms::Image* searchBanner = nullptr;  // a drag surface
-    forms::Shape* searchBannerOutline = nullptr;
-    forms::TextBox* searchBox = nullptr;
-    forms::Image* searchButton = nullptr;
-    forms::Label* crownShopsLink = nullptr;
-    forms::Label* mallLink = nullptr;
-    forms::Label* generalChannelLink = nullptr;
+    PromoPanel panel;
 
 protected:
     void design() override;
 
 private:
     // Design: controls, geometry and looks, in drawing order.
-    void designTitleBar();
     void designOptions();
     void designHotkeys();
     void designApply();
-    void designPanel();
-    void designKeyPicker();
-    void designWindowMenu();
-    CaptionButton* addCaptionButton(const std::string& name, forms::Control* container, const std::string& caption);
 
     // Behaviour: each area wires its own events.
     void wireStartup();
-    void wireKeyPicker();
     void wireOptions();
     void wireChrome();
-    void wirePanel();
     void wireKeys();
 
     // Start-up.
     void showSettingsInEffect();
     void onLoad();
-
-    // Key picker.
-    void showBoundKeys();
-    void openKeyPicker(int slot);
-    void confirmKey();
-    // Hides the picker; the keyboard goes back to the box of the slot.
-    void closeKeyPicker();
 
     // Options and apply.
     void apply();
@@ -180,23 +111,10 @@ private:
     // Writes the settings in effect to the kept store.
     void keepSettingsInEffect();
 
-    // Chrome.
-    void startDrag(int button);
-    void hideWindowMenu();
-    void endMoveMode();
-    void clearMenuHighlights();
-    void closeWindowMenu();  // highlights cleared, menu hidden
-    void checkForeground();
-    void moveModeStep();
-
-    // Panel.
-    void openWebPage(const std::string& address);
-    void search();
-    // Fold or unfold click: the tab's arrows and hot areas swap, the body shortens or grows.
-    void showFolded(bool folded);
+    // The panel folded or unfolded: the body shortens or grows.
+    void foldBody(bool folded);
     void setBodyHeight(std::int32_t height);
-    void openChat();
-    void clearChatHint();
+    // An empty chat box gets its hint back, and the keyboard goes to the Enter box.
     void restoreChatHint();
 
     SharedState& state_;

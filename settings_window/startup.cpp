@@ -10,7 +10,7 @@ namespace lumo {
 
 void SettingsWindow::showSettingsInEffect() {
     const Settings& settings = state_.settings;
-    showBoundKeys();
+    picker.showBoundKeys();
     stepBox->setText(std::to_string(settings.stepPixels));
     hotkeysCheck->setValue(settings.hotkeysEnabled ? 1 : 0);
     hideMouseCheck->setValue(settings.hideVirtualMouse ? 1 : 0);
@@ -29,18 +29,19 @@ void SettingsWindow::wireStartup() {
 }
 
 void SettingsWindow::onLoad() {
-    bodyOutline->setLeft(0);
-    bodyOutline->setTop(titleStrip->height());
-    keyPicker->move(120, 600, keyPicker->width(), keyPicker->height());
-    setHeight(bodyOutline->height() + titleStrip->height());
-    setWidth(titleStrip->width());
-    bodyOutline->setWidth(titleStrip->width());
+    titleBar.bodyOutline->setLeft(0);
+    titleBar.bodyOutline->setTop(titleBar.titleStrip->height());
+    picker.keyPicker->move(120, 600, picker.keyPicker->width(), picker.keyPicker->height());
+    setHeight(titleBar.bodyOutline->height() + titleBar.titleStrip->height());
+    setWidth(titleBar.titleStrip->width());
+    titleBar.bodyOutline->setWidth(titleBar.titleStrip->width());
 
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             minimizeBox, aboutLink, upKeyBox, downKeyBox, leftKeyBox, rightKeyBox, leftClickKeyBox, rightClickKeyBox,
-             searchButton, foldButton, unfoldButton, shopLink, crownShopsLink, mallLink, generalChannelLink}) {
-        c->setCursor(closeBox->cursor());
+             titleBar.minimizeBox, aboutLink, panel.searchButton, panel.foldButton, panel.unfoldButton, panel.shopLink,
+             panel.crownShopsLink, panel.mallLink, panel.generalChannelLink}) {
+        c->setCursor(titleBar.closeBox->cursor());
     }
+    for (Action action : kActions) keyBoxes[action]->setCursor(titleBar.closeBox->cursor());
 
     showResolution();
 }

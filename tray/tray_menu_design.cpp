@@ -28,65 +28,65 @@ void TrayMenuWindow::design() {
     setBackColor(kMenuBackground);
     setShowInTaskbar(false);
 
-    leftBand = add<Shape>("Shape1", nullptr);
+    add(LUMO_CONTROL(leftBand), nullptr);
     leftBand->move(0, 0, 255, 1575);
     leftBand->setFill(true, kBandColor);
     leftBand->setBorder(false, kBandColor);
 
-    topBand = add<Shape>("Shape3", nullptr);
+    add(LUMO_CONTROL(topBand), nullptr);
     topBand->move(240, 0, 1335, 180);
     topBand->setFill(true, kBandColor);
     topBand->setBorder(false, kBandColor);
 
     // Added after the bands so that its outline is drawn over them.
-    menuFrame = add<Shape>("Shape2", nullptr);
+    add(LUMO_CONTROL(menuFrame), nullptr);
     menuFrame->move(0, 0, 1575, 1575);
 
-    seriesHeader = add<Label>("Label1", nullptr);
+    add(LUMO_CONTROL(seriesHeader), nullptr);
     seriesHeader->move(30, 50, 255, 1455);  // narrower than two characters: wraps into a column
     seriesHeader->setText("Lumo 系列软件");
     Font header;
     header.points = 7.5;
     seriesHeader->setFont(header);
 
-    const auto item = [this](const char* name, std::int32_t top, const char* text) {
-        Label* label = add<Label>(name, nullptr);
+    const auto item = [this](Label*& member, const char* name, std::int32_t top, const char* text) {
+        Label* label = add(member, name, nullptr);
         label->move(360, top, 720, 180);
         label->setText(text);
         return label;
     };
-    showSettingsItem = item("Label5", 240, "显示设置");
+    item(LUMO_CONTROL(showSettingsItem), 240, "显示设置");
     showSettingsItem->setForeColor(kSettingsItemColor);
-    hideSettingsItem = item("Label4", 600, "隐藏设置");
+    item(LUMO_CONTROL(hideSettingsItem), 600, "隐藏设置");
     hideSettingsItem->setForeColor(kSettingsItemColor);
-    aboutItem = item("Label3", 960, "关于软件");
-    exitItem = item("Label2", 1320, "退出程序");
+    item(LUMO_CONTROL(aboutItem), 960, "关于软件");
+    item(LUMO_CONTROL(exitItem), 1320, "退出程序");
 
-    ruleBelowShowSettings = add<Line>("Line3", nullptr);
+    add(LUMO_CONTROL(ruleBelowShowSettings), nullptr);
     ruleBelowShowSettings->setPoints(240, 480, 1560, 480);
-    ruleBelowHideSettings = add<Line>("Line2", nullptr);
+    add(LUMO_CONTROL(ruleBelowHideSettings), nullptr);
     ruleBelowHideSettings->setPoints(240, 840, 1560, 840);
-    ruleBelowAbout = add<Line>("Line1", nullptr);
+    add(LUMO_CONTROL(ruleBelowAbout), nullptr);
     ruleBelowAbout->setPoints(240, 1200, 1680, 1200);
 
-    rowMarker = add<Image>("Image1", nullptr);
+    add(LUMO_CONTROL(rowMarker), nullptr);
     rowMarker->move(1080, 720, 480, 480);
     rowMarker->setPicture(Asset::PencilMarker);
 
     // Empty images: they draw nothing but see the pointer leave the menu.
     // Added last, they lie over the header and the marker near the edges.
-    const auto strip = [this](const char* name, std::int32_t left, std::int32_t top, std::int32_t width,
+    const auto strip = [this](Image*& member, const char* name, std::int32_t left, std::int32_t top, std::int32_t width,
                               std::int32_t height) {
-        Image* image = add<Image>(name, nullptr);
+        Image* image = add(member, name, nullptr);
         image->move(left, top, width, height);
         return image;
     };
-    leftEdgeStrip = strip("Image2", 0, 0, 255, 2055);
-    bottomEdgeStrip = strip("Image3", 0, 1500, 1815, 255);
-    rightEdgeStrip = strip("Image4", 1320, 0, 495, 1935);
-    topEdgeStrip = strip("Image5", 0, 0, 2415, 255);
+    strip(LUMO_CONTROL(leftEdgeStrip), 0, 0, 255, 2055);
+    strip(LUMO_CONTROL(bottomEdgeStrip), 0, 1500, 1815, 255);
+    strip(LUMO_CONTROL(rightEdgeStrip), 1320, 0, 495, 1935);
+    strip(LUMO_CONTROL(topEdgeStrip), 0, 0, 2415, 255);
 
-    watchdogTimer = addTimer("Timer1", 100, false);  // runs while the menu is up
+    addTimer(LUMO_CONTROL(watchdogTimer), 100, false);  // runs while the menu is up
 
     wireStartup();
     wireMenu();

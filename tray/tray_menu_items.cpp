@@ -126,8 +126,8 @@ void TrayMenuWindow::dismiss() {
 }
 
 void TrayMenuWindow::watchdogTick() {
-    shared_.foregroundWindow = static_cast<std::intptr_t>(platform().foregroundWindow());
-    const bool menuInFront = static_cast<std::intptr_t>(handle()) == shared_.foregroundWindow;
+    lastForegroundWindow_ = platform().foregroundWindow();
+    const bool menuInFront = handle() == lastForegroundWindow_;
     if (pressedElsewhere(platform().isKeyDown(Key::LeftButton), menuInFront)) hide();
 }
 

@@ -82,6 +82,9 @@ public:
     forms::Image* topEdgeStrip = nullptr;  // also a drag handle
     forms::Timer* watchdogTimer = nullptr;
 
+    // The foreground window the watchdog last saw (0 before it first ran).
+    WindowHandle lastForegroundWindow() const { return lastForegroundWindow_; }
+
 protected:
     void design() override;
 
@@ -107,6 +110,7 @@ private:
     bool takeKeyboardMouseState();
 
     SharedState& shared_;
+    WindowHandle lastForegroundWindow_ = 0;
     TrayIconData trayIconData_;
     bool iconSpeaksCurrentVersion_ = false;
 };

@@ -15,10 +15,9 @@ void VirtualMouseWindow::clickBesideTip(bool primary) {
     // A button a click key holds would make this click's press a stray one.
     forms::notify(ZoneClicking);
     const ScreenMetrics screen = platform().screen();
-    state_.tipX = twipsToPixels(left(), screen.twipsPerPixelX);
-    state_.tipY = twipsToPixels(top(), screen.twipsPerPixelY);
+    tipAtLastClick_ = {twipsToPixels(left(), screen.twipsPerPixelX), twipsToPixels(top(), screen.twipsPerPixelY)};
     // Outside the window, so the click reaches whatever lies under the tip.
-    platform().setCursorPos(saturatingSub(state_.tipX, 5), state_.tipY);
+    platform().setCursorPos(saturatingSub(tipAtLastClick_.x, 5), tipAtLastClick_.y);
     platform().click(physicalButton(primary, platform().buttonsSwapped()));
 }
 

@@ -38,25 +38,25 @@ void VirtualMouseWindow::design() {
 }
 
 void VirtualMouseWindow::addPictureAndZones() {
-    mousePicture = add<forms::Image>("Image1", nullptr);
+    add(LUMO_CONTROL(mousePicture), nullptr);
     mousePicture->move(0, 0, 750, 855);
     mousePicture->setPicture(Asset::MousePicture);
     wireDragSurface(mousePicture->MouseDown, mousePicture->MouseMove);
 
     // The click zones lie above the drag area where they meet, so a press on a
     // button of the picture never starts a drag.
-    dragArea = add<forms::Image>("Image4", nullptr);
+    add(LUMO_CONTROL(dragArea), nullptr);
     dragArea->move(0, 360, 615, 495);
     dragArea->setToolTip("拖拽区");
     wireDragSurface(dragArea->MouseDown, dragArea->MouseMove);
 
-    leftClickZone = add<forms::Image>("Image2", nullptr);
+    add(LUMO_CONTROL(leftClickZone), nullptr);
     leftClickZone->move(0, 0, 375, 375);
     leftClickZone->setCursor(Asset::HandCursor);
     leftClickZone->setToolTip("模拟左击事件");
     leftClickZone->Click = [this] { clickBesideTip(/*primary=*/true); };
 
-    rightClickZone = add<forms::Image>("Image3", nullptr);
+    add(LUMO_CONTROL(rightClickZone), nullptr);
     rightClickZone->move(360, 0, 255, 375);
     rightClickZone->setCursor(Asset::HandCursor);
     rightClickZone->setToolTip("模拟右击事件");
@@ -65,20 +65,20 @@ void VirtualMouseWindow::addPictureAndZones() {
 
 void VirtualMouseWindow::addArrowhead() {
     // Three 8-pixel legs meeting at the window's top-left corner, the tip.
-    arrowheadTop = add<forms::Line>("Line1", nullptr);
+    add(LUMO_CONTROL(arrowheadTop), nullptr);
     arrowheadTop->setPoints(120, 0, 0, 0);
     arrowheadTop->setColor(kWhite);
-    arrowheadLeft = add<forms::Line>("Line2", nullptr);
+    add(LUMO_CONTROL(arrowheadLeft), nullptr);
     arrowheadLeft->setPoints(0, 0, 0, 120);
     arrowheadLeft->setColor(kWhite);
-    arrowheadDiagonal = add<forms::Line>("Line3", nullptr);
+    add(LUMO_CONTROL(arrowheadDiagonal), nullptr);
     arrowheadDiagonal->setPoints(0, 0, 120, 120);
     arrowheadDiagonal->setColor(kWhite);
 }
 
 void VirtualMouseWindow::addCoordinateLabels() {
-    auto addLabel = [this](const char* name, std::int32_t top) {
-        auto* label = add<forms::Label>(name, nullptr);
+    auto addLabel = [this](forms::Label*& member, const char* name, std::int32_t top) {
+        auto* label = add(member, name, nullptr);
         label->move(0, top, 450, 180);
         label->setText("00000");
         label->setBackColor(kWhite);
@@ -87,14 +87,14 @@ void VirtualMouseWindow::addCoordinateLabels() {
         label->setVisible(false);
         return label;
     };
-    pointerCoordinates = addLabel("Label1", 840);
-    tipCoordinates = addLabel("Label2", 1000);
+    addLabel(LUMO_CONTROL(pointerCoordinates), 840);
+    addLabel(LUMO_CONTROL(tipCoordinates), 1000);
 }
 
 void VirtualMouseWindow::addTimers() {
-    upkeepTimer = addTimer("Timer2", 1500, true);
+    addTimer(LUMO_CONTROL(upkeepTimer), 1500, true);
     upkeepTimer->Tick = [this] { upkeepTick(); };
-    followTimer = addTimer("Timer1", 1000, true);
+    addTimer(LUMO_CONTROL(followTimer), 1000, true);
     followTimer->Tick = [this] { followTick(); };
 }
 

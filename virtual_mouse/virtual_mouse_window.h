@@ -33,6 +33,8 @@ public:
 
     // The pointer moved: a follow tick asleep at the pointer wakes.
     void pointerMoved();
+    // The window's top-left corner (pixels) at the last zone click.
+    Point tipAtLastClick() const { return tipAtLastClick_; }
 
     // The picture and its hot areas: pressing a zone clicks beside the tip,
     // the picture and the drag area move the window by hand.
@@ -82,6 +84,7 @@ private:
     bool atFollowTarget(Point pointer);
 
     SharedState& state_;
+    Point tipAtLastClick_;
     forms::HandDrag drag_;
     // Following with input reports: the follow tick sleeps while the
     // window is at the pointer and pointer moves wake it.

@@ -9,6 +9,11 @@
 
 #include "platform/forms/backend.h"
 
+// A control is named once, after the member of its window that keeps it:
+// LUMO_CONTROL(stepBox) stands for that member and its name, for the design
+// calls that add a control, store it in the member and name it.
+#define LUMO_CONTROL(member) member, #member
+
 namespace lumo::forms {
 
 // Raises an event that the program's assembly may have left unset.
@@ -135,6 +140,14 @@ public:
         return raw;
     }
     Timer* addTimer(std::string name, int intervalMs, bool enabled);
+    // The same, kept in the member that names it (see LUMO_CONTROL).
+    template <class T>
+    T* add(T*& member, std::string name, Control* container) {
+        return member = add<T>(std::move(name), container);
+    }
+    Timer* addTimer(Timer*& member, std::string name, int intervalMs, bool enabled) {
+        return member = addTimer(std::move(name), intervalMs, enabled);
+    }
 
 protected:
     // Builds the design-time controls and wires their events; runs on every load.

@@ -64,8 +64,8 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     platform.release(Key::Up, 0x48);
 
     // The switch is not kept, not even by a later write of the settings.
-    backend.click(*app.settings.leftKeyBox);
-    backend.click(*app.settings.confirmKeyButton->host());
+    backend.click(*app.settings.keyBoxes[Action::Left]);
+    backend.click(*app.settings.picker.confirmKeyButton->host());
     EXPECT_FALSE(readKeptSettings(platform).hotkeysEnabled);
     EXPECT_TRUE(app.state.settings.hotkeysEnabled);
 
@@ -120,9 +120,9 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
         {"hotkeys off", [&] { backend.click(*app.settings.hotkeysCheck); }},
         {"rebind",
          [&] {
-             backend.click(*app.settings.rightClickKeyBox);
-             backend.selectRow(*app.settings.keyList, 40);  // "A键"
-             backend.click(*app.settings.confirmKeyButton->host());
+             backend.click(*app.settings.keyBoxes[Action::RightClick]);
+             backend.selectRow(*app.settings.picker.keyList, 40);  // "A键"
+             backend.click(*app.settings.picker.confirmKeyButton->host());
          }},
         {"apply", [&] { apply(); }},
         {"log-off", [&] { backend.closeWindow(app.trayMenu); }},
@@ -208,7 +208,7 @@ TEST_F(AppStart, KeptSettingsTakeEffectAtOnceAndTheWindowShowsThem) {
     EXPECT_EQ(app.state.settings, kept);
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_TRUE(app.settings.visible());
-    EXPECT_EQ(app.settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(app.settings.keyBoxes[Action::Left]->text(), "Z键");
     EXPECT_EQ(app.settings.stepBox->text(), "7");
     platform.movePointer({600, 500});
     platform.setKeyDown(KeyCode(90), true);

@@ -113,8 +113,8 @@ TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
     EXPECT_FALSE(virtualMouse.loaded());
     // A one-line box takes the text up to the line break, as the edit control does.
     EXPECT_EQ(settings.enterBox->text(), enterHint + "ab");
-    backend.paste(*settings.searchBox, "鼠标 x-1.\nnext");
-    EXPECT_EQ(settings.searchBox->text(), "鼠标 x-1.");
+    backend.paste(*settings.panel.searchBox, "鼠标 x-1.\nnext");
+    EXPECT_EQ(settings.panel.searchBox->text(), "鼠标 x-1.");
     backend.paste(*settings.stepBox, "x5\r\n6");
     EXPECT_EQ(settings.stepBox->text(), "356");
     EXPECT_TRUE(settings.loaded());

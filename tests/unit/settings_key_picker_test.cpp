@@ -9,96 +9,96 @@ constexpr int kRowA = 40, kRowZ = 65, kRowUpArrow = 20, kRowKeypadEnter = 78;
 
 class KeyPickerTest : public SettingsWindowTest {
 protected:
-    void confirm() { backend.click(*settings.confirmKeyButton->host()); }
-    void cancel() { backend.click(*settings.cancelKeyButton->host()); }
+    void confirm() { backend.click(*settings.picker.confirmKeyButton->host()); }
+    void cancel() { backend.click(*settings.picker.cancelKeyButton->host()); }
 };
 
 TEST_F(KeyPickerTest, OpeningShowsTheSlotHeadingAndTheBoxText) {
-    backend.click(*settings.upKeyBox);
-    EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 1);
-    EXPECT_EQ(settings.currentKeyBox->text(), "↑向上移动鼠标当前的快捷键:方向键↑");
-    EXPECT_EQ(settings.activeControl(), settings.keyList);
+    backend.click(*settings.keyBoxes[Action::Up]);
+    EXPECT_TRUE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 1);
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "↑向上移动鼠标当前的快捷键:方向键↑");
+    EXPECT_EQ(settings.activeControl(), settings.picker.keyList);
 
     // Clicking another box while open re-targets the picker.
-    backend.click(*settings.rightClickKeyBox);
-    EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 6);
-    EXPECT_EQ(settings.currentKeyBox->text(), "鼠标右击当前的快捷键:小数(.)键");
+    backend.click(*settings.keyBoxes[Action::RightClick]);
+    EXPECT_TRUE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 6);
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "鼠标右击当前的快捷键:小数(.)键");
 }
 
 TEST_F(KeyPickerTest, ConfirmBindsTheSelectedRowAtOnce) {
-    backend.click(*settings.leftKeyBox);
-    backend.selectRow(*settings.keyList, kRowZ);
+    backend.click(*settings.keyBoxes[Action::Left]);
+    backend.selectRow(*settings.picker.keyList, kRowZ);
     confirm();
-    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
     EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
-    EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 3);
-    EXPECT_EQ(settings.currentKeyBox->text(), "←向左移动鼠标当前的快捷键:Z键");
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 3);
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "←向左移动鼠标当前的快捷键:Z键");
 
-    backend.click(*settings.leftClickKeyBox);
-    backend.selectRow(*settings.keyList, kRowKeypadEnter);
+    backend.click(*settings.keyBoxes[Action::LeftClick]);
+    backend.selectRow(*settings.picker.keyList, kRowKeypadEnter);
     confirm();
     EXPECT_EQ(state.settings.keys[Action::LeftClick], KeyCode(108));
     EXPECT_EQ(state.settings.keys[Action::Left], KeyCode(90));
 }
 
 TEST_F(KeyPickerTest, ConfirmWithNothingSelectedOnlyClosesThePicker) {
-    backend.click(*settings.downKeyBox);
+    backend.click(*settings.keyBoxes[Action::Down]);
     confirm();
-    EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.downKeyBox->text(), "方向键↓");
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "方向键↓");
     EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 }
 
 TEST_F(KeyPickerTest, SelectionOutlivesCancelAndGoesToTheNextSlot) {
-    backend.click(*settings.upKeyBox);
-    backend.selectRow(*settings.keyList, kRowA);
+    backend.click(*settings.keyBoxes[Action::Up]);
+    backend.selectRow(*settings.picker.keyList, kRowA);
     cancel();
-    EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
     EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
-    EXPECT_EQ(state.pendingKeySlot, 1);
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 1);
 
-    backend.click(*settings.downKeyBox);
-    EXPECT_EQ(settings.keyList->listIndex(), kRowA);
+    backend.click(*settings.keyBoxes[Action::Down]);
+    EXPECT_EQ(settings.picker.keyList->listIndex(), kRowA);
     confirm();
-    EXPECT_EQ(settings.downKeyBox->text(), "A键");
+    EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "A键");
     EXPECT_EQ(state.settings.keys[Action::Down], KeyCode(65));
     EXPECT_EQ(state.settings.keys[Action::Up], Key::Up);
 }
 
 TEST_F(KeyPickerTest, DoubleClickOnARowConfirmsIt) {
-    backend.click(*settings.rightKeyBox);
-    backend.doubleClickRow(*settings.keyList, kRowUpArrow);
-    EXPECT_EQ(settings.rightKeyBox->text(), "(↑上箭头键)Up Arrow键");
+    backend.click(*settings.keyBoxes[Action::Right]);
+    backend.doubleClickRow(*settings.picker.keyList, kRowUpArrow);
+    EXPECT_EQ(settings.keyBoxes[Action::Right]->text(), "(↑上箭头键)Up Arrow键");
     EXPECT_EQ(state.settings.keys[Action::Right], Key::Up);
-    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
 }
 
 TEST_F(KeyPickerTest, ReconfirmingTheShownRowRewritesTheCodeWithoutReopening) {
-    backend.click(*settings.upKeyBox);
-    backend.selectRow(*settings.keyList, kRowA);
+    backend.click(*settings.keyBoxes[Action::Up]);
+    backend.selectRow(*settings.picker.keyList, kRowA);
     confirm();
     state.settings.keys[Action::Up] = KeyCode(0);
-    backend.click(*settings.upKeyBox);
-    settings.currentKeyBox->setText("untouched");
+    backend.click(*settings.keyBoxes[Action::Up]);
+    settings.picker.currentKeyBox->setText("untouched");
     confirm();
     EXPECT_EQ(state.settings.keys[Action::Up], KeyCode(65));
-    EXPECT_EQ(settings.currentKeyBox->text(), "untouched");  // no change event, so no re-open
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "untouched");  // no change event, so no re-open
 }
 
 TEST_F(KeyPickerTest, TypedOrPastedTextOpensThePickerAndKeepsTheCode) {
-    backend.type(*settings.downKeyBox, "q");
-    EXPECT_TRUE(settings.keyPicker->visible());
-    EXPECT_EQ(state.pendingKeySlot, 2);
-    EXPECT_EQ(settings.downKeyBox->text(), "方向键↓q");
-    EXPECT_EQ(settings.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
+    backend.type(*settings.keyBoxes[Action::Down], "q");
+    EXPECT_TRUE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 2);
+    EXPECT_EQ(settings.keyBoxes[Action::Down]->text(), "方向键↓q");
+    EXPECT_EQ(settings.picker.currentKeyBox->text(), "↓向下移动鼠标当前的快捷键:方向键↓q");
     EXPECT_EQ(state.settings.keys[Action::Down], Key::Down);
 
-    backend.paste(*settings.leftClickKeyBox, std::string(1000, 'x'));
-    EXPECT_EQ(state.pendingKeySlot, 5);
+    backend.paste(*settings.keyBoxes[Action::LeftClick], std::string(1000, 'x'));
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 5);
     EXPECT_EQ(state.settings.keys[Action::LeftClick], Key::NumpadZero);
 }
 
@@ -114,10 +114,10 @@ TEST_F(KeyPickerTest, KeyboardRingPickerAndDialogKeys) {
     }
     EXPECT_EQ(ring[7], settings.showCoordinatesCheck);
     EXPECT_EQ(ring[11], settings.applyButton->host());
-    EXPECT_EQ(ring[13], settings.foldButton);
+    EXPECT_EQ(ring[13], settings.panel.foldButton);
     EXPECT_EQ(ring[22], settings.hotkeysCheck);
     backend.key(settings, Key::Tab, forms::kShiftKey);
-    EXPECT_EQ(settings.activeControl(), settings.shopLink);
+    EXPECT_EQ(settings.activeControl(), settings.panel.shopLink);
 
     backend.key(settings, Key::Space);  // a link is pressed by Space
     EXPECT_EQ(platform.shellOpens.size(), 1u);
@@ -126,18 +126,18 @@ TEST_F(KeyPickerTest, KeyboardRingPickerAndDialogKeys) {
     EXPECT_TRUE(settings.followFast->value());
     EXPECT_EQ(settings.activeControl(), settings.followFast);
 
-    settings.leftKeyBox->setFocus();
+    settings.keyBoxes[Action::Left]->setFocus();
     backend.key(settings, Key::Enter);  // a key box's Enter opens the picker
-    EXPECT_EQ(settings.activeControl(), settings.keyList);
+    EXPECT_EQ(settings.activeControl(), settings.picker.keyList);
     backend.key(settings, Key::Tab);
-    EXPECT_EQ(settings.activeControl(), settings.confirmKeyButton->host());
+    EXPECT_EQ(settings.activeControl(), settings.picker.confirmKeyButton->host());
     backend.key(settings, Key::Escape);
-    EXPECT_TRUE(settings.visible() && !settings.keyPicker->visible());
-    EXPECT_EQ(settings.activeControl(), settings.leftKeyBox);
+    EXPECT_TRUE(settings.visible() && !settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.activeControl(), settings.keyBoxes[Action::Left]);
     backend.key(settings, Key::Enter);
-    backend.selectRow(*settings.keyList, kRowZ);
+    backend.selectRow(*settings.picker.keyList, kRowZ);
     backend.key(settings, Key::Enter);  // the list's Enter confirms
-    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
+    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
 
     settings.hotkeysCheck->setFocus();
     backend.key(settings, Key::Space);

@@ -16,27 +16,27 @@ protected:
         }
         return out;
     }
-    void chat() { backend.click(*settings.chatButton->host()); }
-    void fold() { backend.click(*settings.foldButton); }
-    void unfold() { backend.click(*settings.unfoldButton); }
+    void chat() { backend.click(*settings.panel.chatButton->host()); }
+    void fold() { backend.click(*settings.panel.foldButton); }
+    void unfold() { backend.click(*settings.panel.unfoldButton); }
     void expectFolded(bool folded) {
-        EXPECT_EQ(settings.foldButton->visible(), !folded);
-        EXPECT_EQ(settings.foldChevronLeft->visible(), !folded);
-        EXPECT_EQ(settings.foldChevronRight->visible(), !folded);
-        EXPECT_EQ(settings.unfoldButton->visible(), folded);
-        EXPECT_EQ(settings.unfoldChevronLeft->visible(), folded);
-        EXPECT_EQ(settings.unfoldChevronRight->visible(), folded);
+        EXPECT_EQ(settings.panel.foldButton->visible(), !folded);
+        EXPECT_EQ(settings.panel.foldChevronLeft->visible(), !folded);
+        EXPECT_EQ(settings.panel.foldChevronRight->visible(), !folded);
+        EXPECT_EQ(settings.panel.unfoldButton->visible(), folded);
+        EXPECT_EQ(settings.panel.unfoldChevronLeft->visible(), folded);
+        EXPECT_EQ(settings.panel.unfoldChevronRight->visible(), folded);
     }
 };
 
 TEST_F(PanelTest, EveryLinkOpensItsAddressThroughTheShell) {
-    backend.click(*settings.searchButton);
-    backend.type(*settings.searchBox, "a b&c#中");
-    backend.click(*settings.searchButton);
-    backend.click(*settings.crownShopsLink);
-    backend.click(*settings.mallLink);
-    backend.click(*settings.generalChannelLink);
-    backend.click(*settings.shopLink);
+    backend.click(*settings.panel.searchButton);
+    backend.type(*settings.panel.searchBox, "a b&c#中");
+    backend.click(*settings.panel.searchButton);
+    backend.click(*settings.panel.crownShopsLink);
+    backend.click(*settings.panel.mallLink);
+    backend.click(*settings.panel.generalChannelLink);
+    backend.click(*settings.panel.shopLink);
     EXPECT_EQ(openedAddresses(), (std::vector<std::string>{
                                      searchAddress(""),
                                      searchAddress("a b&c#中"),
@@ -53,10 +53,10 @@ TEST_F(PanelTest, AddressesUpTo900CodeUnitsOpenLongerOnesOpenNothing) {
     for (const std::string& unit : {std::string("a"), std::string("中")}) {
         std::string fits;
         for (std::size_t i = 0; i < room; ++i) fits += unit;
-        backend.edit(*settings.searchBox, fits);
-        backend.click(*settings.searchButton);
-        backend.edit(*settings.searchBox, fits + "a");
-        backend.click(*settings.searchButton);
+        backend.edit(*settings.panel.searchBox, fits);
+        backend.click(*settings.panel.searchButton);
+        backend.edit(*settings.panel.searchBox, fits + "a");
+        backend.click(*settings.panel.searchButton);
         EXPECT_EQ(openedAddresses(), std::vector<std::string>{searchAddress(fits)}) << unit;
         platform.shellOpens.clear();
     }
@@ -66,11 +66,11 @@ TEST_F(PanelTest, AddressesUpTo900CodeUnitsOpenLongerOnesOpenNothing) {
 
 TEST_F(PanelTest, ChatOpensForAnyNonEmptyTextIncludingTheHintAndSpaces) {
     chat();  // the hint is still in the box
-    backend.click(*settings.chatBox);
+    backend.click(*settings.panel.chatBox);
     chat();  // empty: nothing
-    backend.type(*settings.chatBox, "   ");
+    backend.type(*settings.panel.chatBox, "   ");
     chat();
-    backend.edit(*settings.chatBox, " 中文 a ");
+    backend.edit(*settings.panel.chatBox, " 中文 a ");
     chat();
     EXPECT_EQ(openedAddresses(), (std::vector<std::string>{
                                      chatAddress(UTF8Encode(utf8ToUtf16(chatPlaceholder()))),
@@ -82,51 +82,51 @@ TEST_F(PanelTest, ChatOpensForAnyNonEmptyTextIncludingTheHintAndSpaces) {
 TEST_F(PanelTest, ChatBoxHintClearsOnlyWhenItIsExactlyTheHint) {
     EXPECT_TRUE(chatHintShown());
 
-    backend.edit(*settings.chatBox, chatPlaceholder() + " ");
-    backend.click(*settings.chatBox);
-    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder() + " ");
-    EXPECT_NE(settings.chatBox->foreColor(), forms::kWindowTextColor);
+    backend.edit(*settings.panel.chatBox, chatPlaceholder() + " ");
+    backend.click(*settings.panel.chatBox);
+    EXPECT_EQ(settings.panel.chatBox->text(), chatPlaceholder() + " ");
+    EXPECT_NE(settings.panel.chatBox->foreColor(), forms::kWindowTextColor);
 
-    backend.edit(*settings.chatBox, chatPlaceholder());
-    backend.click(*settings.chatBox);
-    EXPECT_EQ(settings.chatBox->text(), "");
-    EXPECT_EQ(settings.chatBox->foreColor(), forms::kWindowTextColor);
+    backend.edit(*settings.panel.chatBox, chatPlaceholder());
+    backend.click(*settings.panel.chatBox);
+    EXPECT_EQ(settings.panel.chatBox->text(), "");
+    EXPECT_EQ(settings.panel.chatBox->foreColor(), forms::kWindowTextColor);
 }
 
 TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
-    backend.click(*settings.chatBox);
-    backend.type(*settings.chatBox, "x");
-    settings.searchBox->setFocus();
+    backend.click(*settings.panel.chatBox);
+    backend.type(*settings.panel.chatBox, "x");
+    settings.panel.searchBox->setFocus();
     pressBody(forms::kLeftButton);
-    EXPECT_EQ(settings.chatBox->text(), "x");
-    EXPECT_EQ(settings.activeControl(), settings.searchBox);
+    EXPECT_EQ(settings.panel.chatBox->text(), "x");
+    EXPECT_EQ(settings.activeControl(), settings.panel.searchBox);
 
-    backend.type(*settings.chatBox, "\b");
+    backend.type(*settings.panel.chatBox, "\b");
     pressBody(forms::kRightButton);
     EXPECT_TRUE(chatHintShown());
     EXPECT_EQ(settings.activeControl(), settings.enterBox);
 
     // The banner restores it too; the key picker frame does not.
-    backend.click(*settings.chatBox);
-    backend.click(*settings.upKeyBox);
-    tap(*settings.keyPicker, forms::kLeftButton);
+    backend.click(*settings.panel.chatBox);
+    backend.click(*settings.keyBoxes[Action::Up]);
+    tap(*settings.picker.keyPicker, forms::kLeftButton);
     EXPECT_TRUE(dragged());
-    EXPECT_EQ(settings.chatBox->text(), "");
-    tap(*settings.searchBanner, forms::kRightButton);
-    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder());
+    EXPECT_EQ(settings.panel.chatBox->text(), "");
+    tap(*settings.panel.searchBanner, forms::kRightButton);
+    EXPECT_EQ(settings.panel.chatBox->text(), chatPlaceholder());
 }
 
 TEST_F(PanelTest, FoldAndUnfoldAlternateBetweenTheTwoHeights) {
     fold();
     expectFolded(true);
-    EXPECT_EQ(settings.bodyOutline->height(), 4080);
+    EXPECT_EQ(settings.titleBar.bodyOutline->height(), 4080);
     EXPECT_EQ(settings.height(), 4575);
     fold();  // the fold area is hidden now
     EXPECT_EQ(settings.height(), 4575);
 
     unfold();
     expectFolded(false);
-    EXPECT_EQ(settings.bodyOutline->height(), 5520);
+    EXPECT_EQ(settings.titleBar.bodyOutline->height(), 5520);
     EXPECT_EQ(settings.height(), 6015);
     EXPECT_EQ(settings.width(), 5535);
 }
@@ -143,10 +143,10 @@ TEST_F(PanelTest, FoldAndUnfoldStopAtTheTargetOrAfter2001Steps) {
         settings.unload();
         settings.show();
         if (!c.folding) fold();
-        settings.bodyOutline->setHeight(c.start);
+        settings.titleBar.bodyOutline->setHeight(c.start);
         settings.setHeight(20000);
         c.folding ? fold() : unfold();
-        EXPECT_EQ(settings.bodyOutline->height(), c.end) << c.start;
+        EXPECT_EQ(settings.titleBar.bodyOutline->height(), c.end) << c.start;
         // Nothing moves when the body is already past the target: the window keeps its height.
         EXPECT_EQ(settings.height(), c.end == c.start ? 20000 : c.end + 495) << c.start;
         expectFolded(c.folding);
@@ -155,14 +155,14 @@ TEST_F(PanelTest, FoldAndUnfoldStopAtTheTargetOrAfter2001Steps) {
 
 TEST_F(PanelTest, ReloadStartsUnfoldedWithTheHintAndAnEmptySearch) {
     fold();
-    backend.click(*settings.chatBox);
-    backend.type(*settings.searchBox, "abc");
+    backend.click(*settings.panel.chatBox);
+    backend.type(*settings.panel.searchBox, "abc");
     settings.unload();
     settings.show();
     expectFolded(false);
     EXPECT_EQ(settings.height(), 6015);
-    EXPECT_EQ(settings.chatBox->text(), chatPlaceholder());
-    EXPECT_EQ(settings.searchBox->text(), "");
+    EXPECT_EQ(settings.panel.chatBox->text(), chatPlaceholder());
+    EXPECT_EQ(settings.panel.searchBox->text(), "");
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ TEST(SettingsStartup, HidingTheUnloadedWindowLoadsItHidden) {
 
 TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
     EXPECT_EQ(state.settings, Settings{});
-    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
-    EXPECT_EQ(settings.rightClickKeyBox->text(), "小数(.)键");
+    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
+    EXPECT_EQ(settings.keyBoxes[Action::RightClick]->text(), "小数(.)键");
     EXPECT_EQ(settings.stepBox->text(), "3");
     EXPECT_EQ(settings.hotkeysCheck->value(), 0);
     EXPECT_EQ(settings.hideMouseCheck->value(), 0);
@@ -27,18 +27,18 @@ TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
     EXPECT_EQ(settings.showCoordinatesCheck->value() + settings.colorPointerCheck->value() +
                   settings.stayOnTopCheck->value(), 3);
     EXPECT_TRUE(settings.followSlow->value());
-    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
 }
 
 TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
     EXPECT_EQ(settings.width(), 5535);
     EXPECT_EQ(settings.height(), 6015);
-    EXPECT_EQ(settings.bodyOutline->left(), 0);
-    EXPECT_EQ(settings.bodyOutline->top(), 495);
-    EXPECT_EQ(settings.bodyOutline->width(), 5535);
-    EXPECT_EQ(settings.keyPicker->left(), 120);
-    EXPECT_EQ(settings.keyPicker->top(), 600);
-    EXPECT_FALSE(settings.keyPicker->visible());
+    EXPECT_EQ(settings.titleBar.bodyOutline->left(), 0);
+    EXPECT_EQ(settings.titleBar.bodyOutline->top(), 495);
+    EXPECT_EQ(settings.titleBar.bodyOutline->width(), 5535);
+    EXPECT_EQ(settings.picker.keyPicker->left(), 120);
+    EXPECT_EQ(settings.picker.keyPicker->top(), 600);
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
     EXPECT_EQ(settings.caption(), "Lumo桌面小鼠标");
     EXPECT_TRUE(settings.showInTaskbar());
     EXPECT_EQ(settings.icon(), Asset::AppIcon);
@@ -46,18 +46,21 @@ TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
 
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             settings.closeBox, settings.minimizeBox, settings.aboutLink, settings.upKeyBox, settings.downKeyBox,
-             settings.leftKeyBox, settings.rightKeyBox, settings.leftClickKeyBox, settings.rightClickKeyBox,
-             settings.searchButton, settings.foldButton, settings.unfoldButton, settings.shopLink,
-             settings.crownShopsLink, settings.mallLink, settings.generalChannelLink}) {
+             settings.titleBar.closeBox, settings.titleBar.minimizeBox, settings.aboutLink,
+             settings.keyBoxes[Action::Up], settings.keyBoxes[Action::Down], settings.keyBoxes[Action::Left], settings.keyBoxes[Action::Right],
+             settings.keyBoxes[Action::LeftClick], settings.keyBoxes[Action::RightClick],
+             settings.panel.searchButton, settings.panel.foldButton, settings.panel.unfoldButton,
+             settings.panel.shopLink, settings.panel.crownShopsLink, settings.panel.mallLink,
+             settings.panel.generalChannelLink}) {
         EXPECT_EQ(c->cursor(), Asset::HandCursor) << c->name();
     }
 }
 
 TEST_F(SettingsWindowTest, PickerListHoldsTheKeyNamesWithNothingSelected) {
-    ASSERT_EQ(settings.keyList->listCount(), kKeyRowCount);
-    for (int row = 0; row < kKeyRowCount; ++row) EXPECT_EQ(settings.keyList->items()[row], keyNameTable()[row].name);
-    EXPECT_EQ(settings.keyList->listIndex(), -1);
+    ASSERT_EQ(settings.picker.keyList->listCount(), kKeyRowCount);
+    for (int row = 0; row < kKeyRowCount; ++row)
+        EXPECT_EQ(settings.picker.keyList->items()[row], keyNameTable()[row].name);
+    EXPECT_EQ(settings.picker.keyList->listIndex(), -1);
 }
 
 TEST_F(SettingsWindowTest, ResolutionLineIsWrittenAtLoadAndRewrittenByAClick) {
@@ -90,24 +93,24 @@ TEST_F(SettingsWindowTest, ReloadShowsTheSettingsInEffectAndApplyingThemUnchange
     backend.edit(*settings.stepBox, "7");
     backend.click(*settings.dragByHand);
     backend.click(*settings.colorPointerCheck);
-    backend.click(*settings.leftKeyBox);
-    backend.selectRow(*settings.keyList, 65);  // Z键
-    backend.click(*settings.confirmKeyButton->host());
+    backend.click(*settings.keyBoxes[Action::Left]);
+    backend.selectRow(*settings.picker.keyList, 65);  // Z键
+    backend.click(*settings.picker.confirmKeyButton->host());
     backend.click(*settings.applyButton->host());
     ASSERT_FALSE(settings.loaded());
     const Settings applied = state.settings;
 
     settings.show();
-    EXPECT_EQ(settings.leftKeyBox->text(), "Z键");
-    EXPECT_EQ(settings.upKeyBox->text(), "方向键↑");
+    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
+    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
     EXPECT_EQ(settings.hotkeysCheck->value(), 1);
     EXPECT_TRUE(settings.hideMouseCheck->enabled());
     EXPECT_TRUE(settings.dragByHand->value());
     EXPECT_EQ(settings.colorPointerCheck->value(), 0);
     EXPECT_EQ(settings.stepBox->text(), "7");
-    EXPECT_FALSE(settings.keyPicker->visible());
-    EXPECT_EQ(settings.keyList->listIndex(), -1);
-    EXPECT_EQ(state.pendingKeySlot, 3);
+    EXPECT_FALSE(settings.picker.keyPicker->visible());
+    EXPECT_EQ(settings.picker.keyList->listIndex(), -1);
+    EXPECT_EQ(settings.picker.pendingKeySlot(), 3);
     backend.click(*settings.applyButton->host());
     EXPECT_EQ(state.settings, applied);
 

@@ -60,8 +60,8 @@ protected:
     bool dragged() const { return !platform.drags.empty(); }
     // The chat box shows its hint, greyed unlike typed text.
     bool chatHintShown() const {
-        return settings.chatBox->text() == chatPlaceholder() &&
-               settings.chatBox->foreColor() != forms::kWindowTextColor;
+        return settings.panel.chatBox->text() == chatPlaceholder() &&
+               settings.panel.chatBox->foreColor() != forms::kWindowTextColor;
     }
 
     sim::SimPlatform platform;

@@ -14,7 +14,7 @@ TEST_F(TrayTest, WatchdogClosesTheMenuOnlyForAHeldLeftButtonElsewhere) {
     platform.setKeyDown(Key::RightButton, true);  // a press elsewhere
     backend.advance(300);
     EXPECT_TRUE(tray.visible());
-    EXPECT_EQ(shared.foregroundWindow, static_cast<std::intptr_t>(other));
+    EXPECT_EQ(tray.lastForegroundWindow(), other);
 
     platform.setKeyDown(Key::LeftButton, true);
     platform.setForeground(tray.handle());  // a press inside the menu
@@ -32,10 +32,10 @@ TEST_F(TrayTest, WatchdogRunsOnlyWhileTheMenuIsUp) {
     tray.load();
     platform.setForeground(0x4242);
     backend.advance(1000);
-    EXPECT_EQ(shared.foregroundWindow, 0);
+    EXPECT_EQ(static_cast<std::intptr_t>(tray.lastForegroundWindow()), 0);
     startWithMenuUp();
     backend.advance(100);
-    EXPECT_EQ(shared.foregroundWindow, 0x4242);
+    EXPECT_EQ(static_cast<std::intptr_t>(tray.lastForegroundWindow()), 0x4242);
     backend.click(*tray.hideSettingsItem);
     EXPECT_FALSE(tray.watchdogTimer->running());
 }

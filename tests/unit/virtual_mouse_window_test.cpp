@@ -77,8 +77,8 @@ TEST_F(ClickZones, LeftZoneClicksFivePixelsLeftOfTheTip) {
     // The window lets go of the mouse before the pointer moves and the click
     // goes in, so that the click cannot be routed back to the window itself.
     EXPECT_EQ(platform.captureReleases, (std::vector<sim::SimPlatform::CaptureRelease>{{0, 0}}));
-    EXPECT_EQ(state.tipX, 100);
-    EXPECT_EQ(state.tipY, 102);
+    EXPECT_EQ(window.tipAtLastClick().x, 100);
+    EXPECT_EQ(window.tipAtLastClick().y, 102);
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{95, 102}}));
     ASSERT_EQ(platform.clicks.size(), 1u);
     EXPECT_EQ(platform.clicks[0].button, MouseButton::Left);
