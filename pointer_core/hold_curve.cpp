@@ -24,8 +24,8 @@ double heldDistance(std::int32_t step, std::int64_t heldMs, std::int32_t extent)
     const double startSpeed = first * kStartTicksPerSecond;
     // The speed rises as smoothstep over the ramp, which covers the mean of
     // the two speeds; the rest of the monitor goes at the top speed.
-    const double topSpeed =
-        std::max(startSpeed, (extent - first - startSpeed * ramp / 2) / (ramp / 2 + kCrossedAtSeconds - kTopSpeedAtMs / 1000.0));
+    const double afterRamp = kCrossedAtSeconds - kTopSpeedAtMs / 1000.0;
+    const double topSpeed = std::max(startSpeed, (extent - first - startSpeed * ramp / 2) / (ramp / 2 + afterRamp));
     const double t = (heldMs - kRepeatDelayMs) / 1000.0;
     if (t < ramp) {
         const double u = t / ramp;

@@ -174,7 +174,8 @@ std::int64_t PointerEngine::advanceAxis(AxisMotion& axis, Action towardsLess, Ac
         // Standing elsewhere than last sent: an edge stopped it (or the user
         // moved the pointer), and the fraction owed is dropped.
         if (at != lastTarget) axis.remainder = 0;
-        axis.remainder += distance - axis.distance;
+        // Never backwards, should a new step shorten the curve mid-hold.
+        axis.remainder = std::max(axis.remainder + distance - axis.distance, 0.0);
         const double whole = std::floor(axis.remainder);
         axis.remainder -= whole;
         shift = axis.sign * static_cast<std::int64_t>(std::min(whole, 4294967296.0));
@@ -185,7 +186,9 @@ std::int64_t PointerEngine::advanceAxis(AxisMotion& axis, Action towardsLess, Ac
         // A key just pressed gives its keystroke's step; one that takes over
         // when the later opposite key comes up goes on at the curve's speed.
         const KeyCode driver = wanted < 0 ? less : more;
-        if (wanted != 0 && pressOrder_[indexOf(driver)] > pressesMoved_) shift += std::int64_t{wanted} * std::max(step, 0);
+        if (wanted != 0 && pressOrder_[indexOf(driver)] > pressesMoved_) {
+            shift += std::int64_t{wanted} * std::max(step, 0);
+        }
     }
     axis.distance = distance;
     return shift;

@@ -154,7 +154,8 @@ TEST_F(HeldMotion, OfTwoOppositeKeysTheLaterWinsOnOneHoldClock) {
     EXPECT_NEAR(leftmost, rightmost - 3 - (lumo::heldDistance(3, 600, 1280) - lumo::heldDistance(3, 400, 1280)), 2);
     platform.setKeyDown(Key::Left, false);  // Right again, without a step of its own
     tickUntil(700, 10);
-    EXPECT_NEAR(platform.cursorPos().x - leftmost, lumo::heldDistance(3, 700, 1280) - lumo::heldDistance(3, 600, 1280), 2);
+    EXPECT_NEAR(platform.cursorPos().x - leftmost,
+                lumo::heldDistance(3, 700, 1280) - lumo::heldDistance(3, 600, 1280), 2);
     platform.setKeyDown(Key::Right, false);
     // Let go of all: the next press starts the curve over.
     platform.movePointer({600, 300});
