@@ -48,15 +48,12 @@ KeyTable currentTable() { return KeyTable::unpack(keyTable.load(std::memory_orde
 
 // The window in front is one of this program's that takes the keyboard: not
 // the virtual mouse, which never activates (the system may still put it in
-// front when the user gives it the focus), and not a hidden one: hiding the
-// settings window hands the activation to its hidden owner when no other
-// window can take it, and no key would act until another program is chosen.
+// front when the user gives it the focus).
 bool ownWindowActive() {
     const HWND front = GetForegroundWindow();
     DWORD process = 0;
     GetWindowThreadProcessId(front, &process);
-    return process == GetCurrentProcessId() && IsWindowVisible(front) &&
-           !(GetWindowLongPtrW(front, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
+    return process == GetCurrentProcessId() && !(GetWindowLongPtrW(front, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
 }
 
 LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
