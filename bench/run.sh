@@ -337,8 +337,12 @@ bench_wakeups() {
 
 # Starts the program and applies with the options clicked by the arguments
 # (names of the settings window's controls, as in the layout of the windows
-# that e2e_build_tools writes); the pointer then rests at HOME.
+# that e2e_build_tools writes) on the default settings; the pointer then
+# rests at HOME.
 bench_apply_settings() {
+  # Every start from the defaults: with the settings the last apply kept, a
+  # click on a check box would turn it the other way (the hotkey switch off).
+  wine reg delete 'HKCU\Software\LumoMouse' /f >/dev/null 2>&1
   e2e_start_and_wait_settings
   e2e_wait_settled "$TITLE_SETTINGS"
   local settings=$E2E_WINDOW control rect
