@@ -13,7 +13,9 @@
 #   - under Wine, focus on the program's window and on another program's:
 #     clicks per press of the click key (15, 30, 80, 200 ms presses),
 #     key-down to the first pointer move (p50/p95) and moves per second while
-#     a direction key is held;
+#     a direction key is held; how far Right held 0.25, 0.5, 1 and 2 s and an
+#     80 ms press move the pointer, and the time a hold takes to cross the
+#     screen;
 #   - idle CPU and wake-ups per second, hotkeys on with fast follow and the
 #     defaults (hotkeys off, slow follow), next to bare Win32 programs with
 #     the same timers (bench/bare_timers.c); start-up to the tray icon;
@@ -23,7 +25,7 @@
 # it needs, runs everything on a private X display and Wine prefix (see
 # scripts/wine-env.sh), bounds every wait and stops every process it started.
 # Knobs: BENCH_PRESSES (40), BENCH_CLICK_PRESSES (6 per press length),
-# BENCH_IDLE_SECONDS (30), BENCH_WAKEUP_SECONDS (10), BENCH_STARTUP_RUNS (7), BENCH_BEFORE (85482ff),
+# BENCH_IDLE_SECONDS (30), BENCH_WAKEUP_SECONDS (10), BENCH_STARTUP_RUNS (7), BENCH_BEFORE (2900758),
 # LUMO_EXE (the program; default build/win64/LumoMouse.exe, built here).
 # The table also goes to build/bench/results.txt. In a tree without that
 # commit (an exported source tree) the before column is left out.
@@ -37,7 +39,7 @@ BENCH_CLICK_PRESSES=${BENCH_CLICK_PRESSES:-6}
 BENCH_IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
 BENCH_WAKEUP_SECONDS=${BENCH_WAKEUP_SECONDS:-10}
 BENCH_STARTUP_RUNS=${BENCH_STARTUP_RUNS:-7}
-BENCH_BEFORE=${BENCH_BEFORE:-85482ff}
+BENCH_BEFORE=${BENCH_BEFORE:-2900758}
 BENCH_OUT=$LUMO_ROOT/build/bench
 BENCH_TICKS=100000
 # The program before the change, built from BENCH_BEFORE.
@@ -50,9 +52,11 @@ E2E_TEST=bench
 # shellcheck source=tests/e2e/lib.sh
 source "$LUMO_ROOT/tests/e2e/lib.sh"
 
-# Up arrow: X keycode 111 (VK_UP 38 is bound to "up" by default); keypad 0
-# (VK_NUMPAD0 96, the left-click key, with NumLock on): 90.
-readonly KEYCODE_UP=111 KEYCODE_KP0=90
+# Up arrow: X keycode 111 (VK_UP 38 is bound to "up" by default); right
+# arrow: 114; keypad 0 (VK_NUMPAD0 96, the left-click key, with NumLock on): 90.
+readonly KEYCODE_UP=111 KEYCODE_RIGHT=114 KEYCODE_KP0=90
+# Hold lengths of the distance figures, in milliseconds.
+readonly HOLD_MS=(250 500 1000 2000)
 # Press lengths of the clicks-per-press figure, in milliseconds.
 readonly CLICK_PRESS_MS=(15 30 80 200)
 # Where each press starts: mid-screen, far from every edge the pointer may reach.
@@ -333,8 +337,12 @@ bench_wakeups() {
 
 # Starts the program and applies with the options clicked by the arguments
 # (names of the settings window's controls, as in the layout of the windows
-# that e2e_build_tools writes); the pointer then rests at HOME.
+# that e2e_build_tools writes) on the default settings; the pointer then
+# rests at HOME.
 bench_apply_settings() {
+  # Every start from the defaults: with the settings the last apply kept, a
+  # click on a check box would turn it the other way (the hotkey switch off).
+  wine reg delete 'HKCU\Software\LumoMouse' /f >/dev/null 2>&1
   e2e_start_and_wait_settings
   e2e_wait_settled "$TITLE_SETTINGS"
   local settings=$E2E_WINDOW control rect
@@ -375,7 +383,8 @@ bench_latency() {
   local -A r
   local key value
   while read -r key value; do r[$key]=$value; done <<<"$report"
-  ((r[period_p50_us] > 0)) || bench_die "no timer period measured ($column, $label): $report"
+  # A program whose keys move nothing here has no period: its rows say so.
+  ((r[period_p50_us] > 0)) || bench_log "no timer period measured ($column, $label): $report"
   RESULT[$column.p50.$label]=${r[latency_p50_us]}
   RESULT[$column.p95.$label]=${r[latency_p95_us]}
   RESULT[$column.period.$label]=${r[period_p50_us]}
@@ -407,6 +416,48 @@ bench_clicks_per_press() {
       awk 'NR == 1 { lo = hi = $1 } { s += $1; lo = $1 < lo ? $1 : lo; hi = $1 > hi ? $1 : hi }
            END { printf "%.2f (%d-%d)", s / NR, lo, hi }')
   done
+}
+
+# How far Right moves the pointer from near the screen's left edge, held each
+# of HOLD_MS and pressed 80 ms (the median of three), and the time a hold
+# takes to reach the right edge; focus on the click target; column $1 in
+# RESULT. The three presses start at x 0, 10 and 20: over the bare X desktop
+# Wine never learns of xdotool's moves and takes a move to where it last put
+# the pointer as none.
+bench_hold_distances() {
+  local column=$1 ms run moved start
+  for ms in "${HOLD_MS[@]}" 80; do
+    moved=()
+    for run in 0 1 2; do
+      start=$((run * 10))
+      e2e_move "$start" "$HOME_Y"
+      sleep 0.3
+      "$E2E_TOOLS/xkey" tap "$KEYCODE_RIGHT" "$ms"
+      sleep 0.3
+      e2e_pointer
+      moved+=($((E2E_POINTER_X - start)))
+    done
+    RESULT[$column.held$ms]=$(printf '%s\n' "${moved[@]}" | bench_median)
+  done
+  local width started crossed
+  width=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
+  crossed=()
+  for run in 1 2 3; do
+    e2e_move 0 "$HOME_Y"
+    sleep 0.3
+    started=${EPOCHREALTIME/./}
+    e2e_key_down "$KEYCODE_RIGHT"
+    lumo_wait_until 15 bench_pointer_reached "$((width - 1))" &&
+      crossed+=($(((${EPOCHREALTIME/./} - started) / 1000)))
+    e2e_key_up "$KEYCODE_RIGHT"
+    sleep 0.3
+  done
+  RESULT[$column.cross]=$( ((${#crossed[@]})) && printf '%s\n' "${crossed[@]}" | bench_median || echo ">15000")
+  RESULT[$column.width]=$width
+}
+bench_pointer_reached() {
+  e2e_pointer
+  ((E2E_POINTER_X >= $1))
 }
 
 # Every figure of one program under Wine ($1, column $2).
@@ -444,6 +495,9 @@ bench_program() {
   bench_log "$column: key latency and clicks per press, focus elsewhere"
   bench_latency "e2e click target" windowactivate "$column" "elsewhere"
   bench_clicks_per_press "e2e click target" windowactivate "$column" "elsewhere"
+  bench_log "$column: distances of held and pressed keys, time to cross the screen"
+  bench_focus "e2e click target" windowactivate
+  bench_hold_distances "$column"
   lumo_pid_alive "$program_pid" || bench_die "LumoMouse ($column) ended during the measurements"
   bench_stop "$pid" "$program_pid"
   lumo_stop_pid "$E2E_CLICK_TARGET_PID"
@@ -503,6 +557,20 @@ bench_program_rows() {
   done
 }
 
+bench_hold_rows() {
+  local ms a
+  for ms in "${HOLD_MS[@]}"; do
+    bench_row "distance of Right held $ms ms from the left, median of 3" "${RESULT[before.held$ms]} px" \
+      "${RESULT[after.held$ms]} px" "-" "-"
+  done
+  a=${RESULT[after.held80]}
+  bench_row "distance of an 80 ms press of Right, median of 3" "${RESULT[before.held80]} px" "$a px" \
+    "the step (3 px)" "$( ((a == 3)) && echo PASS || echo MISS)"
+  a=${RESULT[after.cross]}
+  bench_row "Right held: x 0 to the right edge (${RESULT[after.width]} px), median" "${RESULT[before.cross]} ms" \
+    "$a ms" "<= 1500 ms" "$(bench_verdict "${a#>}" 'v <= 1500')"
+}
+
 bench_idle_rows() {
   local bare_slow_ms=$1 bare_slow_pct=$2 bare_polling_ms=$3 bare_polling_pct=$4
   local column fast defaults
@@ -554,6 +622,7 @@ bench_wine() {
   local slow_ms=$IDLE_MS slow_pct=$IDLE_PERCENT
   bench_idle_bare
   bench_program_rows
+  bench_hold_rows
   bench_idle_rows "$slow_ms" "$slow_pct" "$IDLE_MS" "$IDLE_PERCENT"
 }
 

@@ -24,6 +24,18 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// A rectangle of the desktop in pixels, as SetCursorPos counts them; right and
+// bottom lie just outside it.
+struct ScreenRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    std::int32_t width() const { return right - left; }
+    std::int32_t height() const { return bottom - top; }
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
 // Screen size in twips and the twips-per-pixel factors; pixels = twips / factor.
 // The size in whole pixels comes from the system as it is: at a dpi that does
 // not divide 1440 evenly, twips divided back by the factor are a hair off.
@@ -174,6 +186,10 @@ public:
     virtual void keepNumber(const std::string& name, std::uint32_t value) = 0;
 
     virtual ScreenMetrics screen() = 0;
+    // The work area of the monitor at the point, or of the nearest one.
+    virtual ScreenRect workAreaAt(Point p) = 0;
+    // Milliseconds on a clock that never goes back, from an arbitrary start.
+    virtual std::int64_t monotonicMs() = 0;
     // A uniform pseudo-random value in [0, 1), never seeded by the program.
     virtual double random() = 0;
     // Makes this process the one copy of the program of this user in the

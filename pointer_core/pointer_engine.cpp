@@ -1,6 +1,10 @@
 #include "pointer_core/pointer_engine.h"
 
-#include "pointer_core/saturating.h"
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "pointer_core/hold_curve.h"
 
 namespace lumo {
 
@@ -14,13 +18,22 @@ KeyCode keyOf(MouseButton button) { return button == MouseButton::Left ? Key::Le
 
 std::size_t indexOf(KeyCode key) { return key.code(); }
 
+// A timer period that comes later than this after the last move counts this
+// long only: a stalled machine never makes the pointer jump.
+constexpr std::int64_t kLateTickMs = 50;
+
+std::int32_t movedBy(std::int32_t at, std::int64_t shift) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(at + shift, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
 }  // namespace
 
 void PointerEngine::start(InputListener& listener) {
     started_ = true;
     reported_ = platform_.watchInput(&listener);
     down_.reset();
-    pressedSinceStep_.reset();
+    holding_ = false;
 }
 
 void PointerEngine::stop() {
@@ -38,31 +51,30 @@ bool PointerEngine::keyChanged(KeyCode key, bool down) {
     if (!started_ || key.empty()) return false;
     // A key already down that reports down again is the keyboard's repeat.
     const bool pressed = down && !down_[indexOf(key)];
-    const bool wasStepping = directionKeyDown();
     noteKey(key, down);
     if (!settings_.hotkeysEnabled) {
         releaseButtons();
-        pressedSinceStep_.reset();
+        holding_ = false;
         return false;
     }
     std::bitset<kKeyCount> pressedKeys;
     pressedKeys[indexOf(key)] = pressed;
     updateButtons(pressedKeys);
-    // The first direction key moves at once; while one is held the timer
-    // runs, and a key pressed meanwhile steps with the next tick.
-    return pressed && !wasStepping && directionKeyDown() ? stepHeldDirections() : false;
+    // A direction key moves at once: its step as it goes down, the rest of
+    // the curve's way as it comes up.
+    return (pressed || !down) && isDirectionKey(key) ? followHeldDirections() : false;
 }
 
 bool PointerEngine::tick() {
     if (!started_) return false;
     if (!settings_.hotkeysEnabled) {
         releaseButtons();
-        pressedSinceStep_.reset();
+        holding_ = false;
         return false;
     }
-    if (reported_) return stepHeldDirections();
+    if (reported_) return followHeldDirections();
     const std::bitset<kKeyCount> pressedKeys = probeSlots();
-    const bool moved = stepHeldDirections();
+    const bool moved = followHeldDirections();
     // The buttons after the moves: a click lands where this tick's moves ended.
     updateButtons(pressedKeys);
     return moved;
@@ -80,7 +92,7 @@ void PointerEngine::lostSight() {
     for (std::size_t b = 0; b < kButtonCount; ++b) releasedUnseen_[b] = releasedUnseen_[b] || !heldBy_[b].empty();
     releaseButtons();
     down_.reset();
-    pressedSinceStep_.reset();
+    holding_ = false;
 }
 
 void PointerEngine::regainedSight() {
@@ -93,15 +105,11 @@ void PointerEngine::regainedSight() {
 void PointerEngine::noteKey(KeyCode key, bool down) {
     if (key.empty()) return;
     const std::size_t index = indexOf(key);
-    if (down && !down_[index]) pressedSinceStep_[index] = true;
+    if (down && !down_[index]) pressOrder_[index] = ++presses_;
     down_[index] = down;
 }
 
-bool PointerEngine::isDown(KeyCode key) const {
-    if (key.empty()) return false;
-    const std::size_t index = indexOf(key);
-    return down_[index] || pressedSinceStep_[index];
-}
+bool PointerEngine::isDown(KeyCode key) const { return !key.empty() && down_[indexOf(key)]; }
 
 bool PointerEngine::directionKeyDown() const {
     const KeyBindings& keys = settings_.keys;
@@ -109,21 +117,81 @@ bool PointerEngine::directionKeyDown() const {
            isDown(keys[Action::Right]);
 }
 
-bool PointerEngine::stepHeldDirections() {
+bool PointerEngine::isDirectionKey(KeyCode key) const {
     const KeyBindings& keys = settings_.keys;
-    const bool up = isDown(keys[Action::Up]), down = isDown(keys[Action::Down]);
-    const bool left = isDown(keys[Action::Left]), right = isDown(keys[Action::Right]);
-    pressedSinceStep_.reset();
-    if (!(up || down || left || right)) return false;
-    // Every move starts from this one position: no diagonal, the last held
-    // key in the order up, down, left, right wins.
-    const Point start = platform_.cursorPos();
-    const std::int32_t step = settings_.stepPixels;
-    if (up) platform_.setCursorPos(start.x, saturatingSub(start.y, step));
-    if (down) platform_.setCursorPos(start.x, saturatingAdd(start.y, step));
-    if (left) platform_.setCursorPos(saturatingSub(start.x, step), start.y);
-    if (right) platform_.setCursorPos(saturatingAdd(start.x, step), start.y);
+    return key == keys[Action::Up] || key == keys[Action::Down] || key == keys[Action::Left] ||
+           key == keys[Action::Right];
+}
+
+bool PointerEngine::followHeldDirections() {
+    const bool anyDown = directionKeyDown();
+    if (!anyDown && !holding_) return false;
+    const std::int64_t now = platform_.monotonicMs();
+    const Point at = platform_.cursorPos();
+    if (!holding_) {
+        // The top speed comes from the monitor the hold starts on and stays
+        // for the whole hold, onto other monitors as well.
+        const ScreenRect monitor = platform_.workAreaAt(at);
+        holding_ = true;
+        holdStart_ = now;
+        heldMoved_ = 0;
+        lastTarget_ = at;
+        axes_ = {AxisMotion{0, monitor.width()}, AxisMotion{0, monitor.height()}};
+    }
+    const std::int64_t held = heldTime(now);
+    const std::int64_t dx = advanceAxis(axes_[0], Action::Left, Action::Right, held, at.x, lastTarget_.x);
+    const std::int64_t dy = advanceAxis(axes_[1], Action::Up, Action::Down, held, at.y, lastTarget_.y);
+    pressesMoved_ = presses_;
+    holding_ = anyDown;
+    if (dx == 0 && dy == 0) return false;
+    // Both axes in one move: a diagonal, never a stair of two.
+    lastTarget_ = {movedBy(at.x, dx), movedBy(at.y, dy)};
+    platform_.setCursorPos(lastTarget_.x, lastTarget_.y);
     return true;
+}
+
+std::int64_t PointerEngine::heldTime(std::int64_t now) {
+    std::int64_t held = std::max(now - holdStart_, heldMoved_);
+    if (held > heldMoved_ + kLateTickMs) {
+        holdStart_ += held - heldMoved_ - kLateTickMs;
+        held = heldMoved_ + kLateTickMs;
+    }
+    heldMoved_ = held;
+    return held;
+}
+
+std::int64_t PointerEngine::advanceAxis(AxisMotion& axis, Action towardsLess, Action towardsMore,
+                                        std::int64_t held, std::int32_t at, std::int32_t lastTarget) {
+    const KeyCode less = settings_.keys[towardsLess], more = settings_.keys[towardsMore];
+    const bool lessDown = isDown(less), moreDown = isDown(more);
+    int wanted = moreDown ? 1 : 0;
+    if (lessDown && (!moreDown || pressOrder_[indexOf(less)] > pressOrder_[indexOf(more)])) wanted = -1;
+
+    const std::int32_t step = settings_.stepPixels;
+    const double distance = heldDistance(step, held, axis.extent);
+    std::int64_t shift = 0;
+    if (axis.sign != 0) {
+        // Standing elsewhere than last sent: an edge stopped it (or the user
+        // moved the pointer), and the fraction owed is dropped.
+        if (at != lastTarget) axis.remainder = 0;
+        // Never backwards, should a new step shorten the curve mid-hold.
+        axis.remainder = std::max(axis.remainder + distance - axis.distance, 0.0);
+        const double whole = std::floor(axis.remainder);
+        axis.remainder -= whole;
+        shift = axis.sign * static_cast<std::int64_t>(std::min(whole, 4294967296.0));
+    }
+    if (wanted != axis.sign) {
+        axis.sign = wanted;
+        axis.remainder = 0;
+        // A key just pressed gives its keystroke's step; one that takes over
+        // when the later opposite key comes up goes on at the curve's speed.
+        const KeyCode driver = wanted < 0 ? less : more;
+        if (wanted != 0 && pressOrder_[indexOf(driver)] > pressesMoved_) {
+            shift += std::int64_t{wanted} * std::max(step, 0);
+        }
+    }
+    axis.distance = distance;
+    return shift;
 }
 
 void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {

@@ -1,5 +1,8 @@
-// The keyboard pointer engine: while hotkeys are on, the direction keys move
-// the real pointer by the step on every timer period and the click keys act
+// The keyboard pointer engine: while hotkeys are on, a direction key moves the
+// real pointer by the step as it goes down and then, held, by the distance the
+// hold curve gives for the time held (pointer_core/hold_curve.h), read from the
+// platform's clock on every timer period; two perpendicular keys move
+// diagonally, of two opposite ones the later wins. The click keys act
 // as the mouse buttons they stand for (key down: button down at the pointer,
 // key up: button up), so a tap clicks, two taps double-click and holding a
 // click key while moving drags.
@@ -35,10 +38,9 @@ public:
 
     // A reported key change. Returns true when it moved the pointer.
     bool keyChanged(KeyCode key, bool down);
-    // One timer period: one step for every held direction key, all from the
-    // one position read at its start, in the order up, down, left, right;
-    // when polling, then the click keys' changes. At most 15 platform calls,
-    // no allocation. Returns true when it moved the pointer.
+    // One timer period: at most one move, to where the curve puts the pointer
+    // now; when polling, then the click keys' changes. At most 15 platform
+    // calls, no allocation. Returns true when it moved the pointer.
     bool tick();
     // Lets go of every button the engine holds: hotkeys switched off, a key
     // rebound, apply, a click of the virtual mouse, the program ending.
@@ -54,10 +56,28 @@ private:
     static constexpr std::size_t kKeyCount = 256;
     static constexpr std::size_t kButtonCount = 2;
 
+    // One axis of the held motion. Its distance is the curve's at the hold
+    // time last moved to; the remainder is the fraction of a pixel not moved yet.
+    struct AxisMotion {
+        int sign = 0;  // -1 towards up or left, +1 towards down or right, 0 still
+        std::int32_t extent = 0;  // the monitor's, fixed at the hold's start
+        double distance = 0;
+        double remainder = 0;
+    };
+
     void noteKey(KeyCode key, bool down);
     bool isDown(KeyCode key) const;
     bool directionKeyDown() const;
-    bool stepHeldDirections();
+    // Moves to where the held keys put the pointer now; starts the hold at
+    // the first direction key and ends it when none is down.
+    bool followHeldDirections();
+    // The hold time now; a period that came late counts kLateTickMs at most.
+    std::int64_t heldTime(std::int64_t now);
+    // Pixels (signed) the axis moves by at hold time `held`, standing at `at`,
+    // in the direction its two keys ask for: of both held, the later pressed.
+    std::int64_t advanceAxis(AxisMotion& axis, Action towardsLess, Action towardsMore, std::int64_t held,
+                             std::int32_t at, std::int32_t lastTarget);
+    bool isDirectionKey(KeyCode key) const;
     // Releases the buttons whose key is up, then presses those whose click
     // key is among `pressedKeys`.
     void updateButtons(const std::bitset<kKeyCount>& pressedKeys);
@@ -71,9 +91,17 @@ private:
     bool started_ = false;
     bool reported_ = false;
     std::bitset<kKeyCount> down_;
-    // Keys that went down since the last step: a tap between two ticks still
-    // gives its step.
-    std::bitset<kKeyCount> pressedSinceStep_;
+    // When each key last went down, counted in presses; a direction whose key
+    // is newer than the last move owes its keystroke's step.
+    std::array<std::uint64_t, kKeyCount> pressOrder_{};
+    std::uint64_t presses_ = 0;
+    std::uint64_t pressesMoved_ = 0;
+    // The hold: one clock from the first direction key down until all are up.
+    bool holding_ = false;
+    std::int64_t holdStart_ = 0;
+    std::int64_t heldMoved_ = 0;
+    Point lastTarget_;
+    std::array<AxisMotion, 2> axes_{};  // horizontal, vertical
     // The key that pressed each button (primary, secondary); empty when it
     // is up. The physical button each press used, for its release.
     std::array<KeyCode, kButtonCount> heldBy_{};

@@ -71,6 +71,7 @@ void SimBackend::advance(std::int64_t ms) {
         });
         if (next == timers_.end() || next->due > end) break;
         now_ = next->due;
+        platform_.setNow(now_);
         forms::Timer* t = next->timer;
         next->due = now_ + std::max(t->interval(), minimumPeriod_);
         next->order = order_++;
@@ -78,6 +79,7 @@ void SimBackend::advance(std::int64_t ms) {
         if (t->Tick) t->Tick();
     }
     now_ = end;
+    platform_.setNow(now_);
 }
 
 // ---------------------------------------------------------------- input

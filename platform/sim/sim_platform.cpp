@@ -22,9 +22,15 @@ void SimPlatform::setCursorPos(std::int32_t x, std::int32_t y) {
     ++callCount;
     cursorMoves.push_back({x, y});
     // Like the real desktop, the pointer stays on the screen.
-    const int w = twipsToPixels(screen_.widthTwips, screen_.twipsPerPixelX);
-    const int h = twipsToPixels(screen_.heightTwips, screen_.twipsPerPixelY);
-    cursor_ = {std::clamp(x, 0, std::max(0, w - 1)), std::clamp(y, 0, std::max(0, h - 1))};
+    ScreenRect desktop{0, 0, twipsToPixels(screen_.widthTwips, screen_.twipsPerPixelX),
+                       twipsToPixels(screen_.heightTwips, screen_.twipsPerPixelY)};
+    if (!monitors_.empty()) desktop = monitors_.front();
+    for (const ScreenRect& m : monitors_) {
+        desktop = {std::min(desktop.left, m.left), std::min(desktop.top, m.top), std::max(desktop.right, m.right),
+                   std::max(desktop.bottom, m.bottom)};
+    }
+    cursor_ = {std::clamp(x, desktop.left, std::max(desktop.left, desktop.right - 1)),
+               std::clamp(y, desktop.top, std::max(desktop.top, desktop.bottom - 1))};
 }
 
 void SimPlatform::click(MouseButton button) {
@@ -133,6 +139,24 @@ void SimPlatform::keepNumber(const std::string& name, std::uint32_t value) {
 }
 
 ScreenMetrics SimPlatform::screen() { return screen_; }
+
+ScreenRect SimPlatform::workAreaAt(Point p) {
+    ++callCount;
+    if (monitors_.empty()) return {0, 0, screen_.widthPixels, screen_.heightPixels};
+    // The monitor holding the point, else the one nearest to it.
+    const auto distance = [p](const ScreenRect& m) {
+        const std::int64_t dx = p.x < m.left ? m.left - p.x : p.x >= m.right ? p.x - m.right + 1 : 0;
+        const std::int64_t dy = p.y < m.top ? m.top - p.y : p.y >= m.bottom ? p.y - m.bottom + 1 : 0;
+        return dx * dx + dy * dy;
+    };
+    return *std::min_element(monitors_.begin(), monitors_.end(),
+                             [&](const ScreenRect& a, const ScreenRect& b) { return distance(a) < distance(b); });
+}
+
+std::int64_t SimPlatform::monotonicMs() {
+    ++callCount;
+    return now_;
+}
 
 double SimPlatform::random() {
     ++callCount;

@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -74,6 +75,8 @@ public:
     std::optional<KeptValue> keptValue(const std::string& name) override;
     void keepNumber(const std::string& name, std::uint32_t value) override;
     ScreenMetrics screen() override;
+    ScreenRect workAreaAt(Point p) override;
+    std::int64_t monotonicMs() override;
     double random() override;
     bool claimSingleCopy() override;
     bool wakeFirstCopy(bool show) override;
@@ -114,6 +117,12 @@ public:
     void setForeground(WindowHandle w) { foreground_ = w; }
     void setScreen(const ScreenMetrics& m) { screen_ = m; }
     void setScreenPixels(int width, int height, double twipsPerPixel = 15.0);
+    // The desktop's monitors (their work areas); the pointer stays within the
+    // rectangle around them all. None set: one monitor the size of the screen.
+    void setMonitors(std::vector<ScreenRect> monitors) { monitors_ = std::move(monitors); }
+    // The virtual clock: the forms backend moves it on as it fires its timers;
+    // tests of the platform alone set it themselves.
+    void setNow(std::int64_t ms) { now_ = ms; }
     // Values handed out by random(), in order; afterwards a fixed generator.
     void queueRandom(std::initializer_list<double> values);
     // When set, the shell refuses NIM_ADD (as if no notification area existed).
@@ -149,6 +158,8 @@ private:
     Point cursor_{640, 400};
     WindowHandle foreground_ = 0;
     ScreenMetrics screen_{};
+    std::vector<ScreenRect> monitors_;
+    std::int64_t now_ = 0;
     std::deque<double> randomQueue_;
     std::uint64_t randomState_ = 0x2545F4914F6CDD1DULL;
     bool trayRefusesAdd_ = false;

@@ -207,6 +207,29 @@ void Win32Platform::keepNumber(const std::string& name, std::uint32_t value) {
     }
 }
 
+ScreenRect Win32Platform::workAreaAt(Point p) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    const HMONITOR monitor = MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST);
+    if (!monitor || !GetMonitorInfoW(monitor, &info)) {
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
+std::int64_t Win32Platform::monotonicMs() {
+    // The performance counter, not the tick count: that one advances in steps
+    // of the 15.6 ms system clock, as coarse as the timer it measures.
+    if (counterFrequency_ == 0) {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        counterFrequency_ = frequency.QuadPart > 0 ? frequency.QuadPart : 1;
+    }
+    LARGE_INTEGER count{};
+    QueryPerformanceCounter(&count);
+    return count.QuadPart / counterFrequency_ * 1000 + count.QuadPart % counterFrequency_ * 1000 / counterFrequency_;
+}
+
 ScreenMetrics Win32Platform::screen() {
     // A system-DPI-aware process keeps one DPI for its whole life: read it
     // once (fast follow asks for the metrics twenty times a second).

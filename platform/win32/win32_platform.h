@@ -33,6 +33,8 @@ public:
     std::optional<KeptValue> keptValue(const std::string& name) override;
     void keepNumber(const std::string& name, std::uint32_t value) override;
     ScreenMetrics screen() override;
+    ScreenRect workAreaAt(Point p) override;
+    std::int64_t monotonicMs() override;
     double random() override;
     bool claimSingleCopy() override;
     bool wakeFirstCopy(bool show) override;
@@ -44,6 +46,7 @@ private:
     // Default-constructed, i.e. never seeded: every run draws the same sequence.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};
+    std::int64_t counterFrequency_ = 0;  // read on first use
     int dpiX_ = 0;  // read on first use
     int dpiY_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "platform/sim/sim_backend.h"
 #include "app/lumo_app.h"
 #include "app/start_options.h"
+#include "pointer_core/hold_curve.h"
 #include "pointer_core/kept_settings.h"
 #include "tray/tray_icon.h"
 
@@ -78,7 +79,7 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
 }
 
-TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows) {
+TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerByTheTimeHeldAndTheMouseFollows) {
     backend.click(*app.settings.hotkeysCheck);
     backend.click(*app.settings.followFast);  // fast follow
     apply();
@@ -91,20 +92,23 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerEveryTickAndTheMouseFollows
     platform.movePointer({600, 500});
     platform.setKeyDown(Key::Up, true);  // one step at once...
     EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
-    backend.advance(100);  // ...and one per tick at the platform's 10 ms pace
-    EXPECT_EQ(platform.cursorPos(), (Point{600, 467}));
+    backend.advance(100);  // ...then nothing until the repeat delay...
+    EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
+    backend.advance(200);  // ...and on by the time held, on the engine's ticks
+    const int top = 500 - static_cast<int>(lumo::heldDistance(3, 300, 800));
+    EXPECT_EQ(platform.cursorPos().y, top);
     platform.setKeyDown(Key::Up, false);
     EXPECT_FALSE(app.keyboardMouse.engineTimer->running());
     backend.advance(2000);  // upkeep switches to fast follow; the follow tick jumps to the pointer
     EXPECT_EQ(app.virtualMouse.left(), 600 * 15 + 10);
-    EXPECT_EQ(app.virtualMouse.top(), 467 * 15 + 10);
+    EXPECT_EQ(app.virtualMouse.top(), platform.cursorPos().y * 15 + 10);
 
     platform.clearLogs();
     platform.setKeyDown(Key::NumpadZero, true);  // keypad 0: the left button, down while the key is
     backend.advance(30);
     platform.setKeyDown(Key::NumpadZero, false);
     EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
-                                        {MouseButton::Left, true, {600, 467}}, {MouseButton::Left, false, {600, 467}}}));
+                                        {MouseButton::Left, true, {600, top}}, {MouseButton::Left, false, {600, top}}}));
     EXPECT_EQ(platform.callCount, 3);  // the button swap read, press, release: nothing polled or woken
 }
 

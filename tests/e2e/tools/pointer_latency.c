@@ -7,9 +7,10 @@
  * through XTest (as tests/e2e/tools/xkey does, but in this process so that no
  * process start lies inside the measured time), then poll XQueryPointer with
  * short sleeps until the pointer has left (x, y). The key stays down for
- * HOLD_MS more, and every further move is timestamped too: successive moves
- * of a held key are one tick of the program's engine timer apart, which gives
- * the timer period of the very same run. Then the key goes up.
+ * HOLD_MS more, past the program's repeat delay, and every further move is
+ * timestamped too: successive moves of a held key are one tick of the
+ * program's engine timer apart, which gives the timer period of the very same
+ * run. Then the key goes up.
  *
  * Prints "key value" lines: presses, misses (no move within MISS_MS; they
  * count as a latency of MISS_MS),
@@ -23,7 +24,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
-#define HOLD_MS 150
+#define HOLD_MS 400
 #define MISS_MS 1000
 #define POLL_SLEEP_NS 200000L
 #define MAX_PRESSES 1000
