@@ -128,26 +128,36 @@ bool PointerEngine::followHeldDirections() {
     if (!anyDown && !holding_) return false;
     const std::int64_t now = platform_.monotonicMs();
     const Point at = platform_.cursorPos();
-    if (!holding_) {
-        // The top speed comes from the monitor the hold starts on and stays
-        // for the whole hold, onto other monitors as well.
-        const ScreenRect monitor = platform_.workAreaAt(at);
+    const bool starting = !holding_;
+    if (starting) {
         holding_ = true;
         holdStart_ = now;
         heldMoved_ = 0;
         lastTarget_ = at;
-        axes_ = {AxisMotion{0, monitor.width()}, AxisMotion{0, monitor.height()}};
+        // The monitor is asked for after the keystroke's step has been made:
+        // that step does not depend on it, and the look-up is a system call
+        // the first move need not wait for.
+        axes_ = {AxisMotion{}, AxisMotion{}};
     }
     const std::int64_t held = heldTime(now);
     const std::int64_t dx = advanceAxis(axes_[0], Action::Left, Action::Right, held, at.x, lastTarget_.x);
     const std::int64_t dy = advanceAxis(axes_[1], Action::Up, Action::Down, held, at.y, lastTarget_.y);
     pressesMoved_ = presses_;
     holding_ = anyDown;
-    if (dx == 0 && dy == 0) return false;
+    const bool moved = dx != 0 || dy != 0;
     // Both axes in one move: a diagonal, never a stair of two.
-    lastTarget_ = {movedBy(at.x, dx), movedBy(at.y, dy)};
-    platform_.setCursorPos(lastTarget_.x, lastTarget_.y);
-    return true;
+    if (moved) {
+        lastTarget_ = {movedBy(at.x, dx), movedBy(at.y, dy)};
+        platform_.setCursorPos(lastTarget_.x, lastTarget_.y);
+    }
+    if (starting) {
+        // The top speed comes from the monitor the hold starts on and stays
+        // for the whole hold, onto other monitors as well.
+        const ScreenRect monitor = platform_.workAreaAt(at);
+        axes_[0].extent = monitor.width();
+        axes_[1].extent = monitor.height();
+    }
+    return moved;
 }
 
 std::int64_t PointerEngine::heldTime(std::int64_t now) {
