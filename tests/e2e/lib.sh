@@ -188,6 +188,23 @@ e2e_start_and_wait_settings() {
   e2e_wait_window "$TITLE_SETTINGS" 1 "$E2E_START_TIMEOUT"
 }
 
+# Starts the program and waits for its settings window to come to rest; its
+# winlist line is then in SETTINGS.
+open_settings() {
+  e2e_start_and_wait_settings
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+}
+
+# Clicks a control of the settings window given by the name of its array,
+# with mouse button $2 (1, the left one, unless given).
+click_setting() {
+  local -n rect=$1
+  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}" "${2:-1}"
+}
+
+settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
+
 # The program started from now on sees the screen at $1 dots per inch.
 e2e_use_dpi() {
   lumo_set_dpi "$1" || e2e_fail "could not set $1 dpi"

@@ -33,20 +33,6 @@ readonly KEY_COLOUR='#D500DC'   # RGB(213,0,220), the virtual mouse's colour key
 
 # ---------------------------------------------------------------- settings window
 
-# Starts the program and waits for its settings window to come to rest;
-# its winlist line is then in SETTINGS.
-open_settings() {
-  e2e_start_and_wait_settings
-  e2e_wait_settled "$TITLE_SETTINGS"
-  SETTINGS=$E2E_WINDOW
-}
-
-# Clicks a control of the settings window given by the name of its array.
-click_setting() {
-  local -n rect=$1
-  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}"
-}
-
 # Clicks the apply button; APPLIED_AT is the wall clock of the click, in
 # microseconds. The settings window is unloaded and the virtual mouse loads.
 apply_settings() {
@@ -58,7 +44,6 @@ click_apply() {
   click_setting SETTINGS_APPLY
   APPLIED_AT=${EPOCHREALTIME/./}
 }
-settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
 
 # Milliseconds since apply.
 ms_since_apply() { echo $(((${EPOCHREALTIME/./} - APPLIED_AT) / 1000)); }

@@ -38,25 +38,12 @@ readonly CLICK_TARGET_TITLE="e2e click target"
 
 # ---------------------------------------------------------------- settings window
 
-# Starts the program and waits for its settings window to come to rest; its
-# winlist line is then in SETTINGS.
-open_settings() {
-  e2e_start_and_wait_settings
-  e2e_wait_settled "$TITLE_SETTINGS"
-  SETTINGS=$E2E_WINDOW
-}
-
 # Shows the settings window again with a left click on the tray icon (after
 # an apply this loads it afresh) and waits for it to come to rest.
 reopen_settings() {
   e2e_tray_click 1
   e2e_wait_settled "$TITLE_SETTINGS"
   SETTINGS=$E2E_WINDOW
-}
-
-click_setting() {
-  local -n rect=$1
-  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}" "${2:-1}"
 }
 
 # Ticks "使用键盘快捷键", picks the movement mode given by the name of its
@@ -81,7 +68,6 @@ apply_with_hotkeys() {
     VIRTUAL_MOUSE_SETTLED=1
   fi
 }
-settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
 
 # The winlist line of the step box into STEP_BOX.
 find_step_box() {
