@@ -90,10 +90,17 @@ void KeyGate::reset(const KeyTable& table) {
     sightEpoch_ = table.sightEpoch;
 }
 
+void KeyGate::restart() { keepPresses(); }
+
+void KeyGate::countHotKeySwitches(std::uint8_t total) {
+    switchesSeen_ = static_cast<std::uint8_t>(switchesSeen_ + (total - hotKeySwitches_));
+    hotKeySwitches_ = total;
+}
+
 GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)()) {
     if (table.sightEpoch != sightEpoch_) {
         sightEpoch_ = table.sightEpoch;
-        forgetPresses();
+        keepPresses();
     }
     const bool modifier = modifierIndex(stroke.key) >= 0;
     if (modifier) noteModifier(stroke.key, stroke.down);
@@ -109,7 +116,7 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
         }
         return verdict;
     }
-    if (record.press != Press::None) {  // the keyboard's repeat
+    if (record.press != Press::None && !(record.kept && record.press == Press::Taken)) {  // the keyboard's repeat
         verdict.withhold = record.press == Press::Switch || (record.press == Press::Taken && !modifier);
         return verdict;
     }
@@ -126,7 +133,7 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
         bound = keypadKey(stroke);
     }
     if (bound.empty() || !on(table) || (ownWindowActive && ownWindowActive())) {
-        record.press = Press::Passed;
+        record = {Press::Passed, {}};
         return verdict;
     }
     record = {Press::Taken, bound};
@@ -140,9 +147,9 @@ GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table) {
     Record& record = buttons_[button.code()];
     GateVerdict verdict;
     if (down) {
-        if (record.press != Press::None) return verdict;
+        if (record.press != Press::None && !(record.kept && record.press == Press::Taken)) return verdict;
         const bool taken = table.binds(button) && on(table);
-        record.press = taken ? Press::Taken : Press::Passed;
+        record = {taken ? Press::Taken : Press::Passed, {}};
         verdict.down = taken;
         if (taken) verdict.reports[0] = button;
         return verdict;
@@ -177,6 +184,13 @@ KeyCode KeyGate::foldedReport(KeyCode key, bool down, const KeyTable& table) {
     const bool wasDown = sides > 0;
     sides = down ? sides + 1 : (sides > 0 ? sides - 1 : 0);
     return wasDown != (sides > 0) && table.binds(folded) ? folded : KeyCode();
+}
+
+void KeyGate::keepPresses() {
+    for (Record& record : records_) record.kept = true;
+    for (Record& record : buttons_) record.kept = true;
+    foldedDown_.fill(0);
+    modifiersDown_ = 0;
 }
 
 void KeyGate::forgetPresses() {

@@ -31,7 +31,7 @@ struct KeyTable {
     // flips its own view for each one it saw beyond these.
     std::uint8_t switchesTakenUp = 0;
     // Counts the times the program lost sight of the keyboard: a new value
-    // makes the input thread forget every press it remembers.
+    // makes the input thread keep its presses only as kept ones (see restart).
     std::uint8_t sightEpoch = 0;
 
     std::uint64_t pack() const;
@@ -68,14 +68,24 @@ public:
     GateVerdict button(KeyCode button, bool down, const KeyTable& table);
     // Whether the keyboard mouse is on, switch presses not yet taken up included.
     bool on(const KeyTable& table) const;
-    // The hooks start anew: no press is remembered, no switch press is pending.
+    // Input reports start: no press is remembered, no switch press is pending.
     void reset(const KeyTable& table);
+    // The hooks are installed again: switch presses not yet taken up stay
+    // pending, and the presses stay remembered, but as kept ones: a press of
+    // a taken key that arrives on one is a new press (its release may have
+    // been lost while no hook ran) and is reported again.
+    void restart();
+    // Switch presses that came as registered hot keys (while no hook ran),
+    // counted from the start; the user-interface thread takes them up as it
+    // takes up the gate's own.
+    void countHotKeySwitches(std::uint8_t total);
 
 private:
     enum class Press : std::uint8_t { None, Passed, Taken, Switch };
     struct Record {
         Press press = Press::None;
         KeyCode reportedAs;
+        bool kept = false;  // remembered from before a restart or a loss of sight
     };
     static constexpr std::size_t kRecordCount = 512 + 256;  // scan codes both ways, then keys without one
 
@@ -85,12 +95,14 @@ private:
     // The side-free key a reported Shift, Ctrl or Alt change also changes, if it is bound.
     KeyCode foldedReport(KeyCode key, bool down, const KeyTable& table);
     void forgetPresses();
+    void keepPresses();
 
     std::array<Record, kRecordCount> records_{};
     std::uint32_t modifiersDown_ = 0;          // bit per modifier key, taken or not
     std::array<std::uint8_t, 3> foldedDown_{};  // reported sides down per Shift, Ctrl, Alt
     std::array<Record, 256> buttons_{};
     std::uint8_t switchesSeen_ = 0;
+    std::uint8_t hotKeySwitches_ = 0;
     std::uint8_t sightEpoch_ = 0;
 };
 

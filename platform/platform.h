@@ -78,6 +78,10 @@ public:
     // desktop, an elevated window in front, sleep, hooks gone quiet) or saw
     // it again: key releases made meanwhile were never seen.
     virtual void sightChanged(bool seeing) = 0;
+    // The system's key reports stopped (the hooks could not be installed
+    // again: keys are to be polled, the switch comes as a hot key) or came
+    // back. A listener that never polls may ignore it.
+    virtual void keyReportsChanged(bool /*reported*/) {}
     // A second copy of the program was started and asks this one to show itself.
     virtual void secondCopyStarted() = 0;
 };
@@ -140,7 +144,8 @@ public:
     // Pointer moves are frequent; they are reported only while asked for.
     virtual void reportPointerMoves(bool on) = 0;
     // Called now and then: reports that have gone quiet while the user typed
-    // are started again (Windows drops hooks that are slow), as a loss of sight.
+    // are started again (Windows drops hooks that are slow), as a loss of
+    // sight; reports that could not be started are tried again.
     virtual void checkInputWatch() = 0;
     // The user's choice of the right button as the primary one.
     virtual bool buttonsSwapped() = 0;

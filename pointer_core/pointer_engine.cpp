@@ -85,9 +85,21 @@ void PointerEngine::lostSight() {
 
 void PointerEngine::regainedSight() {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
-        if (releasedUnseen_[b] && platform_.isKeyDown(keyOf(pressed_[b]))) platform_.releaseButton(pressed_[b]);
-        releasedUnseen_[b] = false;
+        if (!releasedUnseen_[b] || !heldBy_[b].empty()) continue;
+        if (platform_.isKeyDown(keyOf(pressed_[b]))) {
+            platform_.releaseButton(pressed_[b]);
+        } else {
+            releasedUnseen_[b] = false;
+        }
     }
+}
+
+void PointerEngine::keysReported(bool reported) {
+    if (!started_ || reported == reported_) return;
+    releaseButtons();
+    down_.reset();
+    pressedSinceStep_.reset();
+    reported_ = reported;
 }
 
 void PointerEngine::noteKey(KeyCode key, bool down) {
@@ -140,6 +152,7 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
         if (!heldBy_[b].empty() || key.empty() || key == kButtonKeys[b]) continue;
         if (!pressedKeys[indexOf(key)]) continue;
         heldBy_[b] = key;
+        releasedUnseen_[b] = false;  // the button's state is this press's now
         pressed_[b] = physicalButton(/*primary=*/b == 0, platform_.buttonsSwapped());
         platform_.pressButton(pressed_[b]);
     }

@@ -46,9 +46,13 @@ public:
     // The keyboard can no longer be seen: its releases would be missed, so
     // nothing stays held or keeps moving.
     void lostSight();
-    // Seen again: a button let go while unseen that the system still shows
-    // down (the release went nowhere) is let go once more.
+    // Seen again, and now and then while seeing: a button let go while
+    // unseen that the system still shows down (the release went nowhere) is
+    // let go once more; it stays marked until the system shows it up.
     void regainedSight();
+    // Key changes now come as reports, or by polling: what was learnt the
+    // other way is let go.
+    void keysReported(bool reported);
 
 private:
     static constexpr std::size_t kKeyCount = 256;

@@ -36,6 +36,7 @@ public:
     void switchPressed() override {}
     void secondCopyStarted() override {}
     void sightChanged(bool seeing) override { seeing ? engine.regainedSight() : engine.lostSight(); }
+    void keyReportsChanged(bool reported) override { engine.keysReported(reported); }
     lumo::PointerEngine engine;
 };
 
@@ -376,7 +377,7 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
     const KeyStroke shift = down(0xA0, 0x2A), ctrl = down(0xA2, 0x1D), alt = down(0xA4, 0x38), k = down(0x4B, 0x25);
     const GateVerdict pass{}, withheld{true}, switched{true, true};
     const GateVerdict upTaken{true, false, true, {kUp}}, clickDown{true, false, true, {kLeftClick}};
-    const GateVerdict clickUp{true, false, false, {kLeftClick}};
+    const GateVerdict clickUp{true, false, false, {kLeftClick}}, upTakenUp{true, false, false, {kUp}};
     enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4 };
     const struct {
         const char* rule;
@@ -400,7 +401,9 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"the Insert key itself passes", On, {}, down(0x2D, 0x52, true), pass},
         {"Ctrl+Alt+Shift+K switches", On, {ctrl, alt, shift}, k, switched},
         {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
-        {"lost sight forgets the presses", On | LoseSight, {arrow}, arrowUp, pass},
+        {"lost sight keeps a taken press: its release withheld", On | LoseSight, {arrow}, arrowUp, upTakenUp},
+        {"lost sight: a kept taken press pressed again is new", On | LoseSight, {arrow}, arrow, upTaken},
+        {"lost sight: a kept passed press stays passed", Off | LoseSight, {arrow, scroll, scrollUp}, arrow, pass},
     };
     for (const auto& row : rows) {
         lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, (row.state & On) != 0};
