@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/input_health.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/win32/input_codes.h"
 #include "pointer_core/pointer_engine.h"
@@ -426,14 +427,74 @@ TEST(KeyGate, MouseButtonsAreNeverWithheldAndReportedOnlyWhileBound) {
     EXPECT_TRUE(table.bindsMouseButton());
 }
 
-TEST(HooksSilent, OnlyInputNewerThanEveryReportAndInjectionWhereTheMouseCannotExplainIt) {
-    using lumo::win32::hooksSilent;
-    EXPECT_FALSE(hooksSilent(1000, 900, 0, false, false));       // within the grace
-    EXPECT_TRUE(hooksSilent(5000, 900, 0, false, false));
-    EXPECT_FALSE(hooksSilent(5000, 900, 4900, false, false));    // the program's own input
-    EXPECT_FALSE(hooksSilent(5000, 900, 0, false, true));        // the mouse, unhooked, moved
-    EXPECT_TRUE(hooksSilent(5000, 900, 0, true, true));
-    EXPECT_TRUE(hooksSilent(1000, 0xFFFFFF00u, 0xFFFFFE00u, true, false));  // across the tick count's wrap
+// The hooks' health watch, one rule a row: the listener's log of sight and
+// report changes, and the driver's installs, after a few steps.
+TEST(InputHealth, SilenceRestartBlindnessAndRetries) {
+    using lumo::Blindness;
+    struct Log : lumo::HookDriver, lumo::InputListener {
+        int failures = 0, installs = 0;
+        bool hotKeys = false;
+        std::string events;
+        bool installHooks() override {
+            if (failures > 0) return --failures, false;
+            return ++installs, true;
+        }
+        void removeHooks() override { events += "x"; }
+        void takeSwitchAsHotKeys(bool on) override { hotKeys = on; }
+        void keyChanged(KeyCode, bool) override {}
+        void pointerMoved() override {}
+        void switchPressed() override {}
+        void secondCopyStarted() override {}
+        void sightChanged(bool seeing) override { events += seeing ? "+" : "-"; }
+        void keyReportsChanged(bool reported) override { events += reported ? "R" : "P"; }
+    };
+    // Steps: w witnessed key at 5000, u upkeep (hooks last seen at 1000),
+    // b blind, s sight back, f the next install fails.
+    const struct {
+        const char* rule;
+        const char* steps;
+        const char* events;
+        int installs;
+        bool hotKeys;
+    } rows[] = {
+        {"a witnessed key the hooks missed restarts them", "wu", "-x+", 2, false},
+        {"nothing witnessed: no restart", "u", "", 1, false},
+        {"silence while blind is not silence", "bwu", "-", 1, false},
+        {"what the witness saw while blind does not count later", "bwsu", "-+", 1, false},
+        {"sight back while blind elsewhere is not reported", "bbs", "-", 1, false},
+        {"a failed restart polls with hot keys, retried at the next upkeep", "fwuu", "-xP+R", 2, false},
+        {"a failed restart keeps the hot keys until a retry works", "ffwuu", "-xP+", 1, true},
+    };
+    for (const auto& row : rows) {
+        Log log;
+        lumo::InputHealth health(log);
+        ASSERT_TRUE(health.start(log));
+        unsigned blindness = 1;
+        for (const char* step = row.steps; *step; ++step) {
+            switch (*step) {
+                case 'w': health.keyboardWitnessed(5000); break;
+                case 'u': health.upkeep(1000); break;
+                case 'b': health.setBlind(static_cast<Blindness>(blindness), true), blindness <<= 1; break;
+                case 's': health.setBlind(Blindness::Locked, false); break;
+                case 'f': ++log.failures; break;
+            }
+        }
+        EXPECT_EQ(log.events, row.events) << row.rule;
+        EXPECT_EQ(log.installs, row.installs) << row.rule;
+        EXPECT_EQ(log.hotKeys, row.hotKeys) << row.rule;
+    }
+}
+
+TEST_F(ReportedKeys, ReleasedUnseenStaysMarkedUntilTheButtonShowsUp) {
+    platform.setKeyDown(kLeftClick, true);
+    host->sightChanged(false);
+    platform.setKeyDown(Key::LeftButton, true);  // the release went nowhere
+    host->sightChanged(true);
+    host->engine.regainedSight();  // still shown down: let go once more
+    platform.setKeyDown(Key::LeftButton, false);
+    host->engine.regainedSight();  // up at last: the mark goes
+    host->engine.regainedSight();
+    EXPECT_EQ(platform.buttonCalls.size(), 1u + 3u);
 }
 
 TEST(IsKeyDown, CodesNoKeyHasArePassedToThePlatformAsTheyAre) {
