@@ -96,9 +96,7 @@ void PointerEngine::regainedSight() {
 
 void PointerEngine::keysReported(bool reported) {
     if (!started_ || reported == reported_) return;
-    releaseButtons();
-    down_.reset();
-    pressedSinceStep_.reset();
+    lostSight();
     reported_ = reported;
 }
 

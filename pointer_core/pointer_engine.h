@@ -51,7 +51,7 @@ public:
     // let go once more; it stays marked until the system shows it up.
     void regainedSight();
     // Key changes now come as reports, or by polling: what was learnt the
-    // other way is let go.
+    // other way is let go, as on a loss of sight.
     void keysReported(bool reported);
 
 private:
