@@ -23,7 +23,8 @@ std::atomic<bool> movePending{false};
 std::atomic<DWORD> lastHookEvent{0};
 std::atomic<std::uint8_t> hotKeySwitches{0};
 
-// ---- hook thread only (or the user-interface thread while no hook thread runs) ----
+// ---- hook thread only (or the user-interface thread while no hook thread runs; the
+// histograms are read by the user-interface thread) ----
 KeyGate gate;
 LatencyHistogram ownTimeUs;
 LatencyHistogram dispatchDelayMs;
@@ -225,8 +226,8 @@ void HookThread::countHotKeySwitch() { hotKeySwitches.fetch_add(1, std::memory_o
 std::uint32_t HookThread::lastEvent() const { return lastHookEvent.load(std::memory_order_relaxed); }
 
 void HookThread::writeTimes() const {
-    const wchar_t* path = _wgetenv(L"LUMO_HOOK_TIMES");
-    if (!path || !*path || running()) return;
+    static const wchar_t* const path = _wgetenv(L"LUMO_HOOK_TIMES");
+    if (!path || !*path) return;
     std::FILE* file = _wfopen(path, L"w");
     if (!file) return;
     writeFigures(file, "hook_us", ownTimeUs);

@@ -54,8 +54,9 @@ public:
     void countHotKeySwitch();
     // The system's tick count at the hooks' last event.
     std::uint32_t lastEvent() const;
-    // Where LUMO_HOOK_TIMES names a file, the hook procedure's own times and
-    // the delay events reach it with are written there (for the bench).
+    // Only where the environment variable LUMO_HOOK_TIMES names a file (the
+    // bench sets it): the hook procedure's own times and the delay events
+    // reach it with, written there as they stand now.
     void writeTimes() const;
 
 private:

@@ -73,7 +73,10 @@ void InputWatch::reportPointerMoves(bool on) {
     hooks_.hookMouse(mouseWanted());
 }
 
-void InputWatch::checkHooks() { health_.upkeep(hooks_.lastEvent()); }
+void InputWatch::checkHooks() {
+    health_.upkeep(hooks_.lastEvent());
+    hooks_.writeTimes();
+}
 
 LRESULT CALLBACK InputWatch::receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* watch = reinterpret_cast<InputWatch*>(GetWindowLongPtrW(window, GWLP_USERDATA));
