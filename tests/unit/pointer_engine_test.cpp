@@ -379,7 +379,7 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
     const GateVerdict pass{}, withheld{true}, switched{true, true};
     const GateVerdict upTaken{true, false, true, {kUp}}, clickDown{true, false, true, {kLeftClick}};
     const GateVerdict clickUp{true, false, false, {kLeftClick}}, upTakenUp{true, false, false, {kUp}};
-    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4 };
+    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4, Restart = 8 };
     const struct {
         const char* rule;
         int state;
@@ -405,6 +405,8 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"lost sight keeps a taken press: its release withheld", On | LoseSight, {arrow}, arrowUp, upTakenUp},
         {"lost sight: a kept taken press pressed again is new", On | LoseSight, {arrow}, arrow, upTaken},
         {"lost sight: a kept passed press stays passed", Off | LoseSight, {arrow, scroll, scrollUp}, arrow, pass},
+        {"a restart keeps a switch press not yet taken up", Off | Restart, {scroll}, arrow, upTaken},
+        {"a restart keeps a taken press: pressed again it is new", On | Restart, {arrow}, arrow, upTaken},
     };
     for (const auto& row : rows) {
         lumo::KeyTable table{{kUp, kDown, kLeft, kRight, kLeftClick, kRightClick}, (row.state & On) != 0};
@@ -414,6 +416,7 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         auto own = [] { return ownWindow; };
         for (const KeyStroke& stroke : row.before) gate.keyboard(stroke, table, own);
         if (row.state & LoseSight) ++table.sightEpoch;
+        if (row.state & Restart) gate.restart();
         EXPECT_EQ(gate.keyboard(row.last, table, own), row.verdict) << row.rule;
         EXPECT_EQ(lumo::KeyTable::unpack(table.pack()), table) << row.rule;
     }
