@@ -7,7 +7,8 @@
 // of every sequence (all keys up, sight back) no button is down, the pointer
 // rests and no key was withheld that the mouse had not taken.
 //
-// Input: pairs of [event] [argument].
+// Input: pairs of [event] [argument]. What the input thread reports waits for
+// an event that hands it to the user-interface thread, as posted messages do.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -68,10 +69,11 @@ public:
     InputPath() {
         platform.setScreenPixels(1280, 800);
         mouse.load();
+        platform.setReportsQueued(true);
     }
 
     void run(std::uint8_t event, std::uint8_t argument) {
-        switch (event % 11) {
+        switch (event % 12) {
             case 0: strike(kKeys[argument % kKeys.size()], true); break;
             case 1: strike(kKeys[argument % kKeys.size()], false); break;
             case 2: strike({kPacket, argument, false}, (argument & 0x80) != 0); break;
@@ -93,9 +95,11 @@ public:
             case 9:
                 if (blind_ == 0) platform.setButtonsSwapped((argument & 1) != 0);
                 break;
-            default: backend.advance(argument % 50 + 1); break;
+            case 10: backend.advance(argument % 50 + 1); break;
+            default: platform.deliverReports(); break;
         }
-        FUZZ_CHECK(platform.gateOn() == state.settings.hotkeysEnabled);
+        // Once the user-interface thread has taken up every report.
+        if (!platform.reportsPending()) FUZZ_CHECK(platform.gateOn() == state.settings.hotkeysEnabled);
     }
 
     // All keys up and sight back: nothing may stay pressed or keep moving.
@@ -104,7 +108,11 @@ public:
         blind_ = 0;
         platform.failHookInstalls(0);
         for (const PhysicalKey& key : kKeys) strike(key, false);
-        for (int i = 0; i < 3; ++i) backend.advance(3000);
+        platform.deliverReports();
+        for (int i = 0; i < 3; ++i) {
+            backend.advance(3000);
+            platform.deliverReports();
+        }
         FUZZ_CHECK(!platform.isKeyDown(lumo::Key::LeftButton));
         FUZZ_CHECK(!platform.isKeyDown(lumo::Key::RightButton));
         const std::size_t moves = platform.cursorMoves.size();

@@ -133,6 +133,9 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
         bound = keypadKey(stroke);
     }
     if (bound.empty() || !on(table) || (ownWindowActive && ownWindowActive())) {
+        // A kept taken press that now passes: the release the mouse missed is
+        // reported first, so that it does not hold the key for ever.
+        if (record.press == Press::Taken) verdict.reports = {record.reportedAs, KeyCode()};
         record = {Press::Passed, {}};
         return verdict;
     }

@@ -71,19 +71,25 @@ bool PointerEngine::tick() {
 void PointerEngine::releaseButtons() {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
         if (heldBy_[b].empty()) continue;
-        heldBy_[b] = KeyCode();
-        platform_.releaseButton(pressed_[b]);
+        letGo(b);
     }
 }
 
+void PointerEngine::letGo(std::size_t b) {
+    heldBy_[b] = KeyCode();
+    if (unseen_) releasedUnseen_[b] = true;
+    platform_.releaseButton(pressed_[b]);
+}
+
 void PointerEngine::lostSight() {
-    for (std::size_t b = 0; b < kButtonCount; ++b) releasedUnseen_[b] = releasedUnseen_[b] || !heldBy_[b].empty();
+    unseen_ = true;
     releaseButtons();
     down_.reset();
     pressedSinceStep_.reset();
 }
 
 void PointerEngine::regainedSight() {
+    unseen_ = false;
     for (std::size_t b = 0; b < kButtonCount; ++b) {
         if (!releasedUnseen_[b] || !heldBy_[b].empty()) continue;
         if (platform_.isKeyDown(keyOf(pressed_[b]))) {
@@ -96,7 +102,10 @@ void PointerEngine::regainedSight() {
 
 void PointerEngine::keysReported(bool reported) {
     if (!started_ || reported == reported_) return;
+    // What was held is let go as on a loss of sight, and checked as such.
+    const bool unseen = unseen_;
     lostSight();
+    unseen_ = unseen;
     reported_ = reported;
 }
 
@@ -141,8 +150,7 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
         // A button goes up with its key, or as soon as its slot is bound to
         // another key (the old key might never be watched again).
         if (!heldBy_[b].empty() && (!down_[indexOf(heldBy_[b])] || heldBy_[b] != clickKey(b))) {
-            heldBy_[b] = KeyCode();
-            platform_.releaseButton(pressed_[b]);
+            letGo(b);
         }
     }
     for (std::size_t b = 0; b < kButtonCount; ++b) {

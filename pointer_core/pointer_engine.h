@@ -68,6 +68,8 @@ private:
     // Polls the six keys; returns those that went down since the last poll.
     std::bitset<kKeyCount> probeSlots();
     bool isHeldButtonKey(KeyCode key) const;
+    // Lets go of a button; one let go while the keyboard is out of sight is marked.
+    void letGo(std::size_t button);
     KeyCode clickKey(std::size_t button) const;
 
     Platform& platform_;
@@ -84,6 +86,7 @@ private:
     std::array<MouseButton, kButtonCount> pressed_{};
     // Buttons let go while the keyboard was out of sight.
     std::array<bool, kButtonCount> releasedUnseen_{};
+    bool unseen_ = false;
 };
 
 }  // namespace lumo

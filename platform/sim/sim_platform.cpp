@@ -186,9 +186,9 @@ GateVerdict SimPlatform::strike(const KeyStroke& stroke) {
         ++hotKeySwitches_;
         listener_->switchPressed();
     }
-    if (verdict.switchPressed) listener_->switchPressed();
+    if (verdict.switchPressed) report({true, {}, false});
     for (const KeyCode key : verdict.reports) {
-        if (!key.empty()) listener_->keyChanged(key, verdict.down);
+        if (!key.empty()) report({false, key, verdict.down});
     }
     return verdict;
 }
@@ -209,7 +209,11 @@ void SimPlatform::queueRandom(std::initializer_list<double> values) {
 
 // ---- The hooks' health ----
 
-void SimPlatform::setBlind(Blindness reason, bool on) { health_.setBlind(reason, on); }
+// The system's word about sight comes behind the reports posted before it.
+void SimPlatform::setBlind(Blindness reason, bool on) {
+    deliverReports();
+    health_.setBlind(reason, on);
+}
 
 bool SimPlatform::gateOn() {
     gate_.countHotKeySwitches(hotKeySwitches_);
@@ -229,6 +233,25 @@ bool SimPlatform::installHooks() {
 }
 
 void SimPlatform::removeHooks() {}
+
+void SimPlatform::report(const Report& report) {
+    if (reportsQueued_) {
+        pendingReports_.push_back(report);
+    } else if (listener_) {
+        report.switchPressed ? listener_->switchPressed() : listener_->keyChanged(report.key, report.down);
+    }
+}
+
+void SimPlatform::deliverReports() {
+    const bool queued = reportsQueued_;
+    reportsQueued_ = false;
+    while (!pendingReports_.empty()) {
+        const Report next = pendingReports_.front();
+        pendingReports_.pop_front();
+        report(next);
+    }
+    reportsQueued_ = queued;
+}
 
 void SimPlatform::takeSwitchAsHotKeys(bool on) { hotKeys_ = on; }
 

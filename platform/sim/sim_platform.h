@@ -105,6 +105,11 @@ public:
     bool hooksLive() const { return health_.hooked() && !hooksSilent_; }
     // Whether the input thread would take the bound keys now.
     bool gateOn();
+    // While set, what the input thread reports waits, as posted messages
+    // wait for the user-interface thread, until deliverReports().
+    void setReportsQueued(bool queued) { reportsQueued_ = queued; }
+    void deliverReports();
+    bool reportsPending() const { return !pendingReports_.empty(); }
     void setButtonsSwapped(bool swapped) { buttonsSwapped_ = swapped; }
     // Another copy of the program runs already; wakeFirstCopy counts its wake-ups.
     void setOtherCopyRunning(bool running) { otherCopyRunning_ = running; }
@@ -169,7 +174,15 @@ private:
     void takeSwitchAsHotKeys(bool on) override;
     // Each keyboard event moves the input clock on by a second.
     std::uint32_t strikeClock();
+    struct Report {
+        bool switchPressed;
+        KeyCode key;
+        bool down;
+    };
+    void report(const Report& report);
     InputHealth health_{*this};
+    bool reportsQueued_ = false;
+    std::deque<Report> pendingReports_;
     bool hooksSilent_ = false;
     int failingInstalls_ = 0;
     bool hotKeys_ = false;

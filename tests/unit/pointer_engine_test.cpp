@@ -404,6 +404,8 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
         {"lost sight keeps a taken press: its release withheld", On | LoseSight, {arrow}, arrowUp, upTakenUp},
         {"lost sight: a kept taken press pressed again is new", On | LoseSight, {arrow}, arrow, upTaken},
+        {"lost sight, switched off: a kept taken press pressed again reports its release", Off | LoseSight,
+         {scroll, scrollUp, arrow, scroll, scrollUp}, arrow, GateVerdict{false, false, false, {kUp}}},
         {"lost sight: a kept passed press stays passed", Off | LoseSight, {arrow, scroll, scrollUp}, arrow, pass},
         {"a restart keeps a switch press not yet taken up", Off | Restart, {scroll}, arrow, upTaken},
         {"a restart keeps a taken press: pressed again it is new", On | Restart, {arrow}, arrow, upTaken},
