@@ -41,6 +41,12 @@ struct KeyTable {
     friend bool operator==(const KeyTable&, const KeyTable&) = default;
 };
 
+// A key change the input thread decided with a table of sight epoch
+// `decided` reaches the program after it lost sight again (epoch `now`): the
+// program has let go of everything since, so the change is dropped. Switch
+// presses are never dropped.
+inline bool staleKeyReport(std::uint8_t decided, std::uint8_t now) { return ((decided ^ now) & 0x7F) != 0; }
+
 // One keyboard event as the system's hook sees it.
 struct KeyStroke {
     KeyCode key;  // the virtual-key code it reads as now

@@ -186,9 +186,9 @@ GateVerdict SimPlatform::strike(const KeyStroke& stroke) {
         ++hotKeySwitches_;
         listener_->switchPressed();
     }
-    if (verdict.switchPressed) report({true, {}, false});
+    if (verdict.switchPressed) report({true, {}, false, table.sightEpoch});
     for (const KeyCode key : verdict.reports) {
-        if (!key.empty()) report({false, key, verdict.down});
+        if (!key.empty()) report({false, key, verdict.down, table.sightEpoch});
     }
     return verdict;
 }
@@ -248,7 +248,9 @@ void SimPlatform::deliverReports() {
     while (!pendingReports_.empty()) {
         const Report next = pendingReports_.front();
         pendingReports_.pop_front();
-        report(next);
+        // A key change decided before the program lost sight is stale.
+        const std::uint8_t epoch = publishedTables.empty() ? 0 : publishedTables.back().sightEpoch;
+        if (next.switchPressed || !staleKeyReport(next.sightEpoch, epoch)) report(next);
     }
     reportsQueued_ = queued;
 }

@@ -178,6 +178,7 @@ private:
         bool switchPressed;
         KeyCode key;
         bool down;
+        std::uint8_t sightEpoch;  // of the table it was decided with
     };
     void report(const Report& report);
     InputHealth health_{*this};

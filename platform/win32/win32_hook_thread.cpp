@@ -34,11 +34,12 @@ bool ownInjection(DWORD flags, DWORD injectedFlag, ULONG_PTR extraInfo) {
     return (flags & injectedFlag) != 0 && extraInfo == kInjectedMark;
 }
 
-void post(const GateVerdict& verdict) {
+void post(const GateVerdict& verdict, const KeyTable& table) {
     const HWND to = receiver.load();
     if (verdict.switchPressed) PostMessageW(to, kSwitchMessage, 0, 0);
+    const LPARAM change = (verdict.down ? 1 : 0) | (table.sightEpoch & 0x7F) << 1;
     for (const KeyCode key : verdict.reports) {
-        if (!key.empty()) PostMessageW(to, kKeyMessage, key.code(), verdict.down ? 1 : 0);
+        if (!key.empty()) PostMessageW(to, kKeyMessage, key.code(), change);
     }
 }
 
@@ -74,8 +75,9 @@ LRESULT CALLBACK keyboardHook(int code, WPARAM message, LPARAM data) {
                                    static_cast<std::uint8_t>(key->scanCode), (key->flags & LLKHF_EXTENDED) != 0,
                                    (key->flags & LLKHF_UP) == 0};
             gate.countHotKeySwitches(hotKeySwitches.load(std::memory_order_relaxed));
-            const GateVerdict verdict = gate.keyboard(stroke, currentTable(), ownWindowActive);
-            post(verdict);
+            const KeyTable table = currentTable();
+            const GateVerdict verdict = gate.keyboard(stroke, table, ownWindowActive);
+            post(verdict, table);
             withhold = verdict.withhold;
         }
         LARGE_INTEGER left;
@@ -112,7 +114,8 @@ LRESULT CALLBACK mouseHook(int code, WPARAM message, LPARAM data) {
         if (!ownInjection(mouse->flags, LLMHF_INJECTED, mouse->dwExtraInfo)) {
             bool down = false;
             if (const KeyCode button = buttonOf(message, *mouse, down); !button.empty()) {
-                post(gate.button(button, down, currentTable()));
+                const KeyTable table = currentTable();
+                post(gate.button(button, down, table), table);
             } else if (message == WM_MOUSEMOVE && movesWanted.load() && !movePending.exchange(true)) {
                 PostMessageW(receiver.load(), kMoveMessage, 0, 0);
             }

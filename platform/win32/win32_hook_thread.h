@@ -23,7 +23,8 @@ namespace lumo::win32 {
 inline constexpr ULONG_PTR kInjectedMark = 0x4C554D4F;
 
 // What the hook thread posts to the receiver window.
-inline constexpr UINT kKeyMessage = WM_APP + 40;     // wParam virtual key, lParam 1 down / 0 up
+// wParam virtual key, lParam bit 0 down, bits 1-7 the sight epoch it was decided with
+inline constexpr UINT kKeyMessage = WM_APP + 40;
 inline constexpr UINT kMoveMessage = WM_APP + 41;    // the pointer moved
 inline constexpr UINT kSwitchMessage = WM_APP + 42;  // the switch key was pressed
 

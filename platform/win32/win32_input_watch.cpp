@@ -88,7 +88,10 @@ LRESULT CALLBACK InputWatch::receive(HWND window, UINT message, WPARAM wParam, L
             if (listener) listener->pointerMoved();
             return 0;
         case kKeyMessage:
-            if (listener) listener->keyChanged(KeyCode(static_cast<std::uint8_t>(wParam)), lParam != 0);
+            if (listener && watch &&
+                !staleKeyReport(static_cast<std::uint8_t>(lParam >> 1), watch->hooks_.keyTable().sightEpoch)) {
+                listener->keyChanged(KeyCode(static_cast<std::uint8_t>(wParam)), (lParam & 1) != 0);
+            }
             return 0;
         case WM_HOTKEY:
             if (watch) watch->hooks_.countHotKeySwitch();
