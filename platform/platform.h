@@ -136,7 +136,8 @@ public:
     virtual void pressButton(MouseButton button) = 0;
     virtual void releaseButton(MouseButton button) = 0;
     // Starts reporting input to `listener`, or stops with null. False when the
-    // system cannot report key changes; the switch and sight changes are
+    // system cannot report key changes now (checkInputWatch tries again and
+    // says so with keyReportsChanged); the switch and sight changes are
     // reported all the same. Keys are decided on with the last table
     // published (see KeyGate); the decision never waits for this thread.
     virtual bool watchInput(InputListener* listener) = 0;
