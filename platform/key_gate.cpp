@@ -116,7 +116,7 @@ GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bo
         }
         return verdict;
     }
-    if (record.press != Press::None && !(record.kept && record.press == Press::Taken)) {  // the keyboard's repeat
+    if (continues(record)) {  // the keyboard's repeat
         verdict.withhold = record.press == Press::Switch || (record.press == Press::Taken && !modifier);
         return verdict;
     }
@@ -150,7 +150,7 @@ GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table) {
     Record& record = buttons_[button.code()];
     GateVerdict verdict;
     if (down) {
-        if (record.press != Press::None && !(record.kept && record.press == Press::Taken)) return verdict;
+        if (continues(record)) return verdict;
         const bool taken = table.binds(button) && on(table);
         record = {taken ? Press::Taken : Press::Passed, {}};
         verdict.down = taken;
@@ -187,6 +187,10 @@ KeyCode KeyGate::foldedReport(KeyCode key, bool down, const KeyTable& table) {
     const bool wasDown = sides > 0;
     sides = down ? sides + 1 : (sides > 0 ? sides - 1 : 0);
     return wasDown != (sides > 0) && table.binds(folded) ? folded : KeyCode();
+}
+
+bool KeyGate::continues(const Record& record) {
+    return record.press != Press::None && !(record.kept && record.press == Press::Taken);
 }
 
 void KeyGate::keepPresses() {

@@ -96,6 +96,8 @@ private:
     static constexpr std::size_t kRecordCount = 512 + 256;  // scan codes both ways, then keys without one
 
     static std::size_t recordIndex(const KeyStroke& stroke);
+    // A press on this record goes on with it (a repeat): anything but a kept taken one.
+    static bool continues(const Record& record);
     bool switchStroke(const KeyStroke& stroke) const;
     void noteModifier(KeyCode key, bool down);
     // The side-free key a reported Shift, Ctrl or Alt change also changes, if it is bound.
