@@ -183,10 +183,15 @@ void KeyGate::noteModifier(KeyCode key, bool down) {
 KeyCode KeyGate::foldedReport(KeyCode key, bool down, const KeyTable& table) {
     const KeyCode folded = sideFree(key);
     if (folded.empty()) return {};
-    std::uint8_t& sides = foldedDown_[folded.code() - 0x10];
+    const std::size_t index = folded.code() - 0x10;
+    std::uint8_t& sides = foldedDown_[index];
     const bool wasDown = sides > 0;
     sides = down ? sides + 1 : (sides > 0 ? sides - 1 : 0);
-    return wasDown != (sides > 0) && table.binds(folded) ? folded : KeyCode();
+    if (wasDown == (sides > 0)) return {};
+    // Its release is reported where its press was, bound or not by then.
+    const bool report = down ? table.binds(folded) : foldedReported_[index];
+    foldedReported_[index] = down && report;
+    return report ? folded : KeyCode();
 }
 
 bool KeyGate::continues(const Record& record) {
@@ -197,6 +202,7 @@ void KeyGate::keepPresses() {
     for (Record& record : records_) record.kept = true;
     for (Record& record : buttons_) record.kept = true;
     foldedDown_.fill(0);
+    foldedReported_.fill(false);
     modifiersDown_ = 0;
 }
 
@@ -204,6 +210,7 @@ void KeyGate::forgetPresses() {
     records_.fill({});
     buttons_.fill({});
     foldedDown_.fill(0);
+    foldedReported_.fill(false);
     modifiersDown_ = 0;
 }
 

@@ -108,6 +108,7 @@ private:
     std::array<Record, kRecordCount> records_{};
     std::uint32_t modifiersDown_ = 0;          // bit per modifier key, taken or not
     std::array<std::uint8_t, 3> foldedDown_{};  // reported sides down per Shift, Ctrl, Alt
+    std::array<bool, 3> foldedReported_{};      // the side-free key's press was reported
     std::array<Record, 256> buttons_{};
     std::uint8_t switchesSeen_ = 0;
     std::uint8_t hotKeySwitches_ = 0;
