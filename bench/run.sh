@@ -518,6 +518,31 @@ bench_wakeup_run() {
   bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
 }
 
+# The hook procedure's own time per keyboard event (p50, p99, max) and the
+# delay events reach it with (the system's tick count minus the event's time),
+# as the program counts them where LUMO_HOOK_TIMES names a file (it rewrites
+# the file at every 3 s upkeep); Up pressed BENCH_PRESSES times, hotkeys on.
+bench_hook_times() {
+  local file="$WINEPREFIX/drive_c/lumo-hook-times.txt" i name rest key value
+  rm -f "$file"
+  LUMO_HOOK_TIMES='C:\lumo-hook-times.txt' bench_apply_settings hotkeysCheck
+  disown "$E2E_APP_PID" 2>/dev/null
+  bench_program_pid "$E2E_EXE"
+  bench_focus "$TITLE_VIRTUAL_MOUSE" windowfocus
+  for ((i = 0; i < BENCH_PRESSES; ++i)); do "$E2E_TOOLS/xkey" tap "$KEYCODE_UP" 30; done
+  sleep 4
+  local -A hook
+  while read -r name rest; do
+    for key in $rest; do value=${key#*=} hook[$name.${key%%=*}]=$value; done
+  done <"$file" || bench_die "no hook times written to $file"
+  bench_stop "$E2E_APP_PID" "$PROGRAM_PID"
+  bench_row "hook procedure's own time p50 / p99 / max" "-" \
+    "${hook[hook_us.p50]} / ${hook[hook_us.p99]} / ${hook[hook_us.max]} us (${hook[hook_us.events]} events)" \
+    "p99 <= 100 us" "$(bench_verdict "${hook[hook_us.p99]}" 'v <= 100')"
+  bench_row "dispatch delay (now - event time) p50 / p99 / max" "-" \
+    "${hook[dispatch_ms.p50]} / ${hook[dispatch_ms.p99]} / ${hook[dispatch_ms.max]} ms" "-" "-"
+}
+
 bench_ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "inf" }'; }
 bench_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
 bench_per_second() { awk -v us="$1" 'BEGIN { if (us > 0) printf "%.1f", 1000000 / us; else print "-" }'; }
@@ -614,6 +639,8 @@ bench_wine() {
   fi
   bench_program "$after_exe" after
   E2E_EXE=$after_exe
+  bench_log "the hook procedure's own time"
+  bench_hook_times
   # Without a program before, its figures are blanks (the table leaves them out).
   ((BENCH_HAS_BEFORE)) || for key in "${!RESULT[@]}"; do RESULT[before.${key#after.}]=-; done
 

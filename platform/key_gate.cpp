@@ -112,10 +112,17 @@ void KeyGate::reset(const KeyTable& table) {
     sightEpoch_ = table.sightEpoch;
 }
 
+void KeyGate::restart() { keepPresses(); }
+
+void KeyGate::countHotKeySwitches(std::uint8_t total) {
+    switchesSeen_ = static_cast<std::uint8_t>(switchesSeen_ + (total - hotKeySwitches_));
+    hotKeySwitches_ = total;
+}
+
 GateVerdict KeyGate::keyboard(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)()) {
     if (table.sightEpoch != sightEpoch_) {
         sightEpoch_ = table.sightEpoch;
-        forgetPresses();
+        keepPresses();
     }
     // A typed character is text for the window in front, whatever its code.
     if (stroke.key == Key::Packet) return {};
@@ -140,7 +147,7 @@ GateVerdict KeyGate::decide(const KeyStroke& stroke, const KeyTable& table, bool
         }
         return verdict;
     }
-    if (record.press != Press::None) {  // the keyboard's repeat
+    if (continues(record)) {  // the keyboard's repeat
         verdict.withhold = record.press == Press::Switch || (record.press == Press::Taken && !modifier);
         return verdict;
     }
@@ -157,7 +164,10 @@ GateVerdict KeyGate::decide(const KeyStroke& stroke, const KeyTable& table, bool
         bound = physicalKey(stroke);
     }
     if (bound.empty() || !on(table) || (modifiersDown_ & kWindowsBits) || (ownWindowActive && ownWindowActive())) {
-        record.press = Press::Passed;
+        // A kept taken press that now passes: the release the mouse missed is
+        // reported first, so that it does not hold the key for ever.
+        if (record.press == Press::Taken) verdict.reports = {record.reportedAs, KeyCode()};
+        record = {Press::Passed, {}};
         return verdict;
     }
     record = {Press::Taken, bound};
@@ -171,9 +181,9 @@ GateVerdict KeyGate::button(KeyCode button, bool down, const KeyTable& table, bo
     Record& record = buttons_[button.code()];
     GateVerdict verdict;
     if (down) {
-        if (record.press != Press::None) return verdict;
+        if (continues(record)) return verdict;
         const bool taken = table.binds(button) && on(table) && !(ownWindowActive && ownWindowActive());
-        record.press = taken ? Press::Taken : Press::Passed;
+        record = {taken ? Press::Taken : Press::Passed, {}};
         verdict.down = taken;
         if (taken) verdict.reports[0] = button;
         return verdict;
@@ -206,16 +216,34 @@ void KeyGate::noteModifier(KeyCode key, bool down) {
 KeyCode KeyGate::foldedReport(KeyCode key, bool down, const KeyTable& table) {
     const KeyCode folded = sideFree(key);
     if (folded.empty()) return {};
-    std::uint8_t& sides = foldedDown_[folded.code() - 0x10];
+    const std::size_t index = folded.code() - 0x10;
+    std::uint8_t& sides = foldedDown_[index];
     const bool wasDown = sides > 0;
     sides = down ? sides + 1 : (sides > 0 ? sides - 1 : 0);
-    return wasDown != (sides > 0) && table.binds(folded) ? folded : KeyCode();
+    if (wasDown == (sides > 0)) return {};
+    // Its release is reported where its press was, bound or not by then.
+    const bool report = down ? table.binds(folded) : foldedReported_[index];
+    foldedReported_[index] = down && report;
+    return report ? folded : KeyCode();
+}
+
+bool KeyGate::continues(const Record& record) {
+    return record.press != Press::None && !(record.kept && record.press == Press::Taken);
+}
+
+void KeyGate::keepPresses() {
+    for (Record& record : records_) record.kept = true;
+    for (Record& record : buttons_) record.kept = true;
+    foldedDown_.fill(0);
+    foldedReported_.fill(false);
+    modifiersDown_ = 0;
 }
 
 void KeyGate::forgetPresses() {
     records_.fill({});
     buttons_.fill({});
     foldedDown_.fill(0);
+    foldedReported_.fill(false);
     modifiersDown_ = 0;
 }
 

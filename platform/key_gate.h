@@ -34,7 +34,7 @@ struct KeyTable {
     // flips its own view for each one it saw beyond these.
     std::uint8_t switchesTakenUp = 0;
     // Counts the times the program lost sight of the keyboard: a new value
-    // makes the input thread forget every press it remembers.
+    // makes the input thread keep its presses only as kept ones (see restart).
     std::uint8_t sightEpoch = 0;
 
     std::uint64_t pack() const;
@@ -43,6 +43,12 @@ struct KeyTable {
     bool bindsMouseButton() const;
     friend bool operator==(const KeyTable&, const KeyTable&) = default;
 };
+
+// A key change the input thread decided with a table of sight epoch
+// `decided` reaches the program after it lost sight again (epoch `now`): the
+// program has let go of everything since, so the change is dropped. Switch
+// presses are never dropped.
+inline bool staleKeyReport(std::uint8_t decided, std::uint8_t now) { return ((decided ^ now) & 0x7F) != 0; }
 
 // One keyboard event as the system's hook sees it.
 struct KeyStroke {
@@ -76,30 +82,45 @@ public:
     GateVerdict button(KeyCode button, bool down, const KeyTable& table, bool (*ownWindowActive)());
     // Whether the keyboard mouse is on, switch presses not yet taken up included.
     bool on(const KeyTable& table) const;
-    // The hooks start anew: no press is remembered, no switch press is pending.
+    // Input reports start: no press is remembered, no switch press is pending.
     void reset(const KeyTable& table);
+    // The hooks are installed again: switch presses not yet taken up stay
+    // pending, and the presses stay remembered, but as kept ones: a press of
+    // a taken key that arrives on one is a new press (its release may have
+    // been lost while no hook ran) and is reported again.
+    void restart();
+    // Switch presses that came as registered hot keys (while no hook ran),
+    // counted from the start; the user-interface thread takes them up as it
+    // takes up the gate's own.
+    void countHotKeySwitches(std::uint8_t total);
 
 private:
     enum class Press : std::uint8_t { None, Passed, Taken, Switch };
     struct Record {
         Press press = Press::None;
         KeyCode reportedAs;
+        bool kept = false;  // remembered from before a restart or a loss of sight
     };
     static constexpr std::size_t kRecordCount = 512 + 256;  // scan codes both ways, then keys without one
 
     static std::size_t recordIndex(const KeyStroke& stroke);
     GateVerdict decide(const KeyStroke& stroke, const KeyTable& table, bool (*ownWindowActive)());
+    // A press on this record goes on with it (a repeat): anything but a kept taken one.
+    static bool continues(const Record& record);
     bool switchStroke(const KeyStroke& stroke) const;
     void noteModifier(KeyCode key, bool down);
     // The side-free key a reported Shift, Ctrl or Alt change also changes, if it is bound.
     KeyCode foldedReport(KeyCode key, bool down, const KeyTable& table);
     void forgetPresses();
+    void keepPresses();
 
     std::array<Record, kRecordCount> records_{};
     std::uint32_t modifiersDown_ = 0;          // bit per modifier key, taken or not
     std::array<std::uint8_t, 3> foldedDown_{};  // reported sides down per Shift, Ctrl, Alt
+    std::array<bool, 3> foldedReported_{};      // the side-free key's press was reported
     std::array<Record, 256> buttons_{};
     std::uint8_t switchesSeen_ = 0;
+    std::uint8_t hotKeySwitches_ = 0;
     std::uint8_t sightEpoch_ = 0;
 };
 

@@ -90,6 +90,10 @@ public:
     // desktop, an elevated window in front, sleep, hooks gone quiet) or saw
     // it again: key releases made meanwhile were never seen.
     virtual void sightChanged(bool seeing) = 0;
+    // The system's key reports stopped (the hooks could not be installed
+    // again: keys are to be polled, the switch comes as a hot key) or came
+    // back. A listener that never polls may ignore it.
+    virtual void keyReportsChanged(bool /*reported*/) {}
     // A second copy of the program was started and asks this one to show itself.
     virtual void secondCopyStarted() = 0;
 };
@@ -144,7 +148,8 @@ public:
     virtual void pressButton(MouseButton button) = 0;
     virtual void releaseButton(MouseButton button) = 0;
     // Starts reporting input to `listener`, or stops with null. False when the
-    // system cannot report key changes; the switch and sight changes are
+    // system cannot report key changes now (checkInputWatch tries again and
+    // says so with keyReportsChanged); the switch and sight changes are
     // reported all the same. Keys are decided on with the last table
     // published (see KeyGate); the decision never waits for this thread.
     virtual bool watchInput(InputListener* listener) = 0;
@@ -152,7 +157,8 @@ public:
     // Pointer moves are frequent; they are reported only while asked for.
     virtual void reportPointerMoves(bool on) = 0;
     // Called now and then: reports that have gone quiet while the user typed
-    // are started again (Windows drops hooks that are slow), as a loss of sight.
+    // are started again (Windows drops hooks that are slow), as a loss of
+    // sight; reports that could not be started are tried again.
     virtual void checkInputWatch() = 0;
     // The user's choice of the right button as the primary one.
     virtual bool buttonsSwapped() = 0;

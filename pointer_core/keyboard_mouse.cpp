@@ -20,7 +20,10 @@ void KeyboardMouse::design() {
     engineTimer = addTimer("EngineTimer", 1, false);
     engineTimer->Tick = [this] { afterEngineStep(engine_.tick()); };
     upkeepTimer = addTimer("UpkeepTimer", kUpkeepMs, true);
-    upkeepTimer->Tick = [this] { platform().checkInputWatch(); };
+    upkeepTimer->Tick = [this] {
+        platform().checkInputWatch();
+        if (seeing_) engine_.regainedSight();
+    };
     Load = [this] {
         publishKeyTable();
         engine_.start(*this);
@@ -60,6 +63,7 @@ void KeyboardMouse::switchPressed() {
 
 void KeyboardMouse::sightChanged(bool seeing) {
     const forms::Runtime::EventScope scope(runtime());
+    seeing_ = seeing;
     if (seeing) {
         engine_.regainedSight();
         return;
@@ -67,6 +71,13 @@ void KeyboardMouse::sightChanged(bool seeing) {
     engine_.lostSight();
     ++table_.sightEpoch;
     publishKeyTable();
+    engineTimer->setEnabled(engine_.wantsTicks());
+}
+
+void KeyboardMouse::keyReportsChanged(bool reported) {
+    const forms::Runtime::EventScope scope(runtime());
+    engine_.keysReported(reported);
+    state_.inputReported = engine_.reported();
     engineTimer->setEnabled(engine_.wantsTicks());
 }
 

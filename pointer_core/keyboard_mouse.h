@@ -39,6 +39,7 @@ private:
     void pointerMoved() override;
     void switchPressed() override;
     void sightChanged(bool seeing) override;
+    void keyReportsChanged(bool reported) override;
     void secondCopyStarted() override;
 
     void afterEngineStep(bool movedPointer);
@@ -47,6 +48,7 @@ private:
     SharedState& state_;
     PointerEngine engine_;
     KeyTable table_;
+    bool seeing_ = true;
 };
 
 }  // namespace lumo

@@ -83,23 +83,42 @@ bool PointerEngine::tick() {
 void PointerEngine::releaseButtons() {
     for (std::size_t b = 0; b < kButtonCount; ++b) {
         if (heldBy_[b].empty()) continue;
-        heldBy_[b] = KeyCode();
-        platform_.releaseButton(pressed_[b]);
+        letGo(b);
     }
 }
 
+void PointerEngine::letGo(std::size_t b) {
+    heldBy_[b] = KeyCode();
+    if (unseen_) releasedUnseen_[b] = true;
+    platform_.releaseButton(pressed_[b]);
+}
+
 void PointerEngine::lostSight() {
-    for (std::size_t b = 0; b < kButtonCount; ++b) releasedUnseen_[b] = releasedUnseen_[b] || !heldBy_[b].empty();
+    unseen_ = true;
     releaseButtons();
     down_.reset();
     holding_ = false;
 }
 
 void PointerEngine::regainedSight() {
+    unseen_ = false;
     for (std::size_t b = 0; b < kButtonCount; ++b) {
-        if (releasedUnseen_[b] && platform_.isKeyDown(keyOf(pressed_[b]))) platform_.releaseButton(pressed_[b]);
-        releasedUnseen_[b] = false;
+        if (!releasedUnseen_[b] || !heldBy_[b].empty()) continue;
+        if (platform_.isKeyDown(keyOf(pressed_[b]))) {
+            platform_.releaseButton(pressed_[b]);
+        } else {
+            releasedUnseen_[b] = false;
+        }
     }
+}
+
+void PointerEngine::keysReported(bool reported) {
+    if (!started_ || reported == reported_) return;
+    // What was held is let go as on a loss of sight, and checked as such.
+    const bool unseen = unseen_;
+    lostSight();
+    unseen_ = unseen;
+    reported_ = reported;
 }
 
 void PointerEngine::noteKey(KeyCode key, bool down) {
@@ -209,8 +228,7 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
         // A button goes up with its key, or as soon as its slot is bound to
         // another key (the old key might never be watched again).
         if (!heldBy_[b].empty() && (!down_[indexOf(heldBy_[b])] || heldBy_[b] != clickKey(b))) {
-            heldBy_[b] = KeyCode();
-            platform_.releaseButton(pressed_[b]);
+            letGo(b);
         }
     }
     for (std::size_t b = 0; b < kButtonCount; ++b) {
@@ -218,6 +236,7 @@ void PointerEngine::updateButtons(const std::bitset<kKeyCount>& pressedKeys) {
         if (!heldBy_[b].empty() || key.empty() || key == kButtonKeys[b]) continue;
         if (!pressedKeys[indexOf(key)]) continue;
         heldBy_[b] = key;
+        releasedUnseen_[b] = false;  // the button's state is this press's now
         pressed_[b] = physicalButton(/*primary=*/b == 0, platform_.buttonsSwapped());
         platform_.pressButton(pressed_[b]);
     }

@@ -48,9 +48,13 @@ public:
     // The keyboard can no longer be seen: its releases would be missed, so
     // nothing stays held or keeps moving.
     void lostSight();
-    // Seen again: a button let go while unseen that the system still shows
-    // down (the release went nowhere) is let go once more.
+    // Seen again, and now and then while seeing: a button let go while
+    // unseen that the system still shows down (the release went nowhere) is
+    // let go once more; it stays marked until the system shows it up.
     void regainedSight();
+    // Key changes now come as reports, or by polling: what was learnt the
+    // other way is let go, as on a loss of sight.
+    void keysReported(bool reported);
 
 private:
     static constexpr std::size_t kKeyCount = 256;
@@ -84,6 +88,8 @@ private:
     // Polls the six keys; returns those that went down since the last poll.
     std::bitset<kKeyCount> probeSlots();
     bool isHeldButtonKey(KeyCode key) const;
+    // Lets go of a button; one let go while the keyboard is out of sight is marked.
+    void letGo(std::size_t button);
     KeyCode clickKey(std::size_t button) const;
 
     Platform& platform_;
@@ -108,6 +114,7 @@ private:
     std::array<MouseButton, kButtonCount> pressed_{};
     // Buttons let go while the keyboard was out of sight.
     std::array<bool, kButtonCount> releasedUnseen_{};
+    bool unseen_ = false;
 };
 
 }  // namespace lumo

@@ -47,17 +47,19 @@ void SimPlatform::pressButton(MouseButton button) {
 void SimPlatform::releaseButton(MouseButton button) {
     ++callCount;
     buttonCalls.push_back({button, false, cursor_});
+    if (health_.blind()) return;  // the release lands where the program cannot reach
     injectedButtons_[button == MouseButton::Left ? 0 : 1] = false;
 }
 
 bool SimPlatform::watchInput(InputListener* listener) {
     ++callCount;
     listener_ = listener;
-    if (listener && inputReportsAvailable_) {
-        ++hookInstalls;
-        gate_.reset(publishedTables.empty() ? KeyTable{} : publishedTables.back());
+    if (!listener) {
+        health_.stop();
+        return false;
     }
-    return listener && inputReportsAvailable_;
+    gate_.reset(publishedTables.empty() ? KeyTable{} : publishedTables.back());
+    return health_.start(*listener);
 }
 
 void SimPlatform::publishKeyTable(const KeyTable& table) {
@@ -67,11 +69,7 @@ void SimPlatform::publishKeyTable(const KeyTable& table) {
 
 void SimPlatform::checkInputWatch() {
     ++callCount;
-    if (!hooksSilent_ || !listener_) return;
-    hooksSilent_ = false;
-    listener_->sightChanged(false);
-    watchInput(listener_);
-    listener_->sightChanged(true);
+    health_.upkeep(lastHookEvent_);
 }
 
 bool SimPlatform::buttonsSwapped() {
@@ -191,23 +189,31 @@ void SimPlatform::setKeyDown(KeyCode key, bool down) {
     if (key.empty()) return;
     const bool changed = keys_[key.code()] != down;
     keys_[key.code()] = down;
-    if (changed && listener_ && inputReportsAvailable_) listener_->keyChanged(key, down);
+    if (changed && listener_ && hooksLive()) listener_->keyChanged(key, down);
 }
 
 GateVerdict SimPlatform::strike(const KeyStroke& stroke) {
     const KeyTable table = publishedTables.empty() ? KeyTable{} : publishedTables.back();
     static bool ownActive = false;  // the gate asks through a plain function
     ownActive = ownWindowActive_;
-    const GateVerdict verdict =
-        inputReportsAvailable_ ? gate_.keyboard(stroke, table, [] { return ownActive; }) : GateVerdict{};
+    const bool seen = listener_ && !health_.blind();
+    const std::uint32_t now = strikeClock();
+    if (seen) health_.keyboardWitnessed(now);
+    GateVerdict verdict;
+    if (seen && hooksLive()) {
+        lastHookEvent_ = now;
+        gate_.countHotKeySwitches(hotKeySwitches_);
+        verdict = gate_.keyboard(stroke, table, [] { return ownActive; });
+    }
     keys_[stroke.key.code()] = stroke.down;
-    if (!listener_) return verdict;
-    // Without hooks the switch key comes as a registered hot key.
-    if (verdict.switchPressed || (!inputReportsAvailable_ && stroke.down && stroke.key == kSwitchKey)) {
+    if (!seen) return verdict;
+    if (hotKeys_ && stroke.down && stroke.key == kSwitchKey) {
+        ++hotKeySwitches_;
         listener_->switchPressed();
     }
+    if (verdict.switchPressed) report({true, {}, false, table.sightEpoch});
     for (const KeyCode key : verdict.reports) {
-        if (!key.empty()) listener_->keyChanged(key, verdict.down);
+        if (!key.empty()) report({false, key, verdict.down, table.sightEpoch});
     }
     return verdict;
 }
@@ -215,7 +221,7 @@ GateVerdict SimPlatform::strike(const KeyStroke& stroke) {
 void SimPlatform::movePointer(Point p) {
     const bool moved = p != cursor_;
     cursor_ = p;
-    if (moved && reportMoves_ && listener_ && inputReportsAvailable_) listener_->pointerMoved();
+    if (moved && reportMoves_ && listener_ && hooksLive()) listener_->pointerMoved();
 }
 
 void SimPlatform::setScreenPixels(int width, int height, double twipsPerPixel) {
@@ -225,6 +231,58 @@ void SimPlatform::setScreenPixels(int width, int height, double twipsPerPixel) {
 void SimPlatform::queueRandom(std::initializer_list<double> values) {
     randomQueue_.insert(randomQueue_.end(), values.begin(), values.end());
 }
+
+// ---- The hooks' health ----
+
+// The system's word about sight comes behind the reports posted before it.
+void SimPlatform::setBlind(Blindness reason, bool on) {
+    deliverReports();
+    health_.setBlind(reason, on);
+}
+
+bool SimPlatform::gateOn() {
+    gate_.countHotKeySwitches(hotKeySwitches_);
+    return gate_.on(publishedTables.empty() ? KeyTable{} : publishedTables.back());
+}
+
+bool SimPlatform::installHooks() {
+    if (!inputReportsAvailable_ || failingInstalls_ > 0) {
+        failingInstalls_ = std::max(0, failingInstalls_ - 1);
+        return false;
+    }
+    ++hookInstalls;
+    hooksSilent_ = false;
+    gate_.restart();
+    lastHookEvent_ = inputClock_;
+    return true;
+}
+
+void SimPlatform::removeHooks() {}
+
+void SimPlatform::report(const Report& report) {
+    if (reportsQueued_) {
+        pendingReports_.push_back(report);
+    } else if (listener_) {
+        report.switchPressed ? listener_->switchPressed() : listener_->keyChanged(report.key, report.down);
+    }
+}
+
+void SimPlatform::deliverReports() {
+    const bool queued = reportsQueued_;
+    reportsQueued_ = false;
+    while (!pendingReports_.empty()) {
+        const Report next = pendingReports_.front();
+        pendingReports_.pop_front();
+        // A key change decided before the program lost sight is stale.
+        const std::uint8_t epoch = publishedTables.empty() ? 0 : publishedTables.back().sightEpoch;
+        if (next.switchPressed || !staleKeyReport(next.sightEpoch, epoch)) report(next);
+    }
+    reportsQueued_ = queued;
+}
+
+void SimPlatform::takeSwitchAsHotKeys(bool on) { hotKeys_ = on; }
+
+std::uint32_t SimPlatform::strikeClock() { return inputClock_ += 1000; }
 
 void SimPlatform::clearLogs() {
     cursorMoves.clear();

@@ -10,11 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/input_health.h"
 #include "platform/platform.h"
 
 namespace lumo::sim {
 
-class SimPlatform : public Platform {
+class SimPlatform : public Platform, private HookDriver {
 public:
     struct Click {
         MouseButton button;
@@ -95,9 +96,23 @@ public:
     GateVerdict release(KeyCode key, std::uint8_t scanCode = 0) { return strike({key, scanCode, false, false}); }
     // A window of this program is active, as the input thread finds it.
     void setOwnWindowActive(bool active) { ownWindowActive_ = active; }
-    // The hooks stopped reporting while the user typed: the next check
-    // installs them again.
+    // ---- The hooks' health, run by the same watch as on the desktop ----
+    // The hooks stop seeing anything (the system dropped them); keys typed
+    // meanwhile reach the witness only, and the next check installs them again.
     void silenceHooks() { hooksSilent_ = true; }
+    // The next `count` installs of the hooks fail.
+    void failHookInstalls(int count) { failingInstalls_ = count; }
+    // Something hides the keyboard: no key reaches the hooks or the witness,
+    // and a button the program lets go meanwhile stays down.
+    void setBlind(Blindness reason, bool on);
+    bool hooksLive() const { return health_.hooked() && !hooksSilent_; }
+    // Whether the input thread would take the bound keys now.
+    bool gateOn();
+    // While set, what the input thread reports waits, as posted messages
+    // wait for the user-interface thread, until deliverReports().
+    void setReportsQueued(bool queued) { reportsQueued_ = queued; }
+    void deliverReports();
+    bool reportsPending() const { return !pendingReports_.empty(); }
     void setButtonsSwapped(bool swapped) { buttonsSwapped_ = swapped; }
     // The copy's name is taken, by a copy of the program that answers its
     // wake-up or by something that does not; wakeFirstCopy counts the
@@ -110,7 +125,7 @@ public:
     // Moves the pointer like the user would (not logged as a program move);
     // reported while pointer moves are asked for.
     void movePointer(Point p);
-    // When cleared, watchInput fails, as on a system without input reports.
+    // When cleared, every install of the hooks fails, as on a system without input reports.
     void setInputReportsAvailable(bool available) { inputReportsAvailable_ = available; }
     InputListener* inputListener() const { return listener_; }
     bool reportingPointerMoves() const { return reportMoves_; }
@@ -169,7 +184,28 @@ private:
     bool reportMoves_ = false;
     KeyGate gate_;
     bool ownWindowActive_ = false;
+    // ---- The hooks' health ----
+    bool installHooks() override;
+    void removeHooks() override;
+    void takeSwitchAsHotKeys(bool on) override;
+    // Each keyboard event moves the input clock on by a second.
+    std::uint32_t strikeClock();
+    struct Report {
+        bool switchPressed;
+        KeyCode key;
+        bool down;
+        std::uint8_t sightEpoch;  // of the table it was decided with
+    };
+    void report(const Report& report);
+    InputHealth health_{*this};
+    bool reportsQueued_ = false;
+    std::deque<Report> pendingReports_;
     bool hooksSilent_ = false;
+    int failingInstalls_ = 0;
+    bool hotKeys_ = false;
+    std::uint8_t hotKeySwitches_ = 0;
+    std::uint32_t inputClock_ = 0;
+    std::uint32_t lastHookEvent_ = 0;
     bool buttonsSwapped_ = false;
     bool otherCopyRunning_ = false;
     bool otherCopyAnswers_ = false;

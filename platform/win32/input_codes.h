@@ -37,18 +37,4 @@ inline Point trayAnchorOf(std::uint64_t wParam) {
     return {static_cast<std::int16_t>(wParam & 0xFFFF), static_cast<std::int16_t>((wParam >> 16) & 0xFFFF)};
 }
 
-// The hooks have gone quiet (Windows removes a hook that keeps it waiting,
-// without a word): the system took input well after their last report and
-// after the program's own injected input. Where only the keyboard is hooked,
-// input while the pointer moved may have been the mouse's and proves nothing.
-// Times are the system's millisecond tick count, which wraps.
-inline bool hooksSilent(std::uint32_t lastInput, std::uint32_t lastReport, std::uint32_t lastInjected,
-                        bool pointerHooked, bool pointerMoved) {
-    constexpr std::int32_t kGraceMs = 500;
-    const bool injectedLast = static_cast<std::int32_t>(lastInjected - lastReport) > 0;
-    const std::uint32_t lastKnown = injectedLast ? lastInjected : lastReport;
-    const bool newer = static_cast<std::int32_t>(lastInput - lastKnown) > kGraceMs;
-    return newer && (pointerHooked || !pointerMoved);
-}
-
 }  // namespace lumo::win32

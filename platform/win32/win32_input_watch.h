@@ -1,76 +1,54 @@
-// Input reports for the whole desktop: low-level keyboard and mouse hooks on a
-// thread of their own, handed to the user-interface thread as posted messages,
-// and the events after which the keyboard can no longer be seen.
-//
-// The hooks decide on each key with the portable key gate and the last key
-// table published, post what it reports and return at once, so the desktop's
-// input never waits for the user-interface thread, however busy it is (a busy
-// hook thread would delay every key press, and the system drops hooks that
-// time out). The keyboard hook runs from start; the mouse hook only while
-// pointer moves or a bound mouse button are asked for. Input this program
-// injects carries kInjectedMark and is not reported.
+// Input reports for the whole desktop, on the user-interface thread: the
+// hidden receiver window the hook thread posts to, the hooks' health watch
+// that installs them, restarts them when they have gone quiet and falls back
+// to registered hot keys for the switch while none works, and the sight watch
+// that tells it when the keyboard is hidden. The keyboard hook runs from the
+// start; the mouse hook only while pointer moves or a bound mouse button are
+// asked for.
 #pragma once
 
 #include <windows.h>
 
+#include "platform/input_health.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_hook_thread.h"
+#include "platform/win32/win32_second_copy.h"
+#include "platform/win32/win32_sight_watch.h"
 
 namespace lumo::win32 {
 
-// dwExtraInfo of every mouse and key event this program injects ("LUMO").
-inline constexpr ULONG_PTR kInjectedMark = 0x4C554D4F;
-
-// The program is about to inject input: the system's last-input time that
-// follows is not a sign of silent hooks.
-void noteInjectedInput();
-
-// The message a second copy of the program sends the first's receiver to wake
-// it (wParam 1: show the settings window); the class that receiver has.
-UINT secondCopyMessage();
-inline constexpr wchar_t kInputReceiverClass[] = L"LumoInputReceiver";
-
-class InputWatch {
+class InputWatch : private HookDriver {
 public:
     InputWatch() = default;
-    ~InputWatch() { stop(); }
+    ~InputWatch() override { stop(); }
     InputWatch(const InputWatch&) = delete;
     InputWatch& operator=(const InputWatch&) = delete;
 
-    // Installs the hooks and reports to `listener`; false when the system
-    // refuses them (the switch key then comes as a registered hot key).
-    // Called on the user-interface thread.
+    // Starts reporting to `listener`; false when the system refuses the
+    // hooks (keys are then polled and the switch comes as a hot key).
     bool start(InputListener& listener);
     void stop();
     void publishKeyTable(const KeyTable& table);
     void reportPointerMoves(bool on);
-    // Installs the hooks again when they have gone quiet.
+    // The periodic look at the hooks' health.
     void checkHooks();
 
 private:
-    // Why the keyboard cannot be seen now; any one of them is enough.
-    enum Blindness : unsigned { Locked = 1, Disconnected = 2, SecureDesktop = 4, ElevatedInFront = 8, Asleep = 16 };
-
     static LRESULT CALLBACK receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK desktopEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD);
     bool createReceiver();
-    bool startHooks();
-    void stopHooks();
-    void updateMouseHook();
-    void setBlind(Blindness reason, bool on);
-    void sessionChanged(WPARAM change);
+    bool mouseWanted() const;
+    // ---- HookDriver ----
+    bool installHooks() override;
+    void removeHooks() override;
+    void takeSwitchAsHotKeys(bool on) override;
 
     UniqueWindow receiver_;
-    UniqueHandle thread_;
-    DWORD threadId_ = 0;
-    UniqueWinEventHook desktopSwitchHook_;
-    UniqueWinEventHook foregroundHook_;
+    HookThread hooks_;
+    InputHealth health_{*this};
+    SightWatch sight_;
     InputListener* listener_ = nullptr;
-    bool hotKeys_ = false;
-    bool mouseHooked_ = false;  // asked of the hook thread
     bool movesWanted_ = false;
-    unsigned blindness_ = 0;
-    POINT lastCheckedPointer_{};
 };
 
 }  // namespace lumo::win32

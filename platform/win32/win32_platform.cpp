@@ -66,7 +66,6 @@ Point Win32Platform::cursorPos() {
 }
 
 void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) {
-    noteInjectedInput();
     SetCursorPos(x, y);
 }
 
@@ -75,17 +74,14 @@ void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) {
 void Win32Platform::click(MouseButton button) {
     const DWORD flags = button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP
                                                     : MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
-    noteInjectedInput();
     mouse_event(flags, 0, 0, 0, kInjectedMark);
 }
 
 void Win32Platform::pressButton(MouseButton button) {
-    noteInjectedInput();
     mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, kInjectedMark);
 }
 
 void Win32Platform::releaseButton(MouseButton button) {
-    noteInjectedInput();
     mouse_event(button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP, 0, 0, 0, kInjectedMark);
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/win32_input_watch.h"
+#include "platform/win32/win32_second_copy.h"
 #include "platform/win32/win32_trace.h"
 
 namespace lumo::win32 {

@@ -8,10 +8,6 @@
 
 namespace lumo::win32 {
 
-// The answer the first copy's receiver gives to secondCopyMessage(), so that
-// a window that merely shares its class is not taken for a copy ("LUMO").
-inline constexpr LRESULT kFirstCopyAnswer = 0x4C554D4F;
-
 // Creates this user's single-copy mutex, which only this user may open.
 // `taken` tells whether a copy holds it already (a copy running elevated
 // denies the opening: that counts too). Null without `taken` when there is

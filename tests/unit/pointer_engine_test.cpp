@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/input_health.h"
 #include "platform/sim/sim_platform.h"
 #include "platform/win32/input_codes.h"
 #include "pointer_core/pointer_engine.h"
@@ -36,6 +37,7 @@ public:
     void switchPressed() override {}
     void secondCopyStarted() override {}
     void sightChanged(bool seeing) override { seeing ? engine.regainedSight() : engine.lostSight(); }
+    void keyReportsChanged(bool reported) override { engine.keysReported(reported); }
     lumo::PointerEngine engine;
 };
 
@@ -379,8 +381,8 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
     const GateVerdict pass{}, withheld{true}, switched{true, true}, switchedMasked{true, true, false, {}, true};
     const GateVerdict upTaken{true, false, true, {kUp}}, clickDown{true, false, true, {kLeftClick}};
     const GateVerdict clickUp{true, false, false, {kLeftClick}}, upMasked{true, false, true, {kUp}, true};
-    const GateVerdict keypadEnterDown{true, false, true, {Key::KeypadEnter}};
-    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4, KeypadEnterBound = 8 };
+    const GateVerdict upTakenUp{true, false, false, {kUp}}, keypadEnterDown{true, false, true, {Key::KeypadEnter}};
+    enum { Off = 0, On = 1, OwnWindow = 2, LoseSight = 4, Restart = 8, KeypadEnterBound = 16 };
     const struct {
         const char* rule;
         int state;
@@ -403,7 +405,13 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"the Insert key itself passes", On, {}, down(0x2D, 0x52, true), pass},
         {"Ctrl+Alt+Shift+K switches, masking Alt", On, {ctrl, alt, shift}, k, switchedMasked},
         {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
-        {"lost sight forgets the presses", On | LoseSight, {arrow}, arrowUp, pass},
+        {"lost sight keeps a taken press: its release withheld", On | LoseSight, {arrow}, arrowUp, upTakenUp},
+        {"lost sight: a kept taken press pressed again is new", On | LoseSight, {arrow}, arrow, upTaken},
+        {"lost sight, switched off: a kept taken press pressed again reports its release", Off | LoseSight,
+         {scroll, scrollUp, arrow, scroll, scrollUp}, arrow, GateVerdict{false, false, false, {kUp}}},
+        {"lost sight: a kept passed press stays passed", Off | LoseSight, {arrow, scroll, scrollUp}, arrow, pass},
+        {"a restart keeps a switch press not yet taken up", Off | Restart, {scroll}, arrow, upTaken},
+        {"a restart keeps a taken press: pressed again it is new", On | Restart, {arrow}, arrow, upTaken},
         {"character R on keypad 0's scan code passes", On, {}, character, pass},
         {"character S on keypad .'s scan code passes", On, {}, down(0xE7, 0x53), pass},
         {"character U+4E53 passes", On, {}, down(0xE7, 0x4E53), pass},
@@ -424,6 +432,7 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         auto own = [] { return ownWindow; };
         for (const KeyStroke& stroke : row.before) gate.keyboard(stroke, table, own);
         if (row.state & LoseSight) ++table.sightEpoch;
+        if (row.state & Restart) gate.restart();
         EXPECT_EQ(gate.keyboard(row.last, table, own), row.verdict) << row.rule;
         EXPECT_EQ(lumo::KeyTable::unpack(table.pack()), table) << row.rule;
     }
@@ -443,14 +452,74 @@ TEST(KeyGate, MouseButtonsAreNeverWithheldAndReportedOnlyWhileBound) {
     EXPECT_TRUE(table.bindsMouseButton());
 }
 
-TEST(HooksSilent, OnlyInputNewerThanEveryReportAndInjectionWhereTheMouseCannotExplainIt) {
-    using lumo::win32::hooksSilent;
-    EXPECT_FALSE(hooksSilent(1000, 900, 0, false, false));       // within the grace
-    EXPECT_TRUE(hooksSilent(5000, 900, 0, false, false));
-    EXPECT_FALSE(hooksSilent(5000, 900, 4900, false, false));    // the program's own input
-    EXPECT_FALSE(hooksSilent(5000, 900, 0, false, true));        // the mouse, unhooked, moved
-    EXPECT_TRUE(hooksSilent(5000, 900, 0, true, true));
-    EXPECT_TRUE(hooksSilent(1000, 0xFFFFFF00u, 0xFFFFFE00u, true, false));  // across the tick count's wrap
+// The hooks' health watch, one rule a row: the listener's log of sight and
+// report changes, and the driver's installs, after a few steps.
+TEST(InputHealth, SilenceRestartBlindnessAndRetries) {
+    using lumo::Blindness;
+    struct Log : lumo::HookDriver, lumo::InputListener {
+        int failures = 0, installs = 0;
+        bool hotKeys = false;
+        std::string events;
+        bool installHooks() override {
+            if (failures > 0) return --failures, false;
+            return ++installs, true;
+        }
+        void removeHooks() override { events += "x"; }
+        void takeSwitchAsHotKeys(bool on) override { hotKeys = on; }
+        void keyChanged(KeyCode, bool) override {}
+        void pointerMoved() override {}
+        void switchPressed() override {}
+        void secondCopyStarted() override {}
+        void sightChanged(bool seeing) override { events += seeing ? "+" : "-"; }
+        void keyReportsChanged(bool reported) override { events += reported ? "R" : "P"; }
+    };
+    // Steps: w witnessed key at 5000, u upkeep (hooks last seen at 1000),
+    // b blind, s sight back, f the next install fails.
+    const struct {
+        const char* rule;
+        const char* steps;
+        const char* events;
+        int installs;
+        bool hotKeys;
+    } rows[] = {
+        {"a witnessed key the hooks missed restarts them", "wu", "-x+", 2, false},
+        {"nothing witnessed: no restart", "u", "", 1, false},
+        {"silence while blind is not silence", "bwu", "-", 1, false},
+        {"what the witness saw while blind does not count later", "bwsu", "-+", 1, false},
+        {"sight back while blind elsewhere is not reported", "bbs", "-", 1, false},
+        {"a failed restart polls with hot keys, retried at the next upkeep", "fwuu", "-xP+R", 2, false},
+        {"a failed restart keeps the hot keys until a retry works", "ffwuu", "-xP+", 1, true},
+    };
+    for (const auto& row : rows) {
+        Log log;
+        lumo::InputHealth health(log);
+        ASSERT_TRUE(health.start(log));
+        unsigned blindness = 1;
+        for (const char* step = row.steps; *step; ++step) {
+            switch (*step) {
+                case 'w': health.keyboardWitnessed(5000); break;
+                case 'u': health.upkeep(1000); break;
+                case 'b': health.setBlind(static_cast<Blindness>(blindness), true), blindness <<= 1; break;
+                case 's': health.setBlind(Blindness::Locked, false); break;
+                case 'f': ++log.failures; break;
+            }
+        }
+        EXPECT_EQ(log.events, row.events) << row.rule;
+        EXPECT_EQ(log.installs, row.installs) << row.rule;
+        EXPECT_EQ(log.hotKeys, row.hotKeys) << row.rule;
+    }
+}
+
+TEST_F(ReportedKeys, ReleasedUnseenStaysMarkedUntilTheButtonShowsUp) {
+    platform.setKeyDown(kLeftClick, true);
+    host->sightChanged(false);
+    platform.setKeyDown(Key::LeftButton, true);  // the release went nowhere
+    host->sightChanged(true);
+    host->engine.regainedSight();  // still shown down: let go once more
+    platform.setKeyDown(Key::LeftButton, false);
+    host->engine.regainedSight();  // up at last: the mark goes
+    host->engine.regainedSight();
+    EXPECT_EQ(platform.buttonCalls.size(), 1u + 3u);
 }
 
 TEST(IsKeyDown, CodesNoKeyHasArePassedToThePlatformAsTheyAre) {
