@@ -12,7 +12,10 @@ namespace lumo {
 
 class LatencyHistogram {
 public:
-    static constexpr std::uint32_t kBuckets = 1024;  // the last one holds everything longer
+    // Enough for the hook's microseconds (its target is 100) and the dispatch
+    // delay's milliseconds; the last one holds everything longer, the maximum
+    // is kept apart.
+    static constexpr std::uint32_t kBuckets = 256;
 
     void record(std::uint32_t units) {
         counts_[units < kBuckets ? units : kBuckets - 1].fetch_add(1, std::memory_order_relaxed);

@@ -4,7 +4,7 @@
 
 #include <array>
 #include <atomic>
-#include <cwchar>
+#include <string>
 
 namespace lumo::win32 {
 
@@ -16,14 +16,15 @@ std::array<std::atomic<bool>, static_cast<std::size_t>(Failure::Count)> reported
 
 void traceFailure(Failure kind, const wchar_t* call, const wchar_t* detail) {
     const DWORD error = GetLastError();
-    if (reported[static_cast<std::size_t>(kind)].exchange(true)) {
-        SetLastError(error);
-        return;
+    if (!reported[static_cast<std::size_t>(kind)].exchange(true)) {
+        // Built by hand: the printf family would add tens of kilobytes to the exe.
+        const std::string number = std::to_string(error);
+        std::wstring line = L"LumoMouse: ";
+        line.append(call).append(L" failed (error ").append(number.begin(), number.end()).append(L")");
+        if (detail) line.append(L": ").append(detail);
+        line.append(L"\n");
+        OutputDebugStringW(line.c_str());
     }
-    wchar_t line[256];
-    std::swprintf(line, std::size(line), L"LumoMouse: %ls failed (error %lu)%ls%ls\n", call,
-                  static_cast<unsigned long>(error), detail ? L": " : L"", detail ? detail : L"");
-    OutputDebugStringW(line);
     SetLastError(error);
 }
 
