@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 #include "platform/utf.h"
-#include "platform/win32/win32_backend.h"
+#include "forms/win32/win32_backend.h"
 #include "platform/win32/win32_platform.h"
 #include "app/lumo_app.h"
 #include "app/start_options.h"

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/forms/forms.h"
-#include "platform/forms/hand_drag.h"
+#include "forms/forms.h"
+#include "forms/hand_drag.h"
 
 namespace lumo {
 

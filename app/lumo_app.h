@@ -7,7 +7,7 @@
 
 #include "about_window/about_window.h"
 #include "app/start_options.h"
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 #include "pointer_core/keyboard_mouse.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 
 namespace lumo {
 

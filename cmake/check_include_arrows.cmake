@@ -3,18 +3,21 @@
 # those of the folders it lists below. Run by CTest:
 #   cmake -DSOURCE_DIR=<checkout> -P cmake/check_include_arrows.cmake
 cmake_minimum_required(VERSION 3.20)
-set(allowed_app about_window caption_button platform pointer_core settings_window tray virtual_mouse)
-set(allowed_about_window platform)
-set(allowed_settings_window caption_button platform pointer_core)
-set(allowed_tray platform pointer_core)
-set(allowed_virtual_mouse platform pointer_core)
-set(allowed_caption_button platform)
-set(allowed_pointer_core platform)
-# The backend reads the bundled pictures' resource ids and sizes.
+set(allowed_app about_window caption_button forms platform pointer_core settings_window tray virtual_mouse)
+set(allowed_about_window forms platform)
+set(allowed_settings_window caption_button forms platform pointer_core)
+set(allowed_tray forms platform pointer_core)
+set(allowed_virtual_mouse forms platform pointer_core)
+set(allowed_caption_button forms platform)
+set(allowed_pointer_core forms platform)
+# The forms toolkit runs on the platform's seam; its Windows backend reads the
+# bundled pictures' resource ids and sizes and shares the handle wrappers.
+set(allowed_forms assets platform)
+# The platform's Windows side reads the program icon's resource ids.
 set(allowed_platform assets)
 set(allowed_assets "")
 
-set(folders app about_window settings_window tray virtual_mouse caption_button pointer_core platform assets)
+set(folders app about_window settings_window tray virtual_mouse caption_button pointer_core forms platform assets)
 set(failures "")
 foreach(folder IN LISTS folders)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")

@@ -15,7 +15,7 @@
 #include <set>
 
 #include "fuzz/fuzz_support.h"
-#include "platform/sim/sim_backend.h"
+#include "forms/sim/sim_backend.h"
 #include "pointer_core/keyboard_mouse.h"
 
 namespace {

@@ -19,7 +19,7 @@ declare -A sources=(
     [fuzz_key_row]="pointer_core/key_name_table.cpp"
     [fuzz_utf]="platform/utf.cpp"
     [fuzz_step_text]="settings_window/step_text.cpp"
-    [fuzz_input_path]="pointer_core/keyboard_mouse.cpp pointer_core/pointer_engine.cpp pointer_core/hold_curve.cpp platform/forms/controls.cpp platform/forms/form.cpp platform/forms/form_input.cpp platform/forms/form_keys.cpp platform/forms/runtime.cpp platform/sim/sim_platform.cpp platform/sim/sim_backend.cpp platform/key_gate.cpp platform/input_health.cpp platform/utf.cpp"
+    [fuzz_input_path]="pointer_core/keyboard_mouse.cpp pointer_core/pointer_engine.cpp pointer_core/hold_curve.cpp forms/controls.cpp forms/form.cpp forms/form_input.cpp forms/form_keys.cpp forms/runtime.cpp platform/sim/sim_platform.cpp forms/sim/sim_backend.cpp platform/key_gate.cpp platform/input_health.cpp platform/utf.cpp"
     [fuzz_kept_settings]="pointer_core/kept_settings.cpp pointer_core/key_name_table.cpp platform/sim/sim_platform.cpp platform/key_gate.cpp platform/input_health.cpp"
 )
 targets=("$@")

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 #include "pointer_core/pointer_engine.h"
 #include "pointer_core/shared_state.h"
 

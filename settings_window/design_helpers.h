@@ -8,7 +8,7 @@
 #include <string>
 
 #include "caption_button/caption_button.h"
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 
 namespace lumo::design {
 

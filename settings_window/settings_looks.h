@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 
 namespace lumo::settings_looks {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "caption_button/caption_button.h"
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/key_picker.h"
 #include "settings_window/per_action.h"

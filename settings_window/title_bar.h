@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "platform/forms/forms.h"
+#include "forms/forms.h"
 
 namespace lumo {
 

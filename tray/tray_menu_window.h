@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/forms/forms.h"
-#include "platform/forms/hand_drag.h"
+#include "forms/forms.h"
+#include "forms/hand_drag.h"
 #include "pointer_core/shared_state.h"
 
 namespace lumo {

@@ -8,7 +8,7 @@
 
 #include "assets/resource_ids.h"
 #include "platform/utf.h"
-#include "platform/win32/input_codes.h"
+#include "platform/system_codes.h"
 #include "platform/win32/win32_single_copy.h"
 #include "platform/win32/win32_trace.h"
 

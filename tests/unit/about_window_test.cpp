@@ -4,7 +4,7 @@
 
 #include "about_window/about_config.h"
 #include "lumo_version.h"
-#include "platform/sim/sim_backend.h"
+#include "forms/sim/sim_backend.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/sim/sim_backend.h"
+#include "forms/sim/sim_backend.h"
 #include "app/lumo_app.h"
 #include "app/start_options.h"
 #include "pointer_core/hold_curve.h"

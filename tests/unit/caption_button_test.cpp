@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "caption_button/caption_button.h"
-#include "platform/sim/sim_backend.h"
+#include "forms/sim/sim_backend.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/forms.h"
-#include "platform/sim/sim_backend.h"
+#include "forms/forms.h"
+#include "forms/sim/sim_backend.h"
 
 namespace {
 

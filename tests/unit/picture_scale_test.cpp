@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/picture_scale.h"
+#include "forms/win32/picture_scale.h"
 
 namespace {
 

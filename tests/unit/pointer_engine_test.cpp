@@ -6,7 +6,7 @@
 
 #include "platform/input_health.h"
 #include "platform/sim/sim_platform.h"
-#include "platform/win32/input_codes.h"
+#include "platform/system_codes.h"
 #include "pointer_core/pointer_engine.h"
 
 namespace {

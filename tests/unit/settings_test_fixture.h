@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "platform/forms/forms.h"
-#include "platform/sim/sim_backend.h"
+#include "forms/forms.h"
+#include "forms/sim/sim_backend.h"
 #include "platform/sim/sim_platform.h"
 #include "pointer_core/shared_state.h"
 #include "settings_window/settings_window.h"

@@ -1,4 +1,4 @@
-#include "platform/win32/input_codes.h"
+#include "platform/system_codes.h"
 #include "tray/tray_icon.h"
 #include "tray_test_fixture.h"
 

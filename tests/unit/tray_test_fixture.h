@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/forms/forms.h"
-#include "platform/sim/sim_backend.h"
+#include "forms/forms.h"
+#include "forms/sim/sim_backend.h"
 #include "pointer_core/shared_state.h"
 #include "tray/tray_menu_window.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/sim/sim_backend.h"
+#include "forms/sim/sim_backend.h"
 #include "platform/sim/sim_platform.h"
 #include "virtual_mouse/virtual_mouse_window.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/pasted_text.h"
-#include "platform/win32/text_wrap.h"
+#include "forms/win32/pasted_text.h"
+#include "forms/win32/text_wrap.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/sim/sim_backend.h"
+#include "forms/sim/sim_backend.h"
 #include "platform/units.h"
 #include "app/lumo_app.h"
 
