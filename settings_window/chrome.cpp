@@ -1,5 +1,5 @@
-// Dragging the window by its body and large pictures, the About link, the
-// window shown and hidden, and the body the links panel folds.
+// Dragging the window by its body and large pictures, the window shown and
+// hidden, and the body the links panel folds.
 #include "settings_window/settings_looks.h"
 #include "settings_window/settings_window.h"
 
@@ -24,13 +24,10 @@ void SettingsWindow::wireChrome() {
         restoreChatHint();
         titleBar.startDrag(e.button);
     };
-    schematic->MouseDown = [this](const forms::MouseEvent& e) {
+    options.schematic->MouseDown = [this](const forms::MouseEvent& e) {
         titleBar.hideWindowMenu();
         restoreChatHint();
         titleBar.startDrag(e.button);
-    };
-    aboutLink->Click = [this] {
-        forms::notify(AboutRequested);
     };
 
     // The foreground watch has nothing to watch while the window is hidden, and
@@ -38,7 +35,7 @@ void SettingsWindow::wireChrome() {
     Shown = [this] {
         titleBar.watchForeground(true);
         // Space then switches the keyboard mouse on, and Enter applies.
-        hotkeysCheck->setFocus();
+        options.hotkeysCheck->setFocus();
     };
     Hidden = [this] {
         titleBar.watchForeground(false);
@@ -48,7 +45,7 @@ void SettingsWindow::wireChrome() {
 
 void SettingsWindow::restoreChatHint() {
     // Enter then applies.
-    if (panel.restoreChatHint()) enterBox->setFocus();
+    if (panel.restoreChatHint()) options.enterBox->setFocus();
 }
 
 void SettingsWindow::foldBody(bool folded) {

@@ -8,17 +8,18 @@ namespace lumo {
 std::vector<forms::Control*> SettingsWindow::tabStops() const {
     if (picker.isOpen()) return {picker.keyList, picker.confirmKeyButton->host(), picker.cancelKeyButton->host()};
     // The fold tab is one stop: whichever of its two hot areas is shown.
-    std::vector<forms::Control*> stops{hotkeysCheck, stepBox};
-    for (Action action : kActions) stops.push_back(keyBoxes[action]);
-    stops.insert(stops.end(), {hideMouseCheck, showCoordinatesCheck, colorPointerCheck, stayOnTopCheck,
-                               followModeFrame, applyButton->host(), aboutLink, panel.foldButton, panel.unfoldButton,
+    std::vector<forms::Control*> stops{options.hotkeysCheck, options.stepBox};
+    for (Action action : kActions) stops.push_back(options.keyBoxes[action]);
+    stops.insert(stops.end(), {options.hideMouseCheck, options.showCoordinatesCheck, options.colorPointerCheck,
+                               options.stayOnTopCheck, options.followModeFrame, options.applyButton->host(),
+                               options.aboutLink, panel.foldButton, panel.unfoldButton,
                                panel.chatBox, panel.chatButton->host(), panel.searchBox, panel.searchButton,
                                panel.crownShopsLink, panel.mallLink, panel.generalChannelLink, panel.shopLink});
     return stops;
 }
 
 void SettingsWindow::wireKeys() {
-    Accept = [this] { apply(); };
+    Accept = [this] { options.apply(); };
     // Unapplied edits stay in the hidden window; it never closes from here.
     Cancel = [this] {
         if (picker.isOpen()) {

@@ -8,7 +8,8 @@ namespace lumo {
 SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
     : forms::Form(runtime, "SettingsWindow"),
       titleBar(*this),
-      picker(*this, keyBoxes, state.settings.keys),
+      options(*this, state),
+      picker(*this, options.keyBoxes, state.settings.keys),
       panel(*this),
       state_(state) {}
 
@@ -28,29 +29,36 @@ void SettingsWindow::design() {
     // Later controls lie on top: the key picker covers the options while it is
     // open, and the window menu drops over everything.
     titleBar.design();
-    designOptions();
-    designHotkeys();
-    designApply();
+    options.design();
     panel.design();
     picker.design();
     titleBar.designWindowMenu();
     // Before any handler is wired: filling a hotkey box is not an edit that
     // opens the key picker.
-    showSettingsInEffect();
+    picker.showBoundKeys();
+    options.showSettingsInEffect();
 
-    wireStartup();
+    Load = [this] { onLoad(); };
     picker.wire();
-    picker.KeyBound = [this] {
-        forms::notify(HotkeysChanged);
-        keepSettingsInEffect();
-    };
-    wireOptions();
+    options.wire();
     titleBar.wire();
-    titleBar.CloseRequested = [this] { forms::notify(ExitRequested); };
     wireChrome();
     panel.wire();
-    panel.FoldClicked = [this](bool folded) { foldBody(folded); };
+    wireParts();
     wireKeys();
+}
+
+void SettingsWindow::wireParts() {
+    picker.KeyBound = [this] {
+        forms::notify(HotkeysChanged);
+        options.keepSettingsInEffect();
+    };
+    options.VirtualMouseRequested = [this] { forms::notify(VirtualMouseRequested); };
+    options.HotkeysChanged = [this] { forms::notify(HotkeysChanged); };
+    options.AboutRequested = [this] { forms::notify(AboutRequested); };
+    options.Applied = [this] { unload(); };
+    titleBar.CloseRequested = [this] { forms::notify(ExitRequested); };
+    panel.FoldClicked = [this](bool folded) { foldBody(folded); };
 }
 
 }  // namespace lumo

@@ -25,7 +25,7 @@ struct AppFixture : ::testing::Test {
         platform.setScreenPixels(1280, 800);
         app.start();
     }
-    void apply() { backend.click(*app.settings.applyButton->host()); }
+    void apply() { backend.click(*app.settings.options.applyButton->host()); }
 };
 
 TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
@@ -46,8 +46,8 @@ TEST_F(AppFixture, StartUpShowsTheSettingsWindowThenAddsTheIcon) {
 TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     platform.clearLogs();
     EXPECT_TRUE(platform.press(kSwitchKey).withhold);
-    EXPECT_TRUE(app.settings.hotkeysCheck->ticked());
-    EXPECT_TRUE(app.settings.hideMouseCheck->enabled());  // as after a click of the box
+    EXPECT_TRUE(app.settings.options.hotkeysCheck->ticked());
+    EXPECT_TRUE(app.settings.options.hideMouseCheck->enabled());  // as after a click of the box
     EXPECT_FALSE(app.virtualMouse.loaded());
     EXPECT_FALSE(app.state.settings.hideVirtualMouse);
     ASSERT_EQ(platform.trayCalls.size(), 1u);  // the same icon, a new picture and tip
@@ -65,23 +65,23 @@ TEST_F(AppFixture, TheSwitchKeyWorksBeforeAnyApplyWithTheStepBoxsStep) {
     platform.release(Key::Up, 0x48);
 
     // The switch is not kept, not even by a later write of the settings.
-    backend.click(*app.settings.keyBoxes[Action::Left]);
+    backend.click(*app.settings.options.keyBoxes[Action::Left]);
     backend.click(*app.settings.picker.confirmKeyButton->host());
     EXPECT_FALSE(readKeptSettings(platform).hotkeysEnabled);
     EXPECT_TRUE(app.state.settings.hotkeysEnabled);
 
-    backend.click(*app.settings.hideMouseCheck);
+    backend.click(*app.settings.options.hideMouseCheck);
     platform.press(kSwitchKey);
     EXPECT_FALSE(app.state.settings.hotkeysEnabled);
     EXPECT_FALSE(app.state.settings.hideVirtualMouse);
-    EXPECT_FALSE(app.settings.hideMouseCheck->enabled());
+    EXPECT_FALSE(app.settings.options.hideMouseCheck->enabled());
     EXPECT_FALSE(platform.press(Key::Down, 0x50).withhold);
     EXPECT_EQ(platform.cursorPos(), (Point{600, 497}));
 }
 
 TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerByTheTimeHeldAndTheMouseFollows) {
-    backend.click(*app.settings.hotkeysCheck);
-    backend.click(*app.settings.followFast);  // fast follow
+    backend.click(*app.settings.options.hotkeysCheck);
+    backend.click(*app.settings.options.followFast);  // fast follow
     apply();
     EXPECT_FALSE(app.settings.loaded());
     EXPECT_TRUE(app.virtualMouse.visible());
@@ -115,16 +115,16 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerByTheTimeHeldAndTheMouseFol
 // Every way the engine's settings change or the program ends lets go of a
 // button held by a click key.
 TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramEnds) {
-    backend.click(*app.settings.hotkeysCheck);
+    backend.click(*app.settings.options.hotkeysCheck);
     apply();
     const struct {
         const char* what;
         std::function<void()> act;
     } ways[] = {
-        {"hotkeys off", [&] { backend.click(*app.settings.hotkeysCheck); }},
+        {"hotkeys off", [&] { backend.click(*app.settings.options.hotkeysCheck); }},
         {"rebind",
          [&] {
-             backend.click(*app.settings.keyBoxes[Action::RightClick]);
+             backend.click(*app.settings.options.keyBoxes[Action::RightClick]);
              backend.selectRow(*app.settings.picker.keyList, 40);  // "A键"
              backend.click(*app.settings.picker.confirmKeyButton->host());
          }},
@@ -136,7 +136,7 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
         if (app.settings.loaded()) apply();
         app.state.settings.keys = defaultKeyBindings();
         backend.trayMessage(app.trayMenu, TrayEvent::LeftUp);
-        if (app.settings.hotkeysCheck->value() == 0) backend.click(*app.settings.hotkeysCheck);
+        if (app.settings.options.hotkeysCheck->value() == 0) backend.click(*app.settings.options.hotkeysCheck);
         platform.clearLogs();
         platform.setKeyDown(Key::NumpadDecimal, true);
         way.act();
@@ -150,7 +150,7 @@ TEST_F(AppFixture, AHeldButtonIsReleasedWhenHotkeysOrBindingsChangeOrTheProgramE
 }
 
 TEST_F(AppFixture, AZoneClickFirstReleasesTheButtonAClickKeyHolds) {
-    backend.click(*app.settings.hotkeysCheck);
+    backend.click(*app.settings.options.hotkeysCheck);
     apply();
     platform.setKeyDown(Key::NumpadZero, true);
     platform.clearLogs();
@@ -213,8 +213,8 @@ TEST_F(AppStart, KeptSettingsTakeEffectAtOnceAndTheWindowShowsThem) {
     EXPECT_EQ(app.state.settings, kept);
     EXPECT_TRUE(app.virtualMouse.visible());
     EXPECT_TRUE(app.settings.visible());
-    EXPECT_EQ(app.settings.keyBoxes[Action::Left]->text(), "Z键");
-    EXPECT_EQ(app.settings.stepBox->text(), "7");
+    EXPECT_EQ(app.settings.options.keyBoxes[Action::Left]->text(), "Z键");
+    EXPECT_EQ(app.settings.options.stepBox->text(), "7");
     platform.movePointer({600, 500});
     platform.setKeyDown(KeyCode(90), true);
     EXPECT_EQ(platform.cursorPos(), (Point{593, 500}));
@@ -275,7 +275,7 @@ TEST_F(AppFixture, ExitFromTheMenuRemovesTheIconAndEndsTheProcess) {
 }
 
 TEST_F(AppFixture, AboutOpensOnceFromBothPlacesAndOwnerGoesAwayWithApply) {
-    backend.click(*app.settings.aboutLink);
+    backend.click(*app.settings.options.aboutLink);
     EXPECT_TRUE(app.about.visible());
     EXPECT_EQ(app.about.owner(), &app.settings);
     apply();  // unloading the owner leaves the About window open, unowned

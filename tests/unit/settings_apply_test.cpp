@@ -6,7 +6,7 @@ namespace {
 
 class ApplyTest : public SettingsWindowTest {
 protected:
-    void apply() { backend.click(*settings.applyButton->host()); }
+    void apply() { backend.click(*settings.options.applyButton->host()); }
 };
 
 TEST_F(ApplyTest, VirtualMouseLoadsBeforeAnyFieldIsWritten) {
@@ -35,11 +35,11 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
 
     // The reloaded window shows what was applied, and the virtual mouse only shows.
     settings.show();
-    backend.click(*settings.hotkeysCheck);
-    backend.click(*settings.showCoordinatesCheck);
-    backend.click(*settings.colorPointerCheck);
-    backend.click(*settings.stayOnTopCheck);
-    backend.click(*settings.followFast);
+    backend.click(*settings.options.hotkeysCheck);
+    backend.click(*settings.options.showCoordinatesCheck);
+    backend.click(*settings.options.colorPointerCheck);
+    backend.click(*settings.options.stayOnTopCheck);
+    backend.click(*settings.options.followFast);
     virtualMouse.hide();
     apply();
     EXPECT_EQ(virtualMouse.loads, 1);
@@ -51,75 +51,75 @@ TEST_F(ApplyTest, DesignStateAppliesTheDefaultsAndClosesTheWindow) {
     EXPECT_EQ(state.settings.followMode, FollowMode::Fast);
 
     settings.show();
-    settings.stayOnTopCheck->setValue(2);  // only 1 ticks a box
+    settings.options.stayOnTopCheck->setValue(2);  // only 1 ticks a box
     apply();
     EXPECT_TRUE(state.settings.hotkeysEnabled);  // as the reloaded window showed it
     EXPECT_FALSE(state.settings.stayOnTop);
 }
 
 TEST_F(ApplyTest, EnterInTheEnterBoxAppliesOtherKeysDoNot) {
-    backend.type(*settings.enterBox, "ab");
+    backend.type(*settings.options.enterBox, "ab");
     EXPECT_TRUE(settings.loaded());
     EXPECT_EQ(virtualMouse.loads, 0);
-    backend.type(*settings.enterBox, "\rmore");
+    backend.type(*settings.options.enterBox, "\rmore");
     EXPECT_FALSE(settings.loaded());
     EXPECT_EQ(virtualMouse.loads, 1);
     EXPECT_EQ(state.settings.followMode, FollowMode::Slow);
 }
 
 TEST_F(ApplyTest, HotkeySwitchAndHideMouseActAtOnce) {
-    backend.click(*settings.hotkeysCheck);
+    backend.click(*settings.options.hotkeysCheck);
     EXPECT_TRUE(state.settings.hotkeysEnabled);
-    EXPECT_TRUE(settings.hideMouseCheck->enabled());
-    backend.click(*settings.hideMouseCheck);
+    EXPECT_TRUE(settings.options.hideMouseCheck->enabled());
+    backend.click(*settings.options.hideMouseCheck);
     EXPECT_TRUE(state.settings.hideVirtualMouse);
 
-    backend.click(*settings.hotkeysCheck);
+    backend.click(*settings.options.hotkeysCheck);
     EXPECT_FALSE(state.settings.hotkeysEnabled);
     EXPECT_FALSE(state.settings.hideVirtualMouse);
-    EXPECT_FALSE(settings.hideMouseCheck->enabled());
-    EXPECT_EQ(settings.hideMouseCheck->value(), 1);
+    EXPECT_FALSE(settings.options.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.options.hideMouseCheck->value(), 1);
 
-    backend.click(*settings.hotkeysCheck);
-    EXPECT_TRUE(settings.hideMouseCheck->enabled());
-    EXPECT_EQ(settings.hideMouseCheck->value(), 1);
+    backend.click(*settings.options.hotkeysCheck);
+    EXPECT_TRUE(settings.options.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.options.hideMouseCheck->value(), 1);
     EXPECT_FALSE(state.settings.hideVirtualMouse);
     apply();
     EXPECT_FALSE(state.settings.hideVirtualMouse);  // apply never reads hideMouseCheck
 
     settings.show();
-    EXPECT_TRUE(settings.hideMouseCheck->enabled());  // hotkeys are on
-    backend.click(*settings.hideMouseCheck);
+    EXPECT_TRUE(settings.options.hideMouseCheck->enabled());  // hotkeys are on
+    backend.click(*settings.options.hideMouseCheck);
     EXPECT_TRUE(state.settings.hideVirtualMouse);
-    backend.click(*settings.hideMouseCheck);
+    backend.click(*settings.options.hideMouseCheck);
     EXPECT_FALSE(state.settings.hideVirtualMouse);
 }
 
 TEST_F(ApplyTest, StepBoxTakesOnlyDigitsFromTypingAndPasting) {
-    backend.type(*settings.stepBox, "\b");
-    EXPECT_EQ(settings.stepBox->text(), "");
-    backend.type(*settings.stepBox, "1a-.2 ");
-    EXPECT_EQ(settings.stepBox->text(), "12");
-    backend.paste(*settings.stepBox, "x5,6\u00e9");
-    EXPECT_EQ(settings.stepBox->text(), "1256");
+    backend.type(*settings.options.stepBox, "\b");
+    EXPECT_EQ(settings.options.stepBox->text(), "");
+    backend.type(*settings.options.stepBox, "1a-.2 ");
+    EXPECT_EQ(settings.options.stepBox->text(), "12");
+    backend.paste(*settings.options.stepBox, "x5,6\u00e9");
+    EXPECT_EQ(settings.options.stepBox->text(), "1256");
     apply();
     EXPECT_EQ(state.settings.stepPixels, 1256);
 }
 
 TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
-    const std::string enterHint = settings.enterBox->text();
-    backend.paste(*settings.enterBox, "ab\r\ncd");
+    const std::string enterHint = settings.options.enterBox->text();
+    backend.paste(*settings.options.enterBox, "ab\r\ncd");
     EXPECT_TRUE(settings.visible());
     EXPECT_FALSE(virtualMouse.loaded());
     // A one-line box takes the text up to the line break, as the edit control does.
-    EXPECT_EQ(settings.enterBox->text(), enterHint + "ab");
+    EXPECT_EQ(settings.options.enterBox->text(), enterHint + "ab");
     backend.paste(*settings.panel.searchBox, "鼠标 x-1.\nnext");
     EXPECT_EQ(settings.panel.searchBox->text(), "鼠标 x-1.");
-    backend.paste(*settings.stepBox, "x5\r\n6");
-    EXPECT_EQ(settings.stepBox->text(), "356");
+    backend.paste(*settings.options.stepBox, "x5\r\n6");
+    EXPECT_EQ(settings.options.stepBox->text(), "356");
     EXPECT_TRUE(settings.loaded());
 
-    backend.type(*settings.enterBox, "\r");  // a typed Enter still applies
+    backend.type(*settings.options.enterBox, "\r");  // a typed Enter still applies
     EXPECT_FALSE(settings.loaded());
     EXPECT_EQ(state.settings.stepPixels, 356);
 }
@@ -127,17 +127,17 @@ TEST_F(ApplyTest, PastesNeverApplyAndOnlyTheStepBoxFiltersThem) {
 TEST_F(ApplyTest, StepTextsThatAreNoStepKeepThePreviousStep) {
     for (const std::string bad : {"", "99999999999999999999", "2147483648", "-5", "abc", " 5", "+5"}) {
         settings.show();
-        backend.edit(*settings.stepBox, "42");
+        backend.edit(*settings.options.stepBox, "42");
         apply();
         settings.show();
-        backend.edit(*settings.stepBox, bad);
+        backend.edit(*settings.options.stepBox, bad);
         apply();
         EXPECT_EQ(state.settings.stepPixels, 42) << '"' << bad << '"';
         EXPECT_EQ(state.settings.followMode, FollowMode::Slow);  // the rest of apply still happens
         EXPECT_FALSE(settings.loaded());
     }
     settings.show();
-    backend.edit(*settings.stepBox, "0");
+    backend.edit(*settings.options.stepBox, "0");
     apply();
     EXPECT_EQ(state.settings.stepPixels, 0);
 }

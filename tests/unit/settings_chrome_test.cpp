@@ -56,7 +56,7 @@ TEST_F(ChromeTest, BodyPressClosesMenusEndsMoveModeAndDragsOnlyWithTheLeftButton
 }
 
 TEST_F(ChromeTest, KeyPickerFrameAndBannerEndMoveModeAndDrag) {
-    backend.click(*settings.keyBoxes[Action::Up]);  // the key picker is open
+    backend.click(*settings.options.keyBoxes[Action::Up]);  // the key picker is open
     for (forms::Control* surface :
          std::initializer_list<forms::Control*>{settings.picker.keyPicker, settings.panel.searchBanner}) {
         const auto press = [&](int button) { tap(*surface, button); };
@@ -74,7 +74,7 @@ TEST_F(ChromeTest, KeyPickerFrameAndBannerEndMoveModeAndDrag) {
 
 TEST_F(ChromeTest, OnlyTheBodyFrameAndBannerStopMoveMode) {
     startMoveMode();
-    tap(*settings.schematic, forms::kLeftButton);
+    tap(*settings.options.schematic, forms::kLeftButton);
     EXPECT_TRUE(dragged());
     tap(*settings.titleBar.titleText, forms::kLeftButton);
     tap(*settings.titleBar.windowMenuIcon, forms::kLeftButton);
@@ -84,10 +84,10 @@ TEST_F(ChromeTest, OnlyTheBodyFrameAndBannerStopMoveMode) {
 TEST_F(ChromeTest, SchematicPressRestoresTheChatHintAndFocusesEnterField) {
     emptyChatBox();
     openMenu();
-    tap(*settings.schematic, forms::kRightButton);
+    tap(*settings.options.schematic, forms::kRightButton);
     EXPECT_FALSE(settings.titleBar.windowMenu->visible());
     EXPECT_TRUE(chatHintShown());
-    EXPECT_EQ(settings.activeControl(), settings.enterBox);
+    EXPECT_EQ(settings.activeControl(), settings.options.enterBox);
     EXPECT_FALSE(dragged());
 }
 
@@ -215,20 +215,20 @@ TEST_F(ChromeTest, MoveModeKeepsThePointerOverTheTitleBarBodyUntilPressed) {
 
 TEST_F(ChromeTest, ResolutionLabelAndAboutLink) {
     platform.setScreenPixels(800, 600);
-    backend.click(*settings.resolutionLabel);
-    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:800 * 600");
+    backend.click(*settings.options.resolutionLabel);
+    EXPECT_EQ(settings.options.resolutionLabel->text(), "屏幕分辨率:800 * 600");
 
-    backend.click(*settings.aboutLink);
+    backend.click(*settings.options.aboutLink);
     EXPECT_TRUE(about.visible());
     EXPECT_EQ(about.owner(), &settings);
-    backend.click(*settings.aboutLink);
+    backend.click(*settings.options.aboutLink);
     EXPECT_EQ(about.loads, 1);
     EXPECT_TRUE(about.visible());
 }
 
 TEST_F(ChromeTest, UnloadStopsBothTimers) {
     startMoveMode();
-    backend.click(*settings.applyButton->host());
+    backend.click(*settings.options.applyButton->host());
     platform.setForeground(0);
     backend.advance(1000);
     EXPECT_EQ(settings.titleBar.lastForegroundWindow(), settings.handle());

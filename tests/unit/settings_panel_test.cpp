@@ -104,11 +104,11 @@ TEST_F(PanelTest, BodyPressRestoresTheHintOnlyIntoAnEmptyBox) {
     backend.type(*settings.panel.chatBox, "\b");
     pressBody(forms::kRightButton);
     EXPECT_TRUE(chatHintShown());
-    EXPECT_EQ(settings.activeControl(), settings.enterBox);
+    EXPECT_EQ(settings.activeControl(), settings.options.enterBox);
 
     // The banner restores it too; the key picker frame does not.
     backend.click(*settings.panel.chatBox);
-    backend.click(*settings.keyBoxes[Action::Up]);
+    backend.click(*settings.options.keyBoxes[Action::Up]);
     tap(*settings.picker.keyPicker, forms::kLeftButton);
     EXPECT_TRUE(dragged());
     EXPECT_EQ(settings.panel.chatBox->text(), "");

@@ -18,15 +18,15 @@ TEST(SettingsStartup, HidingTheUnloadedWindowLoadsItHidden) {
 
 TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
     EXPECT_EQ(state.settings, Settings{});
-    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
-    EXPECT_EQ(settings.keyBoxes[Action::RightClick]->text(), "小数(.)键");
-    EXPECT_EQ(settings.stepBox->text(), "3");
-    EXPECT_EQ(settings.hotkeysCheck->value(), 0);
-    EXPECT_EQ(settings.hideMouseCheck->value(), 0);
-    EXPECT_FALSE(settings.hideMouseCheck->enabled());
-    EXPECT_EQ(settings.showCoordinatesCheck->value() + settings.colorPointerCheck->value() +
-                  settings.stayOnTopCheck->value(), 3);
-    EXPECT_TRUE(settings.followSlow->value());
+    EXPECT_EQ(settings.options.keyBoxes[Action::Up]->text(), "方向键↑");
+    EXPECT_EQ(settings.options.keyBoxes[Action::RightClick]->text(), "小数(.)键");
+    EXPECT_EQ(settings.options.stepBox->text(), "3");
+    EXPECT_EQ(settings.options.hotkeysCheck->value(), 0);
+    EXPECT_EQ(settings.options.hideMouseCheck->value(), 0);
+    EXPECT_FALSE(settings.options.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.options.showCoordinatesCheck->value() + settings.options.colorPointerCheck->value() +
+                  settings.options.stayOnTopCheck->value(), 3);
+    EXPECT_TRUE(settings.options.followSlow->value());
     EXPECT_FALSE(settings.picker.keyPicker->visible());
 }
 
@@ -46,9 +46,9 @@ TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
 
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             settings.titleBar.closeBox, settings.titleBar.minimizeBox, settings.aboutLink,
-             settings.keyBoxes[Action::Up], settings.keyBoxes[Action::Down], settings.keyBoxes[Action::Left], settings.keyBoxes[Action::Right],
-             settings.keyBoxes[Action::LeftClick], settings.keyBoxes[Action::RightClick],
+             settings.titleBar.closeBox, settings.titleBar.minimizeBox, settings.options.aboutLink,
+             settings.options.keyBoxes[Action::Up], settings.options.keyBoxes[Action::Down], settings.options.keyBoxes[Action::Left], settings.options.keyBoxes[Action::Right],
+             settings.options.keyBoxes[Action::LeftClick], settings.options.keyBoxes[Action::RightClick],
              settings.panel.searchButton, settings.panel.foldButton, settings.panel.unfoldButton,
              settings.panel.shopLink, settings.panel.crownShopsLink, settings.panel.mallLink,
              settings.panel.generalChannelLink}) {
@@ -64,16 +64,16 @@ TEST_F(SettingsWindowTest, PickerListHoldsTheKeyNamesWithNothingSelected) {
 }
 
 TEST_F(SettingsWindowTest, ResolutionLineIsWrittenAtLoadAndRewrittenByAClick) {
-    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1920 * 1080");
-    EXPECT_GT(settings.resolutionLabel->width(), 540);  // sizes itself to its text
+    EXPECT_EQ(settings.options.resolutionLabel->text(), "屏幕分辨率:1920 * 1080");
+    EXPECT_GT(settings.options.resolutionLabel->width(), 540);  // sizes itself to its text
 
     platform.setScreenPixels(1366, 768);
-    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1920 * 1080");  // no update by itself
-    backend.click(*settings.resolutionLabel);
-    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1366 * 768");
+    EXPECT_EQ(settings.options.resolutionLabel->text(), "屏幕分辨率:1920 * 1080");  // no update by itself
+    backend.click(*settings.options.resolutionLabel);
+    EXPECT_EQ(settings.options.resolutionLabel->text(), "屏幕分辨率:1366 * 768");
     platform.setScreen(screenMetricsAt(1280, 800, 168, 168));
-    backend.click(*settings.resolutionLabel);
-    EXPECT_EQ(settings.resolutionLabel->text(), "屏幕分辨率:1280 * 800");
+    backend.click(*settings.options.resolutionLabel);
+    EXPECT_EQ(settings.options.resolutionLabel->text(), "屏幕分辨率:1280 * 800");
 }
 
 TEST(ResolutionLine, ReadsWholePixelsAtEveryUsualScale) {
@@ -89,36 +89,36 @@ TEST(ResolutionLine, ReadsWholePixelsAtEveryUsualScale) {
 }
 
 TEST_F(SettingsWindowTest, ReloadShowsTheSettingsInEffectAndApplyingThemUnchangedChangesNothing) {
-    backend.click(*settings.hotkeysCheck);
-    backend.edit(*settings.stepBox, "7");
-    backend.click(*settings.dragByHand);
-    backend.click(*settings.colorPointerCheck);
-    backend.click(*settings.keyBoxes[Action::Left]);
+    backend.click(*settings.options.hotkeysCheck);
+    backend.edit(*settings.options.stepBox, "7");
+    backend.click(*settings.options.dragByHand);
+    backend.click(*settings.options.colorPointerCheck);
+    backend.click(*settings.options.keyBoxes[Action::Left]);
     backend.selectRow(*settings.picker.keyList, 65);  // Z键
     backend.click(*settings.picker.confirmKeyButton->host());
-    backend.click(*settings.applyButton->host());
+    backend.click(*settings.options.applyButton->host());
     ASSERT_FALSE(settings.loaded());
     const Settings applied = state.settings;
 
     settings.show();
-    EXPECT_EQ(settings.keyBoxes[Action::Left]->text(), "Z键");
-    EXPECT_EQ(settings.keyBoxes[Action::Up]->text(), "方向键↑");
-    EXPECT_EQ(settings.hotkeysCheck->value(), 1);
-    EXPECT_TRUE(settings.hideMouseCheck->enabled());
-    EXPECT_TRUE(settings.dragByHand->value());
-    EXPECT_EQ(settings.colorPointerCheck->value(), 0);
-    EXPECT_EQ(settings.stepBox->text(), "7");
+    EXPECT_EQ(settings.options.keyBoxes[Action::Left]->text(), "Z键");
+    EXPECT_EQ(settings.options.keyBoxes[Action::Up]->text(), "方向键↑");
+    EXPECT_EQ(settings.options.hotkeysCheck->value(), 1);
+    EXPECT_TRUE(settings.options.hideMouseCheck->enabled());
+    EXPECT_TRUE(settings.options.dragByHand->value());
+    EXPECT_EQ(settings.options.colorPointerCheck->value(), 0);
+    EXPECT_EQ(settings.options.stepBox->text(), "7");
     EXPECT_FALSE(settings.picker.keyPicker->visible());
     EXPECT_EQ(settings.picker.keyList->listIndex(), -1);
     EXPECT_EQ(settings.picker.pendingKeySlot(), 3);
-    backend.click(*settings.applyButton->host());
+    backend.click(*settings.options.applyButton->host());
     EXPECT_EQ(state.settings, applied);
 
     // The switch key turns hotkeys off at run time; the window shows that.
     state.settings.hotkeysEnabled = false;
     settings.show();
-    EXPECT_EQ(settings.hotkeysCheck->value(), 0);
-    EXPECT_FALSE(settings.hideMouseCheck->enabled());
+    EXPECT_EQ(settings.options.hotkeysCheck->value(), 0);
+    EXPECT_FALSE(settings.options.hideMouseCheck->enabled());
 }
 
 }  // namespace

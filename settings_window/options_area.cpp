@@ -1,9 +1,13 @@
 // The options reach SharedState in two ways: hotkeysCheck and hideMouseCheck
 // act at once, everything else is read by apply, which also opens the virtual
-// mouse and then closes this window. Each of these keeps the settings in
+// mouse and then has the window closed. Each of these keeps the settings in
 // effect for the next run.
+#include "settings_window/options_area.h"
+
+#include <string>
+
 #include "pointer_core/kept_settings.h"
-#include "settings_window/settings_window.h"
+#include "settings_window/resolution_line.h"
 #include "settings_window/step_text.h"
 
 namespace lumo {
@@ -15,7 +19,7 @@ std::optional<FollowMode> chosenFollowMode(bool slow, bool fast, bool dragByHand
     return std::nullopt;
 }
 
-void SettingsWindow::wireOptions() {
+void OptionsArea::wire() {
     applyButton->Click = [this] { apply(); };
     hotkeysCheck->Click = [this] {
         applyHotkeySwitch();
@@ -30,16 +34,34 @@ void SettingsWindow::wireOptions() {
         if (!isStepKey(keyAscii)) keyAscii = 0;
     };
     stepBox->setFiltersPastes(true);
+    resolutionLabel->Click = [this] { showResolution(); };
+    aboutLink->Click = [this] { forms::notify(AboutRequested); };
 }
+
+void OptionsArea::showSettingsInEffect() {
+    const Settings& settings = state_.settings;
+    stepBox->setText(std::to_string(settings.stepPixels));
+    hotkeysCheck->setValue(settings.hotkeysEnabled ? 1 : 0);
+    hideMouseCheck->setValue(settings.hideVirtualMouse ? 1 : 0);
+    hideMouseCheck->setEnabled(settings.hotkeysEnabled);
+    showCoordinatesCheck->setValue(settings.showCoordinates ? 1 : 0);
+    colorPointerCheck->setValue(settings.colorPointer ? 1 : 0);
+    stayOnTopCheck->setValue(settings.stayOnTop ? 1 : 0);
+    followSlow->setValue(settings.followMode == FollowMode::Slow);
+    followFast->setValue(settings.followMode == FollowMode::Fast);
+    dragByHand->setValue(settings.followMode == FollowMode::DragByHand);
+}
+
+void OptionsArea::showResolution() { resolutionLabel->setText(resolutionLine(window_.platform().screen())); }
 
 // The switch key flipped hotkeysEnabled: the window follows as after a click
 // of hotkeysCheck, but the flip is for this run only and is not kept.
-void SettingsWindow::showHotkeysState() {
-    if (loaded()) hotkeysCheck->setValue(state_.settings.hotkeysEnabled ? 1 : 0);
+void OptionsArea::showHotkeysState() {
+    if (window_.loaded()) hotkeysCheck->setValue(state_.settings.hotkeysEnabled ? 1 : 0);
     followHotkeySwitch();
 }
 
-void SettingsWindow::apply() {
+void OptionsArea::apply() {
     // The virtual mouse loads before any field is written: its first load
     // must still see the previous values.
     forms::notify(VirtualMouseRequested);
@@ -57,16 +79,16 @@ void SettingsWindow::apply() {
     state_.settings.applied = true;
     keepSettingsInEffect();
 
-    unload();
+    forms::notify(Applied);
 }
 
-void SettingsWindow::keepSettingsInEffect() {
+void OptionsArea::keepSettingsInEffect() {
     Settings kept = state_.settings;
     kept.hotkeysEnabled = state_.hotkeysKept;
-    keepSettings(platform(), kept);
+    keepSettings(window_.platform(), kept);
 }
 
-void SettingsWindow::applyHotkeySwitch() {
+void OptionsArea::applyHotkeySwitch() {
     state_.settings.hotkeysEnabled = hotkeysCheck->ticked();
     followHotkeySwitch();
     state_.hotkeysKept = state_.settings.hotkeysEnabled;
@@ -75,9 +97,9 @@ void SettingsWindow::applyHotkeySwitch() {
 
 // hideMouseCheck is usable only while hotkeys are on; it keeps whatever tick
 // it shows, but switching hotkeys off lets the virtual mouse show again.
-void SettingsWindow::followHotkeySwitch() {
+void OptionsArea::followHotkeySwitch() {
     const bool on = state_.settings.hotkeysEnabled;
-    if (loaded()) hideMouseCheck->setEnabled(on);
+    if (window_.loaded()) hideMouseCheck->setEnabled(on);
     if (!on) state_.settings.hideVirtualMouse = false;
 }
 
