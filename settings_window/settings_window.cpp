@@ -10,8 +10,7 @@ SettingsWindow::SettingsWindow(forms::Runtime& runtime, SharedState& state)
       titleBar(*this),
       options(*this, state),
       picker(*this, options.keyBoxes, state.settings.keys),
-      panel(*this),
-      state_(state) {}
+      panel(*this) {}
 
 void SettingsWindow::design() {
     setCaption("Lumo桌面小鼠标");

@@ -66,8 +66,6 @@ private:
     void setBodyHeight(std::int32_t height);
     // An empty chat box gets its hint back, and the keyboard goes to the Enter box.
     void restoreChatHint();
-
-    SharedState& state_;
 };
 
 }  // namespace lumo
