@@ -33,6 +33,9 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
+    // The handler of the form's notification-area icon, when it owns one.
+    virtual TrayIconSink* trayIconSink() { return nullptr; }
+
     Runtime& runtime() const { return runtime_; }
     Platform& platform() const;
     const std::string& name() const { return name_; }

@@ -24,6 +24,29 @@ LUMO_TEMPLATE_VERSION=2
 
 lumo_log() { echo "[wine-env] $*" >&2; }
 
+# Debian's wine command starts the 32-bit loader whenever wine32 is
+# installed, and that loader cannot start where the kernel runs no 32-bit
+# programs (some virtual machines). There the 64-bit loader runs everything
+# through a wine and a wine-stable of our own first in PATH (wineboot calls
+# the latter), and LUMO_WINE_32BIT=0 says that x86 programs cannot run.
+LUMO_WINE_32BIT=1
+if [[ -x /usr/lib/wine/wine64 && -f /usr/lib/wine/wine ]] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  LUMO_WINE_32BIT=0
+  export WINELOADER=/usr/lib/wine/wine64
+  lumo_loader_dir=$LUMO_WINE_DIR/loader64
+  if [[ ! -x $lumo_loader_dir/wine-stable ]]; then
+    mkdir -p "$lumo_loader_dir"
+    printf '#!/bin/sh\n[ -n "$WINEDEBUG" ] || export WINEDEBUG=fixme-all\nexec /usr/lib/wine/wine64 "$@"\n' \
+      >"$lumo_loader_dir/wine-stable"
+    chmod +x "$lumo_loader_dir/wine-stable"
+    ln -sf wine-stable "$lumo_loader_dir/wine"
+  fi
+  [[ :$PATH: == *":$lumo_loader_dir:"* ]] || export PATH=$lumo_loader_dir:$PATH
+  # A prefix made without the 32-bit half is not one made with it.
+  LUMO_TEMPLATE_VERSION=$LUMO_TEMPLATE_VERSION-64only
+  unset lumo_loader_dir
+fi
+
 # Runs a command every 0.1 s until it succeeds; false once `seconds` have
 # passed (wall clock: the command itself may take a while).
 lumo_wait_until() {

@@ -51,6 +51,7 @@ public:
     // item is highlighted then.
     void popupAt(Point anchor);
 
+    forms::TrayIconSink* trayIconSink() override { return this; }
     // Choosing the icon shows the settings; its context menu is this menu.
     void trayIconMessage(TrayEvent event, Point anchor) override;
     // Puts the icon back into the new shell's notification area.

@@ -9,7 +9,7 @@
 namespace lumo::win32 {
 
 Win32FormPeer::Win32FormPeer(forms::Form& form, const BackendContext& context)
-    : form_(form), trayIconOwner_(dynamic_cast<forms::TrayIconSink*>(&form)), context_(context) {
+    : form_(form), trayIconOwner_(form.trayIconSink()), context_(context) {
     createFormWindow();
     tips_ = std::make_unique<ToolTips>(hwnd(), context_.surfaceClass.instance(), scale());
     int id = 1;
