@@ -9,7 +9,8 @@
 #   6. end-to-end tests of the exe and the packages under Wine
 #      (tests/e2e/run-all.sh)
 # Keeps going after a failed step, exits non-zero if any step failed, and
-# ends with the e2e line "N passed, M failed".
+# ends with the e2e line "N passed, M failed" (", K skipped" where this
+# machine cannot run some of them at all).
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 

@@ -9,7 +9,8 @@
 # copy and program start, under a time limit. Needs the cross-built program
 # (build/win64/LumoMouse.exe, or LUMO_EXE) and the packages of
 # scripts/install-deps.sh. Screenshots land in artifacts/screenshots/.
-# Ends with the line "N passed, M failed"; exits non-zero when a test failed.
+# Ends with the line "N passed, M failed" (and ", K skipped" when this machine
+# cannot run some tests at all); exits non-zero when a test failed.
 set -uo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -70,6 +71,7 @@ trap 'cleanup_leftovers; exit 130' INT TERM
 
 passed=0
 failed=0
+skipped=0
 failed_names=()
 tests=()
 while IFS=$'\t' read -r file name; do
@@ -107,6 +109,9 @@ for entry in "${tests[@]}"; do
   if ((status == 0)); then
     passed=$((passed + 1))
     echo "PASS $name (${elapsed}s)"
+  elif ((status == E2E_SKIP_STATUS)); then
+    skipped=$((skipped + 1))
+    echo "SKIP $name"
   else
     failed=$((failed + 1))
     failed_names+=("$name")
@@ -117,5 +122,7 @@ for entry in "${tests[@]}"; do
 done
 
 ((failed > 0)) && echo "failed: ${failed_names[*]}"
-echo "$passed passed, $failed failed"
+summary="$passed passed, $failed failed"
+((skipped > 0)) && summary+=", $skipped skipped"
+echo "$summary"
 ((failed == 0))

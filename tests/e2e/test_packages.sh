@@ -14,6 +14,11 @@ readonly PKG_SHORTCUT="$TITLE_SETTINGS.lnk"
 # The values of a registry key (64-bit view) as name=data lines, data as
 # regedit writes it ("text" with \\ for \, dword:0000001f); nothing when the
 # key is missing.
+# The installer is a 32-bit program, as is the x86 exe.
+pkg_need_32bit_wine() {
+  ((LUMO_WINE_32BIT)) || e2e_skip "this kernel runs no 32-bit programs, so 32-bit Wine cannot start"
+}
+
 pkg_reg_values() {
   local file=$E2E_TEST_DIR/export.reg
   rm -f "$file"
@@ -92,6 +97,7 @@ pkg_pe_machine() {
 }
 
 test_package_installs_for_all_users_starts_and_uninstalls_cleanly() {
+  pkg_need_32bit_wine
   local win_dir='C:\Program Files\LumoMouse' start_menu
   start_menu=$(pkg_unix_path "ProgramData/Microsoft/Windows/Start Menu/Programs")
   pkg_install /AUTOSTART
@@ -129,6 +135,7 @@ pkg_use_win32_prefix() {
 }
 
 test_package_installs_x86_exe_on_32bit_windows() {
+  pkg_need_32bit_wine
   pkg_use_win32_prefix
   local win_dir='C:\Program Files\LumoMouse' start_menu
   start_menu=$(pkg_unix_path "ProgramData/Microsoft/Windows/Start Menu/Programs")
@@ -144,6 +151,7 @@ test_package_installs_x86_exe_on_32bit_windows() {
 }
 
 test_package_per_user_upgrade_ends_running_copy() {
+  pkg_need_32bit_wine
   local user win_dir start_menu
   user=$(id -un)
   win_dir="C:\\users\\$user\\AppData\\Local\\Programs\\LumoMouse"
@@ -163,6 +171,7 @@ test_package_per_user_upgrade_ends_running_copy() {
 }
 
 test_package_x86_zip_runs_under_32bit_wine() {
+  pkg_need_32bit_wine
   local zip=$PKG_DIST/LumoMouse-$PKG_VERSION-x86.zip dir=$E2E_TEST_DIR/x86
   [[ -f $zip ]] || e2e_fail "no $zip: run scripts/package.sh"
   python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$dir"
