@@ -12,17 +12,17 @@ namespace {
 
 using forms::Color;
 
-constexpr Color kBackground = 0xFFC0C0;    // RGB(192,192,255)
-constexpr Color kTitleBand = 0xFF8080;     // RGB(128,128,255)
-constexpr Color kTitleYellow = 0x80FFFF;   // RGB(255,255,128)
+constexpr Color kBackground = 0xFFC0C0;   // RGB(192,192,255)
+constexpr Color kTitleBand = 0xFF8080;    // RGB(128,128,255)
+constexpr Color kTitleYellow = 0x80FFFF;  // RGB(255,255,128)
 constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xFFFFFF;
-constexpr Color kBlue = 0xFF0000;          // RGB(0,0,255)
-constexpr Color kYellow = 0x00FFFF;        // RGB(255,255,0)
-constexpr Color kProductRed = 0x0000C0;    // RGB(192,0,0)
-constexpr Color kVersionPurple = 0xC000C0; // RGB(192,0,192)
-constexpr Color kLinkBlue = 0xC00000;      // RGB(0,0,192)
-constexpr Color kRed = 0x0000FF;           // RGB(255,0,0)
+constexpr Color kBlue = 0xFF0000;           // RGB(0,0,255)
+constexpr Color kYellow = 0x00FFFF;         // RGB(255,255,0)
+constexpr Color kProductRed = 0x0000C0;     // RGB(192,0,0)
+constexpr Color kVersionPurple = 0xC000C0;  // RGB(192,0,192)
+constexpr Color kLinkBlue = 0xC00000;       // RGB(0,0,192)
+constexpr Color kRed = 0x0000FF;            // RGB(255,0,0)
 
 constexpr std::int32_t kWidth = 4575;       // titleBand's width
 constexpr std::int32_t kTitleHeight = 255;  // titleBand's height
@@ -140,9 +140,8 @@ void AboutWindow::designLinks() {
     addLinkLabel(LUMO_CONTROL(tencentWeiboLink), 1440, 3480, 1080, "Lumo腾讯微博", about::kTencentWeiboPage);
 }
 
-forms::Label* AboutWindow::addLinkLabel(forms::Label*& member, const char* name, std::int32_t left,
-                                        std::int32_t top, std::int32_t width, std::string_view text,
-                                        std::string_view page) {
+forms::Label* AboutWindow::addLinkLabel(forms::Label*& member, const char* name, std::int32_t left, std::int32_t top,
+                                        std::int32_t width, std::string_view text, std::string_view page) {
     auto* label = add(member, name, nullptr);
     label->move(left, top, width, 180);
     label->setText(std::string{text});

@@ -53,8 +53,7 @@ private:
                                std::int32_t width, std::string_view text, std::string_view page);
     forms::TextBox* addTextPanel(forms::TextBox*& member, const char* name, std::int32_t top, std::int32_t height,
                                  std::string_view text);
-    forms::Line* addLine(forms::Line*& member, const char* name, std::int32_t y, std::int32_t x2,
-                         forms::Color color);
+    forms::Line* addLine(forms::Line*& member, const char* name, std::int32_t y, std::int32_t x2, forms::Color color);
     void onLoad();
 };
 

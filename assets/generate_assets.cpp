@@ -165,8 +165,9 @@ std::optional<Rgb> shadeMouse(double x, double y, const MouseStyle& style) {
 // sample per pixel: hard edges.
 Picture mousePicture(int percent) {
     const double line = wholePixels(1.0, percent);
-    const MouseStyle style{{128, 128, 128}, kWhite, kWhite, kWhite, {176, 176, 176}, {112, 112, 112},
-                           {200, 200, 200}, {160, 160, 160}, {214, 214, 222}, line, line, line};
+    const MouseStyle style{
+        {128, 128, 128}, kWhite, kWhite, kWhite, {176, 176, 176}, {112, 112, 112}, {200, 200, 200}, {160, 160, 160},
+        {214, 214, 222}, line,   line,   line};
     return renderAt(percent, 50, 57, 1, [&](double x, double y) { return shadeMouse(x, y, style); });
 }
 
@@ -175,8 +176,9 @@ Picture mousePicture(int percent) {
 Picture schematicPicture(int percent) {
     constexpr double scale = 2.8;
     const double originX = (173 - kMouseWidth * scale) / 2, originY = (174 - kMouseHeight * scale) / 2;
-    const MouseStyle style{{70, 70, 70},     {96, 200, 96},    {128, 160, 255}, {255, 226, 64},   {70, 70, 70},
-                           {70, 70, 70},     {190, 190, 190},  {150, 150, 150}, {120, 120, 120}, 0.9, 0.55};
+    const MouseStyle style{{70, 70, 70}, {96, 200, 96},   {128, 160, 255}, {255, 226, 64},  {70, 70, 70},
+                           {70, 70, 70}, {190, 190, 190}, {150, 150, 150}, {120, 120, 120}, 0.9,
+                           0.55};
     const Rgb background{248, 248, 252};
     return renderAt(percent, 173, 174, 4, [&](double x, double y) -> std::optional<Rgb> {
         if (auto c = shadeMouse((x - originX) / scale, (y - originY) / scale, style)) return c;
@@ -192,9 +194,9 @@ Picture appIcon(int size, bool keyboardMouseOn) {
     const double originX = (s - kMouseWidth * scale) / 2, originY = (s - kMouseHeight * scale) / 2;
     // Strokes of about one device pixel up to 48 pixels, thicker in the large icons.
     const double pixel = std::max(1.0, s / 48) / scale;
-    const MouseStyle style{{40, 70, 130},  kWhite,          kWhite,          kWhite,         {130, 150, 185},
-                           {70, 90, 130},  {150, 165, 190}, {110, 125, 155}, {215, 225, 240}, 0.9 * pixel,
-                           0.8 * pixel};
+    const MouseStyle style{{40, 70, 130},   kWhite,        kWhite,          kWhite,
+                           {130, 150, 185}, {70, 90, 130}, {150, 165, 190}, {110, 125, 155},
+                           {215, 225, 240}, 0.9 * pixel,   0.8 * pixel};
     const Rgb top = keyboardMouseOn ? Rgb{90, 215, 110} : Rgb{80, 160, 245};
     const Rgb bottom = keyboardMouseOn ? Rgb{20, 140, 50} : Rgb{20, 90, 200};
     return render(size, size, 4, 1, [&](double x, double y) -> std::optional<Rgb> {
@@ -297,13 +299,13 @@ double boxDistance(double x, double y, double left, double top, double right, do
 // outline `line` units wide and black creases between the fingers; nothing
 // outside.
 std::optional<bool> handIsWhite(double x, double y, double line) {
-    const double outline = std::min({capsuleDistance(x, y, 6, 2, 6, 12, 2),           // index finger
-                                     capsuleDistance(x, y, 9, 7, 9, 12, 2),           // middle finger
-                                     capsuleDistance(x, y, 12, 8, 12, 12, 2),         // ring finger
-                                     capsuleDistance(x, y, 15, 9.5, 15, 13, 2),       // little finger
-                                     capsuleDistance(x, y, 2, 11, 6, 15.5, 2),        // thumb
-                                     boxDistance(x, y, 4, 10, 17, 18, 1.5),           // palm
-                                     boxDistance(x, y, 4.5, 12, 16, 21, 1)});         // wrist
+    const double outline = std::min({capsuleDistance(x, y, 6, 2, 6, 12, 2),      // index finger
+                                     capsuleDistance(x, y, 9, 7, 9, 12, 2),      // middle finger
+                                     capsuleDistance(x, y, 12, 8, 12, 12, 2),    // ring finger
+                                     capsuleDistance(x, y, 15, 9.5, 15, 13, 2),  // little finger
+                                     capsuleDistance(x, y, 2, 11, 6, 15.5, 2),   // thumb
+                                     boxDistance(x, y, 4, 10, 17, 18, 1.5),      // palm
+                                     boxDistance(x, y, 4.5, 12, 16, 21, 1)});    // wrist
     if (outline > 0) return std::nullopt;
     const bool crease = onStroke(x, y, 7.5, 6, 7.5, 10, line) || onStroke(x, y, 10.5, 7, 10.5, 10.5, line) ||
                         onStroke(x, y, 13.5, 8.5, 13.5, 11.5, line) || onStroke(x, y, 4, 11.5, 5.5, 13, line);
@@ -314,9 +316,8 @@ std::optional<bool> handIsWhite(double x, double y, double line) {
 assets::DirectoryImage handCursorImage(int percent) {
     const int size = renderedPixels(kHandCursorPixels, percent);
     const double scale = percent / 100.0, line = wholePixels(1.0, percent);
-    Bytes image = assets::cursorImage(size, [&](int x, int y) {
-        return handIsWhite((x + 0.5) / scale, (y + 0.5) / scale, line);
-    });
+    Bytes image = assets::cursorImage(
+        size, [&](int x, int y) { return handIsWhite((x + 0.5) / scale, (y + 0.5) / scale, line); });
     return {size, size, 2, static_cast<unsigned>(renderedPixels(kHandCursorHotSpotX, percent)), 0, std::move(image)};
 }
 
@@ -352,10 +353,10 @@ int main(int argc, char** argv) {
     const std::string directory = argc > 1 ? argv[1] : ".";
     // The bitmaps, each as <name>-<percent>.bmp.
     const std::array<std::pair<const char*, Picture (*)(int)>, 5> bitmaps{{{"mouse", mousePicture},
-                                                                          {"schematic", schematicPicture},
-                                                                          {"pencil", pencilPicture},
-                                                                          {"chat", chatPicture},
-                                                                          {"banner", bannerPicture}}};
+                                                                           {"schematic", schematicPicture},
+                                                                           {"pencil", pencilPicture},
+                                                                           {"chat", chatPicture},
+                                                                           {"banner", bannerPicture}}};
     bool ok = write(directory, "app.ico", appIconFile(false)) && write(directory, "app-on.ico", appIconFile(true)) &&
               write(directory, "hand.cur", handCursorFile());
     for (const auto& [name, draw] : bitmaps) {

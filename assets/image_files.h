@@ -205,7 +205,8 @@ inline Bytes bmp8(const Picture& p, Rgb background) {
     colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
     std::vector<std::uint8_t> indexes;
     for (const std::uint32_t c : flattened) {
-        indexes.push_back(static_cast<std::uint8_t>(std::lower_bound(colours.begin(), colours.end(), c) - colours.begin()));
+        indexes.push_back(
+            static_cast<std::uint8_t>(std::lower_bound(colours.begin(), colours.end(), c) - colours.begin()));
     }
     const Bytes raw = rawRows8(indexes, p.width, p.height), rle = rleRows8(indexes, p.width, p.height);
     const bool compressed = rle.size() < raw.size();
@@ -299,14 +300,18 @@ private:
         bits(reversed, count);
     }
     void literal(unsigned symbol) {
-        if (symbol < 144) code(0x30 + symbol, 8);
-        else if (symbol < 256) code(0x190 + symbol - 144, 9);
-        else if (symbol < 280) code(symbol - 256, 7);
-        else code(0xC0 + symbol - 280, 8);
+        if (symbol < 144)
+            code(0x30 + symbol, 8);
+        else if (symbol < 256)
+            code(0x190 + symbol - 144, 9);
+        else if (symbol < 280)
+            code(symbol - 256, 7);
+        else
+            code(0xC0 + symbol - 280, 8);
     }
     void match(std::size_t length, std::size_t distance) {
-        static constexpr std::array<unsigned, 29> lengthBase{3,  4,  5,  6,  7,  8,  9,  10,  11,  13,
-                                                             15, 17, 19, 23, 27, 31, 35, 43,  51,  59,
+        static constexpr std::array<unsigned, 29> lengthBase{3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                                             15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
                                                              67, 83, 99, 115, 131, 163, 195, 227, 258};
         static constexpr std::array<int, 29> lengthExtra{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                                          2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};

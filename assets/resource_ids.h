@@ -6,11 +6,11 @@
 #pragma once
 
 #define IDI_APP 1
-#define IDI_APP_ON 2           /* the tray's icon while the keyboard mouse is on */
+#define IDI_APP_ON 2 /* the tray's icon while the keyboard mouse is on */
 #define IDR_APP_MANIFEST 1
-#define IDC_HAND_POINTER 101   /* 32, 48 and 64 pixels, hot spot at the fingertip */
-#define IDB_MOUSE_PICTURE 201  /* 50 x 57 at 100 % */
-#define IDB_SCHEMATIC 211      /* 173 x 174 */
-#define IDB_PENCIL 221         /* 32 x 32 */
-#define IDB_CHAT_ICON 231      /* 16 x 16 */
-#define IDB_SEARCH_BANNER 241  /* 325 x 49 */
+#define IDC_HAND_POINTER 101  /* 32, 48 and 64 pixels, hot spot at the fingertip */
+#define IDB_MOUSE_PICTURE 201 /* 50 x 57 at 100 % */
+#define IDB_SCHEMATIC 211     /* 173 x 174 */
+#define IDB_PENCIL 221        /* 32 x 32 */
+#define IDB_CHAT_ICON 231     /* 16 x 16 */
+#define IDB_SEARCH_BANNER 241 /* 325 x 49 */

@@ -39,7 +39,9 @@ void runTicks(benchmark::State& bench, std::initializer_list<lumo::KeyCode> held
 
 void allKeysUp(benchmark::State& bench) { runTicks(bench, {}); }
 void oneDirectionKeyDown(benchmark::State& bench) { runTicks(bench, {Key::Up}); }
-void allSixKeysDown(benchmark::State& bench) { runTicks(bench, {Key::Up, Key::Down, Key::Left, Key::Right, Key::NumpadZero, Key::NumpadDecimal}); }
+void allSixKeysDown(benchmark::State& bench) {
+    runTicks(bench, {Key::Up, Key::Down, Key::Left, Key::Right, Key::NumpadZero, Key::NumpadDecimal});
+}
 
 BENCHMARK(allKeysUp);
 BENCHMARK(oneDirectionKeyDown);

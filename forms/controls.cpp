@@ -13,9 +13,7 @@ bool Control::isGraphical() const {
            kind_ == ControlKind::Line;
 }
 
-bool Control::takesMouseInput() const {
-    return kind_ == ControlKind::Label || kind_ == ControlKind::Image;
-}
+bool Control::takesMouseInput() const { return kind_ == ControlKind::Label || kind_ == ControlKind::Image; }
 
 void Control::changed(Property p) { form_.notify(*this, p); }
 
@@ -26,9 +24,7 @@ void Control::setVisible(bool visible) {
     if (assignIfChanged(visible_, visible)) changed(Property::Visible);
 }
 
-bool Control::shownOnForm() const {
-    return visible_ && (container_ == nullptr || container_->shownOnForm());
-}
+bool Control::shownOnForm() const { return visible_ && (container_ == nullptr || container_->shownOnForm()); }
 
 void Control::setEnabled(bool enabled) {
     if (assignIfChanged(enabled_, enabled)) changed(Property::Enabled);

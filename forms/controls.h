@@ -157,9 +157,7 @@ std::function<void(KeyCode& key, int shift)> onEnterKey(std::function<void()> ac
 
 class Label : public Control {
 public:
-    Label(Form& f, std::string n, Control* c) : Control(f, ControlKind::Label, std::move(n), c) {
-        setOpaque(false);
-    }
+    Label(Form& f, std::string n, Control* c) : Control(f, ControlKind::Label, std::move(n), c) { setOpaque(false); }
     // AutoSize: the label takes the size of its text (measured by the backend).
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
@@ -226,8 +224,7 @@ private:
 
 class OptionButton : public Control {
 public:
-    OptionButton(Form& f, std::string n, Control* c)
-        : Control(f, ControlKind::OptionButton, std::move(n), c) {}
+    OptionButton(Form& f, std::string n, Control* c) : Control(f, ControlKind::OptionButton, std::move(n), c) {}
     bool value() const { return value_; }
     // Selecting one option clears the others of the same container.
     void setValue(bool selected);
@@ -253,9 +250,7 @@ public:
 
 class Image : public Control {
 public:
-    Image(Form& f, std::string n, Control* c) : Control(f, ControlKind::Image, std::move(n), c) {
-        setOpaque(false);
-    }
+    Image(Form& f, std::string n, Control* c) : Control(f, ControlKind::Image, std::move(n), c) { setOpaque(false); }
     // No picture: a transparent hot area that draws nothing but takes the mouse.
     std::optional<Asset> picture() const { return picture_; }
     void setPicture(std::optional<Asset> picture);

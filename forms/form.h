@@ -104,8 +104,7 @@ public:
     // surface's graphical controls; while a button is held the pressed target
     // keeps the mouse (implicit capture); a left press and release on the same
     // target completes a Click.
-    void mouseInput(MouseAction action, Control* surface, int buttonOrMask, int shift, double x,
-                    double y);
+    void mouseInput(MouseAction action, Control* surface, int buttonOrMask, int shift, double x, double y);
     // The system took the mouse capture away (for example a window drag).
     void captureLost();
     // A windowed control was clicked (check boxes toggle, options select first).

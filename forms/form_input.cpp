@@ -8,8 +8,7 @@ namespace lumo::forms {
 Control* Form::hitTestGraphical(Control* surface, double x, double y) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control* c = it->get();
-        if (c->container() == surface && c->takesMouseInput() && c->visible() && c->enabled() &&
-            c->contains(x, y)) {
+        if (c->container() == surface && c->takesMouseInput() && c->visible() && c->enabled() && c->contains(x, y)) {
             return c;
         }
     }
@@ -42,8 +41,7 @@ void Form::dispatchMouse(Control* target, MouseAction action, const MouseEvent& 
     if (handler) handler(e);
 }
 
-void Form::mouseInput(MouseAction action, Control* surface, int buttonOrMask, int shift, double x,
-                      double y) {
+void Form::mouseInput(MouseAction action, Control* surface, int buttonOrMask, int shift, double x, double y) {
     if (!loaded_) return;
     Runtime::EventScope scope(runtime_);
     const double formX = x + (surface ? surface->formLeft() : 0);
@@ -67,9 +65,7 @@ void Form::mouseInput(MouseAction action, Control* surface, int buttonOrMask, in
             heldButtons_ |= buttonOrMask;
             dispatchMouse(target, action, e);
             break;
-        case MouseAction::Move:
-            dispatchMouse(target, action, e);
-            break;
+        case MouseAction::Move: dispatchMouse(target, action, e); break;
         case MouseAction::Up: {
             const bool wasCaptured = captured_;
             heldButtons_ &= ~buttonOrMask;

@@ -133,8 +133,8 @@ bool Form::nativeKeyDown(KeyCode key, int shift) {
     if (!loaded_ || key.empty()) return false;
     Runtime::EventScope scope(runtime_);
     // A focused control that has gone (hidden, disabled) takes no keys.
-    Control* focused = activeControl_ && activeControl_->shownOnForm() && activeControl_->enabled() ? activeControl_
-                                                                                                     : nullptr;
+    Control* focused =
+        activeControl_ && activeControl_->shownOnForm() && activeControl_->enabled() ? activeControl_ : nullptr;
     if (focused && focused->KeyDown) focused->KeyDown(key, shift);
     if (!key.empty() && loaded_ && KeyDown) KeyDown(key, shift);
     if (key.empty() || !loaded_) return true;

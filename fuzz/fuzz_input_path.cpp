@@ -120,9 +120,9 @@ public:
     }
 
 private:
-    static constexpr std::array<lumo::Blindness, 5> kReasons{
-        lumo::Blindness::Locked, lumo::Blindness::Disconnected, lumo::Blindness::SecureDesktop,
-        lumo::Blindness::ElevatedInFront, lumo::Blindness::Asleep};
+    static constexpr std::array<lumo::Blindness, 5> kReasons{lumo::Blindness::Locked, lumo::Blindness::Disconnected,
+                                                             lumo::Blindness::SecureDesktop,
+                                                             lumo::Blindness::ElevatedInFront, lumo::Blindness::Asleep};
 
     lumo::Blindness reasonOf(std::uint8_t argument) {
         const lumo::Blindness reason = kReasons[argument % kReasons.size()];

@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto rewritten = written(settings);
     for (const auto& [name, value] : rewritten) {
         const auto stored = platform.kept.find(name);
-        const bool kept = stored != platform.kept.end() && isNumber32(stored->second) &&
-                          sameValue(value, stored->second);
+        const bool kept =
+            stored != platform.kept.end() && isNumber32(stored->second) && sameValue(value, stored->second);
         FUZZ_CHECK(kept || sameValue(value, defaults.at(name)));
     }
     // What the reader gives survives a round trip.

@@ -52,7 +52,7 @@ inline bool staleKeyReport(std::uint8_t decided, std::uint8_t now) { return ((de
 
 // One keyboard event as the system's hook sees it.
 struct KeyStroke {
-    KeyCode key;  // the virtual-key code it reads as now
+    KeyCode key;                 // the virtual-key code it reads as now
     std::uint16_t scanCode = 0;  // a typed character's code unit for Key::Packet
     bool extended = false;
     bool down = false;
@@ -115,7 +115,7 @@ private:
     void keepPresses();
 
     std::array<Record, kRecordCount> records_{};
-    std::uint32_t modifiersDown_ = 0;          // bit per modifier key, taken or not
+    std::uint32_t modifiersDown_ = 0;           // bit per modifier key, taken or not
     std::array<std::uint8_t, 3> foldedDown_{};  // reported sides down per Shift, Ctrl, Alt
     std::array<bool, 3> foldedReported_{};      // the side-free key's press was reported
     std::array<Record, 256> buttons_{};

@@ -56,14 +56,14 @@ inline ScreenMetrics screenMetricsAt(std::int32_t widthPixels, std::int32_t heig
 
 // Pictures and pointers bundled with the program.
 enum class Asset {
-    AppIcon,        // program icon: title bar, tray, window icon
-    AppIconOn,      // the tray's icon while the keyboard mouse is on
-    HandCursor,     // 32 x 32 pointing hand, hot spot (5, 0)
-    MousePicture,   // 50 x 57 white mouse on the virtual mouse window's key colour
-    Schematic,      // settings window diagram: green left zone, blue right, yellow drag area
-    PencilMarker,   // 32 x 32 green pencil, tray menu hover marker
-    ChatIcon,       // 16 x 16 blue round face beside the chat box
-    SearchBanner,   // search banner of the promotion panel
+    AppIcon,       // program icon: title bar, tray, window icon
+    AppIconOn,     // the tray's icon while the keyboard mouse is on
+    HandCursor,    // 32 x 32 pointing hand, hot spot (5, 0)
+    MousePicture,  // 50 x 57 white mouse on the virtual mouse window's key colour
+    Schematic,     // settings window diagram: green left zone, blue right, yellow drag area
+    PencilMarker,  // 32 x 32 green pencil, tray menu hover marker
+    ChatIcon,      // 16 x 16 blue round face beside the chat box
+    SearchBanner,  // search banner of the promotion panel
 };
 
 // The two physical buttons the program presses and releases on the user's

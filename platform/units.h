@@ -20,13 +20,9 @@ inline std::int32_t roundHalfEven(double value) {
     return static_cast<std::int32_t>(r);
 }
 
-inline std::int32_t twipsToPixels(double twips, double twipsPerPixel) {
-    return roundHalfEven(twips / twipsPerPixel);
-}
+inline std::int32_t twipsToPixels(double twips, double twipsPerPixel) { return roundHalfEven(twips / twipsPerPixel); }
 
-inline double pixelsToTwips(std::int32_t pixels, double twipsPerPixel) {
-    return pixels * twipsPerPixel;
-}
+inline double pixelsToTwips(std::int32_t pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
 
 // "x,y": decimal, no spaces, no leading zeros, minus sign when negative.
 inline std::string coordinateText(std::int32_t x, std::int32_t y) {

@@ -17,8 +17,8 @@ public:
     KeyboardMouse(forms::Runtime& runtime, SharedState& state);
 
     // What it tells the rest of the program; unset ones do nothing.
-    std::function<void()> Switched;      // the switch key flipped hotkeysEnabled
-    std::function<void()> PointerMoved;  // a reported move, or the engine moved the pointer
+    std::function<void()> Switched;           // the switch key flipped hotkeysEnabled
+    std::function<void()> PointerMoved;       // a reported move, or the engine moved the pointer
     std::function<void()> SecondCopyStarted;  // another start asks this copy to show itself
 
     // The switch or a binding changed: held buttons go up, the input thread

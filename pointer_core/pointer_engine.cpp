@@ -189,8 +189,8 @@ std::int64_t PointerEngine::heldTime(std::int64_t now) {
     return held;
 }
 
-std::int64_t PointerEngine::advanceAxis(AxisMotion& axis, Action towardsLess, Action towardsMore,
-                                        std::int64_t held, std::int32_t at, std::int32_t lastTarget) {
+std::int64_t PointerEngine::advanceAxis(AxisMotion& axis, Action towardsLess, Action towardsMore, std::int64_t held,
+                                        std::int32_t at, std::int32_t lastTarget) {
     const KeyCode less = settings_.keys[towardsLess], more = settings_.keys[towardsMore];
     const bool lessDown = isDown(less), moreDown = isDown(more);
     int wanted = moreDown ? 1 : 0;

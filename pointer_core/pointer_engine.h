@@ -63,7 +63,7 @@ private:
     // One axis of the held motion. Its distance is the curve's at the hold
     // time last moved to; the remainder is the fraction of a pixel not moved yet.
     struct AxisMotion {
-        int sign = 0;  // -1 towards up or left, +1 towards down or right, 0 still
+        int sign = 0;             // -1 towards up or left, +1 towards down or right, 0 still
         std::int32_t extent = 0;  // the monitor's, fixed at the hold's start
         double distance = 0;
         double remainder = 0;

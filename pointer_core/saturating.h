@@ -17,8 +17,8 @@ inline std::int32_t saturatingAdd(std::int32_t a, std::int32_t b) {
 
 inline std::int32_t saturatingSub(std::int32_t a, std::int32_t b) {
     const std::int64_t difference = std::int64_t{a} - std::int64_t{b};
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        difference, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(difference, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace lumo

@@ -52,21 +52,21 @@ inline KeyBindings defaultKeyBindings() {
 // first start, which the settings window shows before anything is applied.
 struct Settings {
     KeyBindings keys = defaultKeyBindings();
-    std::int32_t stepPixels = 3;     // pixels per engine tick while a direction key is held
-    bool hotkeysEnabled = false;     // the engine acts on the bound keys
-    bool hideVirtualMouse = false;   // keep the virtual mouse hidden
-    bool showCoordinates = true;     // coordinates under the virtual mouse
-    bool colorPointer = true;        // recolour the arrowhead at random
-    bool stayOnTop = true;           // virtual mouse topmost
+    std::int32_t stepPixels = 3;    // pixels per engine tick while a direction key is held
+    bool hotkeysEnabled = false;    // the engine acts on the bound keys
+    bool hideVirtualMouse = false;  // keep the virtual mouse hidden
+    bool showCoordinates = true;    // coordinates under the virtual mouse
+    bool colorPointer = true;       // recolour the arrowhead at random
+    bool stayOnTop = true;          // virtual mouse topmost
     FollowMode followMode = FollowMode::Slow;
-    bool applied = false;            // an apply has happened, in this run or an earlier one
+    bool applied = false;  // an apply has happened, in this run or an earlier one
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 struct SharedState {
     Settings settings;
 
-    bool inputReported = false;          // the system reports input (else the engine polls)
+    bool inputReported = false;  // the system reports input (else the engine polls)
     // The hotkeys switch as kept: as read at start and as the settings window
     // last set it. The switch key changes only the running state, so that a
     // stray press never captures the keys at every later start.

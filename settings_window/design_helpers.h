@@ -21,11 +21,9 @@ forms::Label* label(forms::Form& form, forms::Label*& member, const char* name, 
                     const std::string& caption);
 // A rectangle outlined in the window-text colour; `fill` fills it.
 forms::Shape* rectangle(forms::Form& form, forms::Shape*& member, const char* name, Rect r,
-                        std::optional<forms::Color> fill = std::nullopt,
-                        forms::Color border = forms::kWindowTextColor);
+                        std::optional<forms::Color> fill = std::nullopt, forms::Color border = forms::kWindowTextColor);
 forms::Line* line(forms::Form& form, forms::Line*& member, const char* name, forms::Control* container, std::int32_t x1,
-                  std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                  forms::Color color = forms::kWindowTextColor);
+                  std::int32_t y1, std::int32_t x2, std::int32_t y2, forms::Color color = forms::kWindowTextColor);
 // An image; without a picture it is a transparent hot area.
 forms::Image* image(forms::Form& form, forms::Image*& member, const char* name, Rect r, std::optional<Asset> picture,
                     const std::string& toolTip = {});

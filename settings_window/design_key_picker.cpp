@@ -31,7 +31,8 @@ void KeyPicker::design() {
     design::captionButton(window_, LUMO_CONTROL(cancelKeyButton), keyPicker, " 取消");
     cancelKeyButton->move(4200, 2040, 855, 315);
 
-    design::label(window_, LUMO_CONTROL(currentKeyHeading), keyPicker, {360, 3000, 2610, 180}, "当前信息(按取消保持原有信息):");
+    design::label(window_, LUMO_CONTROL(currentKeyHeading), keyPicker, {360, 3000, 2610, 180},
+                  "当前信息(按取消保持原有信息):");
     design::textBox(window_, LUMO_CONTROL(currentKeyBox), keyPicker, {360, 3240, 4335, 270}, "信息");
     currentKeyBox->setBackColor(kBackground);
 }

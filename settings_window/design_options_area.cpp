@@ -34,7 +34,8 @@ void OptionsArea::designOptions() {
 
     design::checkBox(window_, LUMO_CONTROL(showCoordinatesCheck), nullptr, {2880, 600, 1740, 180}, "鼠标下显示坐标",
                      kBackground);
-    design::checkBox(window_, LUMO_CONTROL(colorPointerCheck), nullptr, {2880, 840, 1260, 180}, "幻彩指针", kBackground);
+    design::checkBox(window_, LUMO_CONTROL(colorPointerCheck), nullptr, {2880, 840, 1260, 180}, "幻彩指针",
+                     kBackground);
     design::checkBox(window_, LUMO_CONTROL(stayOnTopCheck), nullptr, {4080, 840, 1260, 180}, "鼠标顶置", kBackground);
 
     window_.add(LUMO_CONTROL(followModeFrame), nullptr);
@@ -53,7 +54,8 @@ void OptionsArea::designOptions() {
     option(LUMO_CONTROL(followFast), 480, "急速跟随鼠标");
     option(LUMO_CONTROL(dragByHand), 720, "手动拖拽鼠标");
 
-    design::checkBox(window_, LUMO_CONTROL(hideMouseCheck), nullptr, {3000, 2280, 1815, 180}, "不显示虚拟鼠标", kBackground);
+    design::checkBox(window_, LUMO_CONTROL(hideMouseCheck), nullptr, {3000, 2280, 1815, 180}, "不显示虚拟鼠标",
+                     kBackground);
 }
 
 void OptionsArea::designHotkeys() {
@@ -63,7 +65,8 @@ void OptionsArea::designHotkeys() {
     hotkeysFrame->setText("   使用键盘快捷键");
     hotkeysFrame->setBackColor(kBackground);
 
-    design::checkBox(window_, LUMO_CONTROL(hotkeysCheck), hotkeysFrame, {120, 0, 1620, 180}, "使用键盘快捷键", kBackground);
+    design::checkBox(window_, LUMO_CONTROL(hotkeysCheck), hotkeysFrame, {120, 0, 1620, 180}, "使用键盘快捷键",
+                     kBackground);
     design::label(window_, LUMO_CONTROL(stepLabel), hotkeysFrame, {120, 300, 1080, 180}, "移动像素设置");
     design::textBox(window_, LUMO_CONTROL(stepBox), hotkeysFrame, {1320, 240, 975, 270}, "");
     stepBox->setToolTip("数值不要过大，也不要过小啊！");
@@ -82,12 +85,21 @@ void OptionsArea::designHotkeys() {
         {Action::Up, "upKeyLabel", {120, 600, 180, 180}, "上", "upKeyBox", {360, 600, 855, 195}, "方向键↑"},
         {Action::Down, "downKeyLabel", {120, 840, 180, 180}, "下", "downKeyBox", {360, 840, 855, 195}, "方向键↓"},
         {Action::Left, "leftKeyLabel", {1200, 600, 180, 180}, "左", "leftKeyBox", {1440, 600, 855, 195}, "方向键←"},
-        {Action::Right, "rightKeyLabel", {1200, 840, 180, 180}, "右", "rightKeyBox", {1440, 840, 855, 195},
-         "方向键→"},
-        {Action::LeftClick, "leftClickKeyLabel", {120, 1080, 360, 180}, "左键", "leftClickKeyBox",
-         {480, 1080, 735, 195}, "0键(小键盘)"},
-        {Action::RightClick, "rightClickKeyLabel", {1200, 1080, 360, 180}, "右键", "rightClickKeyBox",
-         {1560, 1080, 735, 195}, "小数(.)键"},
+        {Action::Right, "rightKeyLabel", {1200, 840, 180, 180}, "右", "rightKeyBox", {1440, 840, 855, 195}, "方向键→"},
+        {Action::LeftClick,
+         "leftClickKeyLabel",
+         {120, 1080, 360, 180},
+         "左键",
+         "leftClickKeyBox",
+         {480, 1080, 735, 195},
+         "0键(小键盘)"},
+        {Action::RightClick,
+         "rightClickKeyLabel",
+         {1200, 1080, 360, 180},
+         "右键",
+         "rightClickKeyBox",
+         {1560, 1080, 735, 195},
+         "小数(.)键"},
     };
     for (const KeySlotLook& slot : kKeySlots) {
         design::label(window_, keyLabels[slot.action], slot.labelName, hotkeysFrame, slot.label, slot.caption);
@@ -105,7 +117,8 @@ void OptionsArea::designApply() {
     applyButton->move(2880, 3960, 1455, 300);
     applyButton->host()->setToolTip("快捷键 Enter");
 
-    design::textBox(window_, LUMO_CONTROL(enterBox), nullptr, {4320, 3960, 855, 300}, "Enter(获取这个焦点 按Enter 打开)");
+    design::textBox(window_, LUMO_CONTROL(enterBox), nullptr, {4320, 3960, 855, 300},
+                    "Enter(获取这个焦点 按Enter 打开)");
     enterBox->setBackColor(kBackground);
 
     design::label(window_, LUMO_CONTROL(aboutLink), nullptr, {5040, 4320, 360, 180}, "关于");

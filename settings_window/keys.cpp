@@ -10,11 +10,11 @@ std::vector<forms::Control*> SettingsWindow::tabStops() const {
     // The fold tab is one stop: whichever of its two hot areas is shown.
     std::vector<forms::Control*> stops{options.hotkeysCheck, options.stepBox};
     for (Action action : kActions) stops.push_back(options.keyBoxes[action]);
-    stops.insert(stops.end(), {options.hideMouseCheck, options.showCoordinatesCheck, options.colorPointerCheck,
-                               options.stayOnTopCheck, options.followModeFrame, options.applyButton->host(),
-                               options.aboutLink, panel.foldButton, panel.unfoldButton,
-                               panel.chatBox, panel.chatButton->host(), panel.searchBox, panel.searchButton,
-                               panel.crownShopsLink, panel.mallLink, panel.generalChannelLink, panel.shopLink});
+    stops.insert(stops.end(),
+                 {options.hideMouseCheck, options.showCoordinatesCheck, options.colorPointerCheck,
+                  options.stayOnTopCheck, options.followModeFrame, options.applyButton->host(), options.aboutLink,
+                  panel.foldButton, panel.unfoldButton, panel.chatBox, panel.chatButton->host(), panel.searchBox,
+                  panel.searchButton, panel.crownShopsLink, panel.mallLink, panel.generalChannelLink, panel.shopLink});
     return stops;
 }
 

@@ -8,12 +8,12 @@
 
 namespace lumo::settings_looks {
 
-inline constexpr forms::Color kBackground = 0xFFC0C0;   // window, frames, check boxes, menu items
-inline constexpr forms::Color kTitleColor = 0xFF8080;   // title strip, highlighted menu item
+inline constexpr forms::Color kBackground = 0xFFC0C0;  // window, frames, check boxes, menu items
+inline constexpr forms::Color kTitleColor = 0xFF8080;  // title strip, highlighted menu item
 inline constexpr forms::Color kHotkeyText = 0x800080;
 inline constexpr forms::Color kWhite = 0xFFFFFF;
 inline constexpr forms::Color kBlack = 0x000000;
-inline constexpr forms::Color kHintGrey = 0x808080;     // chat box hint
+inline constexpr forms::Color kHintGrey = 0x808080;  // chat box hint
 inline constexpr forms::Color kLinkColor = 0x0040C0;
 inline constexpr forms::Color kPromoOrange = 0x0080FF;
 

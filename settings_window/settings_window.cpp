@@ -20,8 +20,8 @@ void SettingsWindow::design() {
     // The window opens centred; Load sizes it from its title strip and body.
     const ScreenMetrics screen = platform().screen();
     const std::int32_t width = 5535, height = 6015;
-    move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2),
-         width, height);
+    move(roundHalfEven((screen.widthTwips - width) / 2), roundHalfEven((screen.heightTwips - height) / 2), width,
+         height);
 
     titleBar.addTimers();
 

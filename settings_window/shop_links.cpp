@@ -49,9 +49,7 @@ ChannelPage channelPage(ShopChannel channel) {
 
 }  // namespace
 
-bool shellTakesAddress(std::string_view address) {
-    return utf8ToUtf16(address).size() <= kLongestShellAddress;
-}
+bool shellTakesAddress(std::string_view address) { return utf8ToUtf16(address).size() <= kLongestShellAddress; }
 
 std::string searchAddress(std::string_view searchText) {
     std::string query = "/search?q=";

@@ -14,8 +14,8 @@ void SettingsWindow::onLoad() {
     titleBar.bodyOutline->setWidth(titleBar.titleStrip->width());
 
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             titleBar.minimizeBox, options.aboutLink, panel.searchButton, panel.foldButton, panel.unfoldButton, panel.shopLink,
-             panel.crownShopsLink, panel.mallLink, panel.generalChannelLink}) {
+             titleBar.minimizeBox, options.aboutLink, panel.searchButton, panel.foldButton, panel.unfoldButton,
+             panel.shopLink, panel.crownShopsLink, panel.mallLink, panel.generalChannelLink}) {
         c->setCursor(titleBar.closeBox->cursor());
     }
     for (Action action : kActions) options.keyBoxes[action]->setCursor(titleBar.closeBox->cursor());

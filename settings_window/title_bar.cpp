@@ -34,13 +34,9 @@ void TitleBar::wire() {
         window_.setWindowState(forms::WindowState::Minimized);
         hideWindowMenu();
     };
-    menuCloseItem->MouseDown = [this](const forms::MouseEvent&) {
-        forms::notify(CloseRequested);
-    };
+    menuCloseItem->MouseDown = [this](const forms::MouseEvent&) { forms::notify(CloseRequested); };
     minimizeBox->Click = [this] { window_.setWindowState(forms::WindowState::Minimized); };
-    closeBox->Click = [this] {
-        forms::notify(CloseRequested);
-    };
+    closeBox->Click = [this] { forms::notify(CloseRequested); };
     foregroundWatchTimer->Tick = [this] { checkForeground(); };
     moveModeTimer->Tick = [this] { moveModeStep(); };
 }

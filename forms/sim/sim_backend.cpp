@@ -12,8 +12,7 @@ using forms::Form;
 
 class SimPeer : public forms::FormPeer {
 public:
-    SimPeer(SimBackend& backend, Form& form, WindowHandle handle)
-        : backend_(backend), form_(form), handle_(handle) {
+    SimPeer(SimBackend& backend, Form& form, WindowHandle handle) : backend_(backend), form_(form), handle_(handle) {
         for (const auto& c : form.controls()) {
             if (c->kind() == ControlKind::Timer) backend_.schedule(static_cast<forms::Timer&>(*c));
         }
@@ -115,9 +114,7 @@ void SimBackend::doubleClick(Control& c) {
 void SimBackend::press(Control& c, int button, double x, double y) {
     mouseOn(c, Form::MouseAction::Down, button, x, y);
 }
-void SimBackend::move(Control& c, int mask, double x, double y) {
-    mouseOn(c, Form::MouseAction::Move, mask, x, y);
-}
+void SimBackend::move(Control& c, int mask, double x, double y) { mouseOn(c, Form::MouseAction::Move, mask, x, y); }
 void SimBackend::release(Control& c, int button, double x, double y) {
     mouseOn(c, Form::MouseAction::Up, button, x, y);
 }

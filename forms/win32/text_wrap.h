@@ -80,8 +80,10 @@ std::vector<LineSpan> wrapLines(std::u16string_view text, FitCount fitCount, std
                 // and showing at least one character so that the text advances.
                 end = begin + std::max<std::size_t>(fit, 1);
                 if (splitsPair(body, end)) {
-                    if (fit > 1) --end;
-                    else ++end;
+                    if (fit > 1)
+                        --end;
+                    else
+                        ++end;
                 }
             }
             lines.push_back({begin, end});

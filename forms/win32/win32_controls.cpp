@@ -119,7 +119,8 @@ void NativeControl::applyItems() {
 void NativeControl::applyListIndex() {
     if (control_.kind() != forms::ControlKind::ListBox) return;
     const int row = static_cast<const forms::ListBox&>(control_).listIndex();
-    if (SendMessageW(hwnd(), LB_GETCURSEL, 0, 0) != row) SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    if (SendMessageW(hwnd(), LB_GETCURSEL, 0, 0) != row)
+        SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 
 void NativeControl::applyValue() {
@@ -196,7 +197,8 @@ LRESULT NativeControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_KEYDOWN:
             // Shift+Insert: some edit controls paste without sending themselves WM_PASTE.
-            if (!filtersPastes() || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0 || GetKeyState(VK_CONTROL) < 0) break;
+            if (!filtersPastes() || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0 || GetKeyState(VK_CONTROL) < 0)
+                break;
             paste();
             return 0;
         case WM_LBUTTONUP: {

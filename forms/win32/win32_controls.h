@@ -46,9 +46,7 @@ private:
     void applyValue();
     bool isTextBox() const { return control_.kind() == forms::ControlKind::TextBox; }
     // Any other box pastes as the edit control itself does; its change reaches the model as EN_CHANGE.
-    bool filtersPastes() const {
-        return isTextBox() && static_cast<const forms::TextBox&>(control_).filtersPastes();
-    }
+    bool filtersPastes() const { return isTextBox() && static_cast<const forms::TextBox&>(control_).filtersPastes(); }
 
     forms::Control& control_;
     Resources& resources_;

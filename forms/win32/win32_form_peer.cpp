@@ -71,8 +71,7 @@ void Win32FormPeer::createChild(forms::Control& control, int id) {
             const RECT box = scale().box(control.left(), control.top(), control.width(), control.height());
             // The caption as window text names the group or button to a screen reader.
             UniqueWindow window(CreateWindowExW(0, context_.surfaceClass.name(), wide(control.text()).c_str(), style,
-                                                box.left, box.top,
-                                                box.right - box.left, box.bottom - box.top, parent,
+                                                box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
                                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                                 context_.surfaceClass.instance(), nullptr));
             surfaces_.push_back(std::make_unique<Surface>(asOwner(), &control, std::move(window)));
@@ -201,8 +200,8 @@ void Win32FormPeer::syncAreaTips(const Surface& surface) {
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
         const forms::Control& c = **it;
         if (c.container() != surface.control() || !c.isGraphical() || !c.visible() || c.toolTip().empty()) continue;
-        areas.push_back({reinterpret_cast<UINT_PTR>(&c), scale().box(c.left(), c.top(), c.width(), c.height()),
-                         wide(c.toolTip())});
+        areas.push_back(
+            {reinterpret_cast<UINT_PTR>(&c), scale().box(c.left(), c.top(), c.width(), c.height()), wide(c.toolTip())});
     }
     tips_->setAreas(surface.hwnd(), std::move(areas));
 }

@@ -100,8 +100,8 @@ UniqueBitmap Resources::loadBitmap(int resource, bool keyed) const {
     const int percent = kRenderingPercents[rendering];
     // A device-dependent bitmap: GDI expands the RLE8 pixels into it, which
     // a DIB section (LR_CREATEDIBSECTION) is not made to take.
-    UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageW(
-        instance_, MAKEINTRESOURCEW(resource + static_cast<int>(rendering)), IMAGE_BITMAP, 0, 0, 0)));
+    UniqueBitmap loaded(static_cast<HBITMAP>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(resource + static_cast<int>(rendering)), IMAGE_BITMAP, 0, 0, 0)));
     BITMAP info{};
     if (!loaded || !GetObjectW(loaded.get(), sizeof info, &info)) return loaded;
     const int width = scale_.pictureX(pixelsAt100(info.bmWidth, percent));

@@ -115,9 +115,7 @@ LRESULT Surface::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
         case WM_MOUSEMOVE: return mouse(message, wParam, lParam);
-        case WM_CAPTURECHANGED:
-            owner_.form().captureLost();
-            return 0;
+        case WM_CAPTURECHANGED: owner_.form().captureLost(); return 0;
         case WM_SETCURSOR: return setCursor(wParam, lParam);
         case WM_COMMAND:
         case WM_CTLCOLOREDIT:

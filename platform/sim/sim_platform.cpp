@@ -9,8 +9,8 @@ namespace lumo::sim {
 bool SimPlatform::isKeyDown(KeyCode key) {
     ++callCount;
     keyProbes.push_back(key);
-    return (!key.empty() && keys_[key.code()]) ||
-           (key == Key::LeftButton && injectedButtons_[0]) || (key == Key::RightButton && injectedButtons_[1]);
+    return (!key.empty() && keys_[key.code()]) || (key == Key::LeftButton && injectedButtons_[0]) ||
+           (key == Key::RightButton && injectedButtons_[1]);
 }
 
 Point SimPlatform::cursorPos() {
@@ -119,9 +119,7 @@ bool SimPlatform::notifyIcon(TrayAction action, const TrayIconData& data) {
     return !(action == TrayAction::Add && trayRefusesAdd_);
 }
 
-IconHandle SimPlatform::iconHandle(Asset icon) {
-    return 0x7000 + static_cast<IconHandle>(icon);
-}
+IconHandle SimPlatform::iconHandle(Asset icon) { return 0x7000 + static_cast<IconHandle>(icon); }
 
 std::optional<KeptValue> SimPlatform::keptValue(const std::string& name) {
     ++callCount;
@@ -132,8 +130,9 @@ std::optional<KeptValue> SimPlatform::keptValue(const std::string& name) {
 
 void SimPlatform::keepNumber(const std::string& name, std::uint32_t value) {
     ++callCount;
-    kept[name] = {true, {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
+    kept[name] = {true,
+                  {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                   static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
 }
 
 ScreenMetrics SimPlatform::screen() { return screen_; }

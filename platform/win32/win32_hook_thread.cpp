@@ -245,7 +245,9 @@ void HookThread::hookMouse(bool on) {
     PostThreadMessageW(threadId_, kMouseHookMessage, on ? 1 : 0, 0);
 }
 
-void HookThread::publishKeyTable(const KeyTable& table) { publishedTable.store(table.pack(), std::memory_order_relaxed); }
+void HookThread::publishKeyTable(const KeyTable& table) {
+    publishedTable.store(table.pack(), std::memory_order_relaxed);
+}
 
 KeyTable HookThread::keyTable() const { return currentTable(); }
 

@@ -38,8 +38,8 @@ bool InputWatch::createReceiver() {
     if (!RegisterClassW(&windowClass)) traceFailure(Failure::WindowClass, L"RegisterClassW", kInputReceiverClass);
     // A hidden top-level window rather than a message-only one: only those
     // hear the power broadcasts.
-    receiver_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kInputReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                    nullptr, instance, nullptr));
+    receiver_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kInputReceiverClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                    instance, nullptr));
     if (!receiver_) {
         traceFailure(Failure::Window, L"CreateWindowExW", kInputReceiverClass);
         return false;

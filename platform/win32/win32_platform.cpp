@@ -39,18 +39,18 @@ void copyTruncated(wchar_t (&field)[N], const std::wstring& text) {
 
 DWORD toNotifyMessage(TrayAction action) {
     switch (action) {
-    case TrayAction::Add: return NIM_ADD;
-    case TrayAction::Modify: return NIM_MODIFY;
-    case TrayAction::Delete: return NIM_DELETE;
-    case TrayAction::UseCurrentVersion: return NIM_SETVERSION;
-    case TrayAction::Focus: return NIM_SETFOCUS;
+        case TrayAction::Add: return NIM_ADD;
+        case TrayAction::Modify: return NIM_MODIFY;
+        case TrayAction::Delete: return NIM_DELETE;
+        case TrayAction::UseCurrentVersion: return NIM_SETVERSION;
+        case TrayAction::Focus: return NIM_SETFOCUS;
     }
     return NIM_MODIFY;
 }
 
 int toShowCommand(ShowState show) {
     switch (show) {
-    case ShowState::Minimized: return SW_SHOWMINIMIZED;
+        case ShowState::Minimized: return SW_SHOWMINIMIZED;
     }
     return SW_SHOWNORMAL;
 }
@@ -65,9 +65,7 @@ Point Win32Platform::cursorPos() {
     return {p.x, p.y};
 }
 
-void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) {
-    SetCursorPos(x, y);
-}
+void Win32Platform::setCursorPos(std::int32_t x, std::int32_t y) { SetCursorPos(x, y); }
 
 // Every injected event carries the program's mark, so that its own input
 // reports leave it out.
@@ -123,9 +121,7 @@ void Win32Platform::startWindowDrag(WindowHandle window) {
     SendMessageW(toHwnd(window), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-WindowHandle Win32Platform::foregroundWindow() {
-    return reinterpret_cast<WindowHandle>(GetForegroundWindow());
-}
+WindowHandle Win32Platform::foregroundWindow() { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }
 
 // SW_SHOWNORMAL rather than SW_HIDE: a browser that is started by this call
 // may take the show command for its first window and would stay invisible.
@@ -142,8 +138,7 @@ void Win32Platform::startProgram(const std::string& commandLine, ShowState show)
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(toShowCommand(show));
     PROCESS_INFORMATION started{};
-    if (CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &started)) {
+    if (CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
         CloseHandle(started.hThread);
         CloseHandle(started.hProcess);
     }

@@ -47,7 +47,7 @@ private:
     std::mt19937 generator_;
     std::uniform_real_distribution<double> unitInterval_{0.0, 1.0};
     std::int64_t counterFrequency_ = 0;  // read on first use
-    int dpiX_ = 0;  // read on first use
+    int dpiX_ = 0;                       // read on first use
     int dpiY_ = 0;
 };
 

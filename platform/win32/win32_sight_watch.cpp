@@ -68,8 +68,8 @@ void SightWatch::start(HWND receiver, InputHealth& health) {
     }
     desktopSwitchHook_.reset(SetWinEventHook(EVENT_SYSTEM_DESKTOPSWITCH, EVENT_SYSTEM_DESKTOPSWITCH, nullptr,
                                              desktopEvent, 0, 0, WINEVENT_OUTOFCONTEXT));
-    foregroundHook_.reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, desktopEvent, 0,
-                                          0, WINEVENT_OUTOFCONTEXT));
+    foregroundHook_.reset(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, desktopEvent, 0, 0,
+                                          WINEVENT_OUTOFCONTEXT));
     sinkKeyboard(receiver);
 }
 

@@ -107,8 +107,9 @@ TEST_F(AppFixture, HoldingUpAfterApplyMovesThePointerByTheTimeHeldAndTheMouseFol
     platform.setKeyDown(Key::NumpadZero, true);  // keypad 0: the left button, down while the key is
     backend.advance(30);
     platform.setKeyDown(Key::NumpadZero, false);
-    EXPECT_EQ(platform.buttonCalls, (std::vector<sim::SimPlatform::ButtonCall>{
-                                        {MouseButton::Left, true, {600, top}}, {MouseButton::Left, false, {600, top}}}));
+    EXPECT_EQ(platform.buttonCalls,
+              (std::vector<sim::SimPlatform::ButtonCall>{{MouseButton::Left, true, {600, top}},
+                                                         {MouseButton::Left, false, {600, top}}}));
     EXPECT_EQ(platform.callCount, 3);  // the button swap read, press, release: nothing polled or woken
 }
 
@@ -258,8 +259,8 @@ TEST(StartOptions, OnlyTheWordTrayInAnyCaseStartsInTheTray) {
     const struct {
         const char* arguments;
         bool inTray;
-    } lines[] = {{"", false},           {"/tray", true},  {"  /Tray\t", true}, {"x /tray y", true},
-                 {"/tray2", false},     {"tray", false},  {"\"/tray x\"", false}, {"/trayx /tra", false}};
+    } lines[] = {{"", false},       {"/tray", true}, {"  /Tray\t", true},    {"x /tray y", true},
+                 {"/tray2", false}, {"tray", false}, {"\"/tray x\"", false}, {"/trayx /tra", false}};
     for (const auto& line : lines) EXPECT_EQ(parseStartOptions(line.arguments).inTray, line.inTray) << line.arguments;
 }
 

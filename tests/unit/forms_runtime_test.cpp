@@ -51,8 +51,7 @@ protected:
         check = add<CheckBox>("check", nullptr);
         timer = addTimer("timer", 1000, true);
 
-        for (Control* c : {static_cast<Control*>(back), static_cast<Control*>(front),
-                           static_cast<Control*>(inFrame)}) {
+        for (Control* c : {static_cast<Control*>(back), static_cast<Control*>(front), static_cast<Control*>(inFrame)}) {
             c->MouseDown = [this, c](const MouseEvent& e) {
                 log.push_back(c->name() + " down " + std::to_string(int(e.x)) + "," + std::to_string(int(e.y)));
             };

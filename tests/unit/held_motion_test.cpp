@@ -62,9 +62,9 @@ private:
 };
 
 TEST(HoldCurve, AnchorValues) {
-    EXPECT_EQ(lumo::heldDistance(3, 150, 1280), 3);                  // a keystroke: one step
-    EXPECT_NEAR(lumo::heldDistance(3, 1000, 1280), 688.3, 0.1);      // top speed reached
-    EXPECT_NEAR(lumo::heldDistance(20, 1000, 1280), 1069.6, 0.1);    // a large step: its start speed throughout
+    EXPECT_EQ(lumo::heldDistance(3, 150, 1280), 3);                // a keystroke: one step
+    EXPECT_NEAR(lumo::heldDistance(3, 1000, 1280), 688.3, 0.1);    // top speed reached
+    EXPECT_NEAR(lumo::heldDistance(20, 1000, 1280), 1069.6, 0.1);  // a large step: its start speed throughout
     EXPECT_EQ(lumo::heldDistance(0, 5000, 1280), 0);
 }
 
@@ -110,8 +110,8 @@ TEST_F(HeldMotion, EveryMonitorIsCrossedWithinOneAndAHalfSeconds) {
                     tickUntil(clock + 15.6, 15.6);
                 }
                 platform.setKeyDown(key, false);
-                EXPECT_LE(clock - start, 1500) << monitor.width() << "x" << monitor.height() << " step " << step
-                                               << (down ? " down" : " right");
+                EXPECT_LE(clock - start, 1500)
+                    << monitor.width() << "x" << monitor.height() << " step " << step << (down ? " down" : " right");
             }
         }
     }
@@ -154,8 +154,8 @@ TEST_F(HeldMotion, OfTwoOppositeKeysTheLaterWinsOnOneHoldClock) {
     EXPECT_NEAR(leftmost, rightmost - 3 - (lumo::heldDistance(3, 600, 1280) - lumo::heldDistance(3, 400, 1280)), 2);
     platform.setKeyDown(Key::Left, false);  // Right again, without a step of its own
     tickUntil(700, 10);
-    EXPECT_NEAR(platform.cursorPos().x - leftmost,
-                lumo::heldDistance(3, 700, 1280) - lumo::heldDistance(3, 600, 1280), 2);
+    EXPECT_NEAR(platform.cursorPos().x - leftmost, lumo::heldDistance(3, 700, 1280) - lumo::heldDistance(3, 600, 1280),
+                2);
     platform.setKeyDown(Key::Right, false);
     // Let go of all: the next press starts the curve over.
     platform.movePointer({600, 300});

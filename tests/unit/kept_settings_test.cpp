@@ -13,8 +13,9 @@ namespace lumo {
 namespace {
 
 KeptValue number(std::uint32_t n) {
-    return {true, {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
-                   static_cast<std::uint8_t>(n >> 24)}};
+    return {true,
+            {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
+             static_cast<std::uint8_t>(n >> 24)}};
 }
 
 // Every setting away from its default.

@@ -23,12 +23,36 @@ void expectRow(int row, const std::string& name, std::int32_t code) {
 }
 
 TEST(KeyNameTable, NamedKeysBeforeTheDigits) {
-    const char* names[] = {"鼠标左键", "鼠标右键", "Cancel键", "鼠标中键", "Back Space键", "Tab键",
-                           "Clear键", "Enter键", "Shift键", "Ctrl键", "菜单键", "Pause键",
-                           "Caps Lock键", "Esc键", "Space Bar键", "Page Up键", "Page Down键", "End键",
-                           "Home键", "(←左箭头键)Left Arrow键", "(↑上箭头键)Up Arrow键",
-                           "(→右箭头键)Right Arrow键", "(↓下箭头键)Down Arrow键", "Select键",
-                           "Print Screen键", "Execute键", "Snap Shot键", "Ins键", "Del键", "Help键"};
+    const char* names[] = {"鼠标左键",
+                           "鼠标右键",
+                           "Cancel键",
+                           "鼠标中键",
+                           "Back Space键",
+                           "Tab键",
+                           "Clear键",
+                           "Enter键",
+                           "Shift键",
+                           "Ctrl键",
+                           "菜单键",
+                           "Pause键",
+                           "Caps Lock键",
+                           "Esc键",
+                           "Space Bar键",
+                           "Page Up键",
+                           "Page Down键",
+                           "End键",
+                           "Home键",
+                           "(←左箭头键)Left Arrow键",
+                           "(↑上箭头键)Up Arrow键",
+                           "(→右箭头键)Right Arrow键",
+                           "(↓下箭头键)Down Arrow键",
+                           "Select键",
+                           "Print Screen键",
+                           "Execute键",
+                           "Snap Shot键",
+                           "Ins键",
+                           "Del键",
+                           "Help键"};
     const std::int32_t codes[] = {1,  2,  3,  4,  8,  9,  12, 13, 16, 17, 18, 19, 20, 27, 32,
                                   33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47};
     for (int row = 0; row < 30; ++row) expectRow(row, names[row], codes[row]);

@@ -38,7 +38,8 @@ TEST(PictureScale, EachDpiTakesTheNearestLargerRenderingAndOnlyShrinksIt) {
     EXPECT_EQ(kAppIconSizes[nearestLargerOrLargest(kAppIconSizes, 56)], 64);
     EXPECT_EQ(kAppIconSizes[nearestLargerOrLargest(kAppIconSizes, 300)], 256);
     for (const int percent : kRenderingPercents) {
-        for (int pixels = 1; pixels < 1000; ++pixels) ASSERT_EQ(pixelsAt100(renderedPixels(pixels, percent), percent), pixels);
+        for (int pixels = 1; pixels < 1000; ++pixels)
+            ASSERT_EQ(pixelsAt100(renderedPixels(pixels, percent), percent), pixels);
     }
 }
 
@@ -65,7 +66,8 @@ Bitmap decodeBmp8(const std::vector<std::uint8_t>& file) {
     std::size_t at = u32(file, 10);
     if (u32(file, 30) == 0) {
         const std::size_t stride = (static_cast<std::size_t>(bitmap.width) + 3) / 4 * 4;
-        for (std::size_t i = 0; i < indexes.size(); ++i) indexes[i] = file.at(at + i / bitmap.width * stride + i % bitmap.width);
+        for (std::size_t i = 0; i < indexes.size(); ++i)
+            indexes[i] = file.at(at + i / bitmap.width * stride + i % bitmap.width);
     } else {
         std::size_t x = 0, y = 0;
         for (;;) {
@@ -94,9 +96,9 @@ TEST(BundledPictures, EveryRenderingHasTheShownSizeAndKeyedOnesNoFringe) {
         int width, height;
         bool keyed;  // drawn over its surroundings, transparent where it holds the key
     };
-    for (const Picture& picture : {Picture{"mouse", 50, 57, true}, Picture{"schematic", 173, 174, false},
-                                   Picture{"pencil", 32, 32, true}, Picture{"chat", 16, 16, true},
-                                   Picture{"banner", 325, 49, false}}) {
+    for (const Picture& picture :
+         {Picture{"mouse", 50, 57, true}, Picture{"schematic", 173, 174, false}, Picture{"pencil", 32, 32, true},
+          Picture{"chat", 16, 16, true}, Picture{"banner", 325, 49, false}}) {
         for (const int percent : kRenderingPercents) {
             const std::string name = std::string(picture.name) + "-" + std::to_string(percent) + ".bmp";
             SCOPED_TRACE(name);

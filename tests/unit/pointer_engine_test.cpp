@@ -109,8 +109,8 @@ TEST_F(PolledTick, AllSixHeldMakeFourteenCallsAndPressWhereTheMoveEnded) {
     EXPECT_EQ(platform.callCount, 14);
     // Seen down in one probe, in the order up, down, left, right: the later wins.
     EXPECT_EQ(platform.cursorMoves, (std::vector<Point>{{507, 307}}));
-    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, {507, 307}},
-                                                              {MouseButton::Right, true, {507, 307}}}));
+    EXPECT_EQ(platform.buttonCalls,
+              (std::vector<ButtonCall>{{MouseButton::Left, true, {507, 307}}, {MouseButton::Right, true, {507, 307}}}));
 }
 
 TEST_F(PolledTick, UnboundKeysAndAZeroStep) {
@@ -187,8 +187,7 @@ TEST_P(KeyEdges, AClickKeyIsItsButtonDownWhileHeldAndUpOnRelease) {
         EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{button, true, start}}));
         key(k, false);
         period();
-        EXPECT_EQ(platform.buttonCalls,
-                  (std::vector<ButtonCall>{{button, true, start}, {button, false, start}}));
+        EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{button, true, start}, {button, false, start}}));
     }
 }
 
@@ -209,8 +208,8 @@ TEST_P(KeyEdges, HoldingAClickKeyWhileMovingDrags) {
 TEST_P(KeyEdges, OneKeyBoundToTwoSlotsPressesBothInSlotOrder) {
     state.settings.keys[Action::RightClick] = kLeftClick;
     key(kLeftClick, true);
-    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, start},
-                                                              {MouseButton::Right, true, start}}));
+    EXPECT_EQ(platform.buttonCalls,
+              (std::vector<ButtonCall>{{MouseButton::Left, true, start}, {MouseButton::Right, true, start}}));
 }
 
 TEST_P(KeyEdges, ASlotBoundToItsOwnButtonDoesNothingAndCrossedButtonsDoNotFeedBack) {
@@ -225,8 +224,8 @@ TEST_P(KeyEdges, ASlotBoundToItsOwnButtonDoesNothingAndCrossedButtonsDoNotFeedBa
     for (int i = 0; i < 5; ++i) period();
     key(Key::RightButton, false);
     period();
-    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, start},
-                                                              {MouseButton::Left, false, start}}));
+    EXPECT_EQ(platform.buttonCalls,
+              (std::vector<ButtonCall>{{MouseButton::Left, true, start}, {MouseButton::Left, false, start}}));
 }
 
 TEST_P(KeyEdges, AMouseButtonCanDriveADirection) {
@@ -241,8 +240,8 @@ TEST_P(KeyEdges, HotkeysOffReleasesAHeldButtonAndPressesNothing) {
     state.settings.hotkeysEnabled = false;
     period();
     engine().releaseButtons();  // what the switch's handler adds
-    EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Left, true, start},
-                                                              {MouseButton::Left, false, start}}));
+    EXPECT_EQ(platform.buttonCalls,
+              (std::vector<ButtonCall>{{MouseButton::Left, true, start}, {MouseButton::Left, false, start}}));
     key(kLeftClick, false);
     key(kRightClick, true);
     EXPECT_EQ(platform.buttonCalls.size(), 2u);
@@ -278,9 +277,9 @@ TEST_P(KeyEdges, ButtonsFollowTheSwapSettingAtEachPressAndReleaseWhatTheyPressed
     key(kRightClick, true);
     key(kRightClick, false);
     EXPECT_EQ(platform.buttonCalls, (std::vector<ButtonCall>{{MouseButton::Right, true, start},
-                                                              {MouseButton::Right, false, start},
-                                                              {MouseButton::Right, true, start},
-                                                              {MouseButton::Right, false, start}}));
+                                                             {MouseButton::Right, false, start},
+                                                             {MouseButton::Right, true, start},
+                                                             {MouseButton::Right, false, start}}));
 }
 
 TEST_P(KeyEdges, LosingSightReleasesAndStopsAndSightAgainReleasesWhatTheSystemStillHolds) {
@@ -337,7 +336,7 @@ TEST_F(ReportedKeys, TheTimerRunsOnlyWhileADirectionKeyIsDown) {
     EXPECT_TRUE(engine().wantsTicks());
     tick();
     EXPECT_EQ(platform.cursorMoves.size(), 1u);  // no more before the repeat delay
-    host->keyChanged(kUp, true);  // the keyboard's repeat is no new press
+    host->keyChanged(kUp, true);                 // the keyboard's repeat is no new press
     EXPECT_EQ(platform.cursorMoves.size(), 1u);
     lift(kUp);
     EXPECT_FALSE(engine().wantsTicks());
@@ -407,8 +406,11 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"Ctrl+Shift+K does not", On, {ctrl, shift}, k, pass},
         {"lost sight keeps a taken press: its release withheld", On | LoseSight, {arrow}, arrowUp, upTakenUp},
         {"lost sight: a kept taken press pressed again is new", On | LoseSight, {arrow}, arrow, upTaken},
-        {"lost sight, switched off: a kept taken press pressed again reports its release", Off | LoseSight,
-         {scroll, scrollUp, arrow, scroll, scrollUp}, arrow, GateVerdict{false, false, false, {kUp}}},
+        {"lost sight, switched off: a kept taken press pressed again reports its release",
+         Off | LoseSight,
+         {scroll, scrollUp, arrow, scroll, scrollUp},
+         arrow,
+         GateVerdict{false, false, false, {kUp}}},
         {"lost sight: a kept passed press stays passed", Off | LoseSight, {arrow, scroll, scrollUp}, arrow, pass},
         {"a restart keeps a switch press not yet taken up", Off | Restart, {scroll}, arrow, upTaken},
         {"a restart keeps a taken press: pressed again it is new", On | Restart, {arrow}, arrow, upTaken},
@@ -419,7 +421,10 @@ TEST(KeyGate, WhatTheInputThreadWithholdsAndReports) {
         {"a letter with keypad 0's scan code passes", On, {}, down(0x52, 0x52), pass},
         {"Win+Left passes", On, {win}, down(0x25, 0x4B, true), pass},
         {"Alt+bound key acts and masks Alt", On, {alt}, arrow, upMasked},
-        {"keypad Enter is Enter with the extended flag", On | KeypadEnterBound, {}, down(0x0D, 0x1C, true),
+        {"keypad Enter is Enter with the extended flag",
+         On | KeypadEnterBound,
+         {},
+         down(0x0D, 0x1C, true),
          keypadEnterDown},
         {"the main Enter is not keypad Enter", On | KeypadEnterBound, {}, enter, pass},
     };

@@ -137,9 +137,9 @@ TEST_F(PanelTest, FoldAndUnfoldStopAtTheTargetOrAfter2001Steps) {
         bool folding;
         std::int32_t end;
     };
-    for (const Case& c : {Case{10000, true, 7999}, Case{6081, true, 4080}, Case{4080, true, 4080},
-                          Case{100, true, 100}, Case{4000, false, 5520}, Case{3000, false, 5001},
-                          Case{-5000, false, -2999}, Case{9000, false, 9000}}) {
+    for (const Case& c :
+         {Case{10000, true, 7999}, Case{6081, true, 4080}, Case{4080, true, 4080}, Case{100, true, 100},
+          Case{4000, false, 5520}, Case{3000, false, 5001}, Case{-5000, false, -2999}, Case{9000, false, 9000}}) {
         settings.unload();
         settings.show();
         if (!c.folding) fold();

@@ -25,7 +25,8 @@ TEST_F(SettingsWindowTest, TheFirstLoadShowsTheSettingsOfAFirstStart) {
     EXPECT_EQ(settings.options.hideMouseCheck->value(), 0);
     EXPECT_FALSE(settings.options.hideMouseCheck->enabled());
     EXPECT_EQ(settings.options.showCoordinatesCheck->value() + settings.options.colorPointerCheck->value() +
-                  settings.options.stayOnTopCheck->value(), 3);
+                  settings.options.stayOnTopCheck->value(),
+              3);
     EXPECT_TRUE(settings.options.followSlow->value());
     EXPECT_FALSE(settings.picker.keyPicker->visible());
 }
@@ -47,7 +48,8 @@ TEST_F(SettingsWindowTest, LoadLaysOutTheWindowFromItsTitleStripAndBody) {
 TEST_F(SettingsWindowTest, LoadGivesTheClosePointerToTheLinksImagesAndHotkeyBoxes) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
              settings.titleBar.closeBox, settings.titleBar.minimizeBox, settings.options.aboutLink,
-             settings.options.keyBoxes[Action::Up], settings.options.keyBoxes[Action::Down], settings.options.keyBoxes[Action::Left], settings.options.keyBoxes[Action::Right],
+             settings.options.keyBoxes[Action::Up], settings.options.keyBoxes[Action::Down],
+             settings.options.keyBoxes[Action::Left], settings.options.keyBoxes[Action::Right],
              settings.options.keyBoxes[Action::LeftClick], settings.options.keyBoxes[Action::RightClick],
              settings.panel.searchButton, settings.panel.foldButton, settings.panel.unfoldButton,
              settings.panel.shopLink, settings.panel.crownShopsLink, settings.panel.mallLink,

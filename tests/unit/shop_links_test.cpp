@@ -18,14 +18,12 @@ TEST(ShopLinks, AddressesAreJoinedExactly) {
     EXPECT_EQ(searchAddress(""), search + "&pid=" + kPid + "&unid=0&mode=63");
 
     const std::string channel = "http://" + std::string{promo::kChannelHost} + "/tms/channel/";
-    EXPECT_EQ(channelAddress(ShopChannel::CrownShops),
-              channel + "huangguan.htm?pid=" + kPid + "&eventid=101858");
+    EXPECT_EQ(channelAddress(ShopChannel::CrownShops), channel + "huangguan.htm?pid=" + kPid + "&eventid=101858");
     EXPECT_EQ(channelAddress(ShopChannel::Mall), channel + "channelmall.htm?pid=" + kPid + "&eventid=101334");
-    EXPECT_EQ(channelAddress(ShopChannel::General),
-              channel + "channelcode.htm?pid=" + kPid + "&eventid=101329");
+    EXPECT_EQ(channelAddress(ShopChannel::General), channel + "channelcode.htm?pid=" + kPid + "&eventid=101329");
 
-    EXPECT_EQ(chatAddress("a%20b"), "http://" + std::string{promo::kChatHost} +
-                                        "/msg.aw?v=2&uid=a%20b&site=cntaobao&s=1&charset=utf-8");
+    EXPECT_EQ(chatAddress("a%20b"),
+              "http://" + std::string{promo::kChatHost} + "/msg.aw?v=2&uid=a%20b&site=cntaobao&s=1&charset=utf-8");
     EXPECT_EQ(shopAddress(), std::string{promo::kShopAddress});
     EXPECT_EQ(chatPlaceholder(), "阿里旺旺临时会话工具______Lumo_QQ:" + std::string{promo::kMessengerNumber});
 }

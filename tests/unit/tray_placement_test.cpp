@@ -22,8 +22,8 @@ TEST(MenuPlacement, OpensTowardsTheMiddleFromThreeQuarters) {
 
 TEST(MenuPlacement, UpperLeftQuarterAndMiddleLinesOpenNothing) {
     const ScreenMetrics hd = pixels(1920, 1080, 15);
-    for (Point p : {Point{10, 10}, Point{959, 539}, Point{960, 1000}, Point{960, 10}, Point{1500, 540},
-                    Point{10, 540}, Point{960, 540}, Point{-5, -5}}) {
+    for (Point p : {Point{10, 10}, Point{959, 539}, Point{960, 1000}, Point{960, 10}, Point{1500, 540}, Point{10, 540},
+                    Point{960, 540}, Point{-5, -5}}) {
         EXPECT_FALSE(menuPositionAt(p, hd).has_value()) << p.x << "," << p.y;
     }
 }

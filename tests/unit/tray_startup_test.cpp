@@ -48,8 +48,7 @@ TEST_F(TrayTest, LeftReleaseShowsSettingsAndOnlyTheTwoReleasesAct) {
     settings.hide();
     platform.movePointer({1800, 1000});
     // Moves, presses, double clicks, middle button, wheel and nonsense codes.
-    for (std::uint32_t ignored :
-         {0u, 1u, 512u, 513u, 515u, 516u, 518u, 519u, 520u, 521u, 522u, 0x8001u, 0xFFFFFFFFu}) {
+    for (std::uint32_t ignored : {0u, 1u, 512u, 513u, 515u, 516u, 518u, 519u, 520u, 521u, 522u, 0x8001u, 0xFFFFFFFFu}) {
         EXPECT_EQ(win32::trayEventOf(ignored), TrayEvent::Other) << ignored;
     }
     EXPECT_EQ(win32::trayEventOf(514), TrayEvent::LeftUp);

@@ -74,8 +74,7 @@ bool percentDecode(const std::string& text, std::vector<std::uint8_t>& bytes) {
         if (hi < 0 || lo < 0) return false;
         const auto byte = static_cast<std::uint8_t>(hi * 16 + lo);
         // A letter or digit must never be escaped.
-        const bool alnum = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
-                           (byte >= 'a' && byte <= 'z');
+        const bool alnum = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
         if (alnum) return false;
         bytes.push_back(byte);
         i += 2;
@@ -89,11 +88,20 @@ bool utf8Decode(const std::vector<std::uint8_t>& bytes, std::vector<char32_t>& o
         const std::uint8_t lead = bytes[i];
         int length = 0;
         char32_t cp = 0;
-        if (lead < 0x80) { length = 1; cp = lead; }
-        else if ((lead & 0xE0) == 0xC0) { length = 2; cp = lead & 0x1F; }
-        else if ((lead & 0xF0) == 0xE0) { length = 3; cp = lead & 0x0F; }
-        else if ((lead & 0xF8) == 0xF0) { length = 4; cp = lead & 0x07; }
-        else return false;
+        if (lead < 0x80) {
+            length = 1;
+            cp = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            cp = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            cp = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            cp = lead & 0x07;
+        } else
+            return false;
         if (i + length > bytes.size()) return false;
         for (int k = 1; k < length; ++k) {
             if ((bytes[i + k] & 0xC0) != 0x80) return false;
@@ -126,10 +134,9 @@ std::vector<char32_t> expectedCodePoints(const std::u16string& text) {
 
 std::u16string randomText(std::mt19937& rng) {
     // Weighted towards the boundaries where encoders go wrong.
-    static constexpr char16_t kInteresting[] = {0x0000, 0x0020, 0x0025, 0x002F, 0x0030, 0x0039, 0x003A,
-                                                0x0040, 0x0041, 0x005A, 0x005B, 0x0060, 0x0061, 0x007A,
-                                                0x007B, 0x007F, 0x0080, 0x00FF, 0x0100, 0x07FF, 0x0800,
-                                                0xD7FF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xE000, 0xFFFF};
+    static constexpr char16_t kInteresting[] = {
+        0x0000, 0x0020, 0x0025, 0x002F, 0x0030, 0x0039, 0x003A, 0x0040, 0x0041, 0x005A, 0x005B, 0x0060, 0x0061, 0x007A,
+        0x007B, 0x007F, 0x0080, 0x00FF, 0x0100, 0x07FF, 0x0800, 0xD7FF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xE000, 0xFFFF};
     std::uniform_int_distribution<int> length(0, 40);
     std::uniform_int_distribution<int> kind(0, 3);
     std::uniform_int_distribution<int> anyUnit(0, 0xFFFF);

@@ -32,7 +32,7 @@ TEST_F(UpkeepTick, ShowsAndFillsBothLabelsThenHidesThemKeepingTheirText) {
     state.settings.showCoordinates = true;
     state.settings.followMode = FollowMode::DragByHand;
     showWindow();
-    backend.advance(1000);               // the first follow tick comes anyway
+    backend.advance(1000);                                     // the first follow tick comes anyway
     window.move(1206, 1218, window.width(), window.height());  // 100.5, 101.5 px
     platform.movePointer({-5, 3});
     backend.advance(500);

@@ -87,7 +87,9 @@ bool open() { return true; }
 
 TEST(PastedText, EveryCharacterPassesTheKeyFilter) {
     EXPECT_EQ(filterPasted(u"12ab-3.4 ５", false, 100, digitsOnly, open), u"1234");
-    EXPECT_EQ(filterPasted(u"abc", false, 100, [](int k) { return k - 'a' + 'A'; }, open), u"ABC");
+    EXPECT_EQ(filterPasted(
+                  u"abc", false, 100, [](int k) { return k - 'a' + 'A'; }, open),
+              u"ABC");
 }
 
 TEST(PastedText, OneLineBoxesTakeNoControlCharacters) {
@@ -99,12 +101,18 @@ TEST(PastedText, MultiLineBoxesGetCrLfLineBreaksAndKeepTabs) {
     EXPECT_EQ(filterPasted(u"a\r\nb\nc\rd\te", true, 100, passAll, open), u"a\r\nb\r\nc\r\nd\te");
     EXPECT_EQ(filterPasted(u"a\n\nb", true, 100, passAll, open), u"a\r\n\r\nb");
     // A filter that drops LF but keeps CR still yields one break per line.
-    EXPECT_EQ(filterPasted(u"a\r\nb", true, 100, [](int k) { return k == '\n' ? 0 : k; }, open), u"a\r\nb");
+    EXPECT_EQ(filterPasted(
+                  u"a\r\nb", true, 100, [](int k) { return k == '\n' ? 0 : k; }, open),
+              u"a\r\nb");
 }
 
 TEST(PastedText, OddCodesFromAFilterInsertNothing) {
-    EXPECT_EQ(filterPasted(u"abc", false, 100, [](int k) { return k == 'b' ? -5 : k; }, open), u"ac");
-    EXPECT_EQ(filterPasted(u"abc", false, 100, [](int k) { return k == 'b' ? 0x1F600 : k; }, open), u"ac");
+    EXPECT_EQ(filterPasted(
+                  u"abc", false, 100, [](int k) { return k == 'b' ? -5 : k; }, open),
+              u"ac");
+    EXPECT_EQ(filterPasted(
+                  u"abc", false, 100, [](int k) { return k == 'b' ? 0x1F600 : k; }, open),
+              u"ac");
 }
 
 TEST(PastedText, StopsWhenAFilterClosesTheWindow) {

@@ -5,18 +5,15 @@
 #include <stdarg.h>
 #include <stdio.h>
 
-static void out_utf8(const wchar_t *text)
-{
+static void out_utf8(const wchar_t* text) {
     char buffer[4096];
     int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, buffer, (int)sizeof buffer, NULL, NULL);
-    if (length <= 1)
-        return;
+    if (length <= 1) return;
     DWORD written;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), buffer, (DWORD)(length - 1), &written, NULL);
 }
 
-static void outf(const wchar_t *format, ...)
-{
+static void outf(const wchar_t* format, ...) {
     wchar_t line[2048];
     va_list args;
     va_start(args, format);

@@ -74,9 +74,10 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 1;
     }
-    std::fputs("# window\tcontrol\tleft\ttop\twidth\theight (twips)\t"
-               "left\ttop\twidth\theight (pixels at 100 %)\n",
-               out);
+    std::fputs(
+        "# window\tcontrol\tleft\ttop\twidth\theight (twips)\t"
+        "left\ttop\twidth\theight (pixels at 100 %)\n",
+        out);
     const lumo::forms::Form* const forms[] = {&app.settings, &app.about, &app.trayMenu, &app.virtualMouse};
     for (const lumo::forms::Form* form : forms) writeForm(out, *form);
     return std::fclose(out) == 0 ? 0 : 1;
