@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the packages, then builds and tests everything:
+# Installs the packages, then checks the code's layout, builds and tests
+# everything:
+#   0. the layout of the C++ files (scripts/check-format.sh)
 #   1. native build + unit tests (build/native)
 #   2. AddressSanitizer/UBSan build + unit tests (build/asan)
 #   3. a short fuzzing round of every fuzz target (fuzz/run.sh, 10 s each)
@@ -46,6 +48,7 @@ cross_build() {
     cmake --build build/win64 -j2
 }
 
+step "code layout (scripts/check-format.sh)" bash scripts/check-format.sh
 step "native build and unit tests" unit_tests build/native
 step "sanitizer build and unit tests" unit_tests build/asan -DLUMO_SANITIZE=ON
 step "short fuzzing round" bash fuzz/run.sh 10
