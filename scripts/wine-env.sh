@@ -145,8 +145,14 @@ lumo_display_start() {
   numlockx on || true
 }
 
+# Our Xvfb ($2) answers on display $1. Two starters may try the same free
+# number at once; the loser's Xvfb lives on for a moment while the winner's
+# already answers, so the lock file, which holds the PID of the server that
+# took the number, decides whose display it is.
 lumo_x_ready() {
-  lumo_pid_alive "$2" && xdpyinfo -display "$1" >/dev/null 2>&1
+  local lock_pid
+  lumo_pid_alive "$2" && read -r lock_pid <"/tmp/.X${1#:}-lock" 2>/dev/null && [[ $lock_pid == "$2" ]] &&
+    xdpyinfo -display "$1" >/dev/null 2>&1
 }
 
 # Everything Wine needs, for the prefix in $1.
