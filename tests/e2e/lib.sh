@@ -229,11 +229,18 @@ open_settings() {
   SETTINGS=$E2E_WINDOW
 }
 
-# Clicks a control of the settings window given by the name of its array,
+# Clicks a control of the settings window given by its member name in the
+# layout (hotkeysCheck) or by the name of an array holding its rectangle,
 # with mouse button $2 (1, the left one, unless given).
 click_setting() {
-  local -n rect=$1
-  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}" "${2:-1}"
+  local -a spot
+  if [[ $1 == [a-z]* ]]; then
+    e2e_control_rect spot SettingsWindow "$1"
+  else
+    local -n named_spot=$1
+    spot=("${named_spot[@]}")
+  fi
+  e2e_click_in_window_twips "$SETTINGS" "${spot[@]}" "${2:-1}"
 }
 
 settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
@@ -255,9 +262,7 @@ apply_settings() {
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" any
 }
 click_apply() {
-  local apply
-  e2e_control_rect apply SettingsWindow applyButton
-  click_setting apply
+  click_setting applyButton
   APPLIED_AT=${EPOCHREALTIME/./}
 }
 
@@ -276,9 +281,7 @@ sleep_until_after_apply() {
 # Opens the settings window's window menu (a native frame) with its title
 # icon and waits for it to show.
 open_window_menu() {
-  local icon
-  e2e_control_rect icon SettingsWindow windowMenuIcon
-  click_setting icon
+  click_setting windowMenuIcon
   e2e_wait "$E2E_TIMEOUT" "the window menu to open" window_menu_open
 }
 window_menu_open() {
@@ -614,7 +617,7 @@ e2e_start_click_target() {
   wine "$E2E_TOOLS/clicktarget.exe" "$(e2e_winpath "$E2E_CLICK_LOG")" "$left" "$top" "$width" "$height" \
     >"$E2E_TEST_DIR/logs/clicktarget.log" 2>&1 &
   E2E_CLICK_TARGET_PID=$!
-  e2e_wait "$E2E_TIMEOUT" "the click target to start" grep -q '^ready' "$E2E_CLICK_LOG"
+  e2e_wait "$E2E_TIMEOUT" "the click target to start" grep -qs '^ready' "$E2E_CLICK_LOG"
 }
 
 # The click target, started and given the X focus, so that Wine sees keys.
@@ -856,6 +859,7 @@ e2e_start_program_tracing_tray() {
 # True when the text box of winlist line $1 holds exactly $2.
 e2e_box_holds() {
   e2e_window_text "$1"
+  E2E_SAW="'${E2E_TEXT:0:40}' ($E2E_TEXT_LENGTH characters)"
   [[ $E2E_TEXT == "$2" ]]
 }
 

@@ -10,16 +10,7 @@
 # Controls of the settings window, twips from its top-left corner (left top
 # width height), from the layout of the windows.
 e2e_control_rect SEARCH_BOX SettingsWindow searchBox
-e2e_control_rect SEARCH_BUTTON SettingsWindow searchButton
-e2e_control_rect CROWN_SHOPS_LINK SettingsWindow crownShopsLink
-e2e_control_rect MALL_LINK SettingsWindow mallLink
-e2e_control_rect GENERAL_LINK SettingsWindow generalChannelLink
-e2e_control_rect SHOP_LINK SettingsWindow shopLink
 e2e_control_rect CHAT_BOX SettingsWindow chatBox
-e2e_control_rect CHAT_BUTTON SettingsWindow chatButton
-e2e_control_rect FOLD_TAB SettingsWindow foldTab
-e2e_control_rect MENU_MINIMIZE_ITEM SettingsWindow menuMinimizeItem
-e2e_control_rect ABOUT_LINK SettingsWindow aboutLink
 # A free spot of the settings window body, between the information line and
 # the panel.
 readonly SETTINGS_BODY_SPOT=(1500 4380 0 0)
@@ -52,7 +43,7 @@ start_with_browser_captured() {
   # The first start on a fresh Wine prefix can show the window before it is
   # active; clicks into it wait for the keyboard to be there.
   E2E_WAIT_SOFT=1 e2e_wait 10 "the settings window to have the keyboard" e2e_has_focus "$SETTINGS" ||
-    e2e_focus_window "$TITLE_SETTINGS"
+    { e2e_log "the settings window has no keyboard focus: activating it" && e2e_focus_window "$TITLE_SETTINGS"; }
 }
 
 test_search_puts_typed_text_into_search_address() {
@@ -61,7 +52,7 @@ test_search_puts_typed_text_into_search_address() {
   start_with_browser_captured "$text"
   click_setting SEARCH_BOX
   e2e_type_into "$SETTINGS" "${SEARCH_BOX[0]}" "${SEARCH_BOX[1]}" "$text"
-  click_setting SEARCH_BUTTON
+  click_setting searchButton
   e2e_wait_urls 1
   e2e_config_value "$PROMO_CONFIG" kSearchHost
   local host=$E2E_CONFIG_VALUE
@@ -74,13 +65,13 @@ test_search_puts_typed_text_into_search_address() {
 
 test_channel_and_shop_links_open_their_pages() {
   start_with_browser_captured
-  click_setting CROWN_SHOPS_LINK
+  click_setting crownShopsLink
   e2e_wait_urls 1
-  click_setting MALL_LINK
+  click_setting mallLink
   e2e_wait_urls 2
-  click_setting GENERAL_LINK
+  click_setting generalChannelLink
   e2e_wait_urls 3
-  click_setting SHOP_LINK
+  click_setting shopLink
   e2e_wait_urls 4
   e2e_config_value "$PROMO_CONFIG" kChannelHost
   local channels="http://$E2E_CONFIG_VALUE/tms/channel"
@@ -112,7 +103,7 @@ test_chat_box_clears_its_hint_and_opens_an_encoded_chat() {
   e2e_wait_control_text "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" ""
 
   e2e_type_into "$SETTINGS" "${CHAT_BOX[0]}" "${CHAT_BOX[1]}" "$text"
-  click_setting CHAT_BUTTON
+  click_setting chatButton
   e2e_wait_urls 1
   e2e_config_value "$PROMO_CONFIG" kChatHost
   e2e_assert_eq "http://$E2E_CONFIG_VALUE/msg.aw?v=2&uid=%E4%BD%A0%E5%A5%BD%20Lumo&site=cntaobao&s=1&charset=utf-8" \
@@ -125,7 +116,7 @@ test_chat_box_clears_its_hint_and_opens_an_encoded_chat() {
 
 test_about_links_start_the_browser_and_the_window_stays() {
   start_with_browser_captured
-  click_setting ABOUT_LINK
+  click_setting aboutLink
   e2e_wait_rect "$TITLE_ABOUT" '*' '*' "$ABOUT_WIDTH_PX" "$ABOUT_HEIGHT_PX"
   e2e_wait_settled "$TITLE_ABOUT"
   local about=$E2E_WINDOW i link
@@ -150,7 +141,7 @@ test_about_links_start_the_browser_and_the_window_stays() {
   e2e_focus_window "$TITLE_ABOUT"
   e2e_keys ESCAPE
   e2e_wait_window_hidden "$TITLE_ABOUT"
-  click_setting ABOUT_LINK
+  click_setting aboutLink
   e2e_focus_window "$TITLE_ABOUT"
   e2e_keys RETURN
   e2e_wait_window_hidden "$TITLE_ABOUT"
@@ -192,14 +183,14 @@ test_fold_tab_folds_and_unfolds_the_panel() {
   local left top
   left=$(e2e_field "$SETTINGS" left)
   top=$(e2e_field "$SETTINGS" top)
-  click_setting FOLD_TAB
+  click_setting foldTab
   e2e_wait_rect "$TITLE_SETTINGS" "$left" "$top" 369 "$SETTINGS_FOLDED_HEIGHT"
   e2e_screenshot folded >/dev/null
   # The unfold hot area lies in the same place.
-  click_setting FOLD_TAB
+  click_setting foldTab
   e2e_wait_rect "$TITLE_SETTINGS" "$left" "$top" 369 "$SETTINGS_UNFOLDED_HEIGHT"
   # And they keep alternating.
-  click_setting FOLD_TAB
+  click_setting foldTab
   e2e_wait_rect "$TITLE_SETTINGS" "$left" "$top" 369 "$SETTINGS_FOLDED_HEIGHT"
 }
 
@@ -207,7 +198,7 @@ test_window_menu_minimize_item_minimizes() {
   start_with_browser_captured
   open_window_menu
   e2e_screenshot menu >/dev/null
-  click_setting MENU_MINIMIZE_ITEM
+  click_setting menuMinimizeItem
   e2e_wait "$E2E_TIMEOUT" "the settings window minimized" settings_minimized
   e2e_assert_true "the program ended on minimize" e2e_program_running
 }

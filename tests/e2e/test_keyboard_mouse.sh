@@ -8,17 +8,9 @@
 # X focus is on one of its windows, so every key test first activates the
 # click target (the settings window is gone after apply).
 
-# Controls of the settings window, twips from its top-left corner (left top
-# width height), from the layout of the windows; click_setting takes them by
-# the name of their array.
-e2e_control_rect SETTINGS_HOTKEYS_CHECK SettingsWindow hotkeysCheck              # "使用键盘快捷键"
-e2e_control_rect SETTINGS_COLOR_POINTER_CHECK SettingsWindow colorPointerCheck   # "幻彩指针"
-e2e_control_rect SETTINGS_HIDE_MOUSE_CHECK SettingsWindow hideMouseCheck         # "不显示虚拟鼠标"
-e2e_control_rect SETTINGS_FOLLOW_FAST SettingsWindow followFast                  # "急速跟随鼠标"
-e2e_control_rect SETTINGS_DRAG_BY_HAND SettingsWindow dragByHand                 # "手动拖拽鼠标"
-e2e_control_rect SETTINGS_LEFT_KEY_BOX SettingsWindow leftKeyBox                 # the "left" hotkey box
+# The step box, twips from the settings window's top-left corner (left top
+# width height); click_setting takes the other controls by their names.
 e2e_control_rect SETTINGS_STEP_BOX SettingsWindow stepBox
-e2e_control_rect PICKER_CONFIRM SettingsWindow confirmKeyButton                  # " 确定", in the key picker
 # Inside the left click zone (0..25 px) over an opaque part of the
 # mouse picture: key-coloured pixels would let the click through.
 readonly VIRTUAL_MOUSE_LEFT_BUTTON=(12 12)
@@ -147,7 +139,7 @@ test_held_arrow_moves_pointer_and_release_stops_it() {
 # for them), and holding the key while an arrow moves the pointer drags.
 test_click_keys_act_as_mouse_buttons() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   apply_settings
   e2e_focus_click_target 300 200 400 300
   # 1 px border: client (199,149) is screen (500,350).
@@ -292,7 +284,7 @@ test_typed_characters_keypad_enter_and_a_held_name() {
 # in about 1.5 s (3 s allowed: Wine's timing is loose under load).
 test_keystroke_is_one_step_and_a_hold_crosses_the_screen() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   apply_settings
   e2e_focus_click_target 100 100 300 200
   e2e_move 640 600
@@ -313,7 +305,7 @@ test_keystroke_is_one_step_and_a_hold_crosses_the_screen() {
 # no slower than one timer period at worst.
 test_key_press_moves_pointer_at_once() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   apply_settings
   e2e_focus_click_target 100 100 300 200
   local report
@@ -331,7 +323,7 @@ test_key_press_moves_pointer_at_once() {
 
 test_left_zone_clicks_beside_the_tip() {
   open_settings
-  click_setting SETTINGS_DRAG_BY_HAND
+  click_setting dragByHand
   apply_settings
   # The first follow tick (1 s after load) still jumps to the pointer, which
   # rests on the apply button; the first upkeep tick (1.5 s) stops following.
@@ -395,12 +387,12 @@ test_applied_settings_stay_through_reopen_and_restart() {
   open_settings
   e2e_wait_tray_icon
   bind_left_to_z
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   click_setting SETTINGS_STEP_BOX
   xdotool key End BackSpace
   xdotool type 7
   e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
-  click_setting SETTINGS_DRAG_BY_HAND
+  click_setting dragByHand
   apply_settings
   # The virtual mouse's first follow tick still jumps to the pointer; past
   # it the mouse stays away from the tray icon.
@@ -432,14 +424,14 @@ test_applied_settings_stay_through_reopen_and_restart() {
 
 # Binds Z to the left key through the key picker.
 bind_left_to_z() {
-  click_setting SETTINGS_LEFT_KEY_BOX
+  click_setting leftKeyBox
   e2e_wait "$E2E_TIMEOUT" "the key picker to open" key_list_visible
   # The picker gives the list the focus; a typed letter selects the first
   # row that starts with it, the only one being "Z键".
   "$E2E_TOOLS/xkey" tap "$XKEY_Z"
   # The list's selection cannot be read from outside: time for the letter.
   sleep 0.3
-  click_setting PICKER_CONFIRM
+  click_setting confirmKeyButton
   e2e_wait "$E2E_TIMEOUT" "the left hotkey box to show Z键" hotkey_box_shows "Z键"
 }
 
@@ -449,7 +441,7 @@ hotkey_box_shows() {
 
 test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
   open_settings
-  click_setting SETTINGS_COLOR_POINTER_CHECK
+  click_setting colorPointerCheck
   apply_settings
   # Past the first upkeep tick, which would recolour the arrowhead if the
   # colourful pointer were still on.
@@ -470,8 +462,8 @@ test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
 
 test_hidden_option_hides_virtual_mouse_after_apply() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
-  click_setting SETTINGS_HIDE_MOUSE_CHECK
+  click_setting hotkeysCheck
+  click_setting hideMouseCheck
   click_apply
   # Apply shows the window; the first upkeep tick, 1.5 s after it loads,
   # hides it again.
@@ -495,7 +487,7 @@ test_hidden_option_hides_virtual_mouse_after_apply() {
 
 test_fast_follow_puts_tip_at_pointer() {
   open_settings
-  click_setting SETTINGS_FOLLOW_FAST
+  click_setting followFast
   apply_settings
   # Fast following starts with the first upkeep tick, 1.5 s after load. It
   # is woken by the pointer's moves: on Windows the low-level mouse hook
