@@ -567,17 +567,18 @@ e2e_screenshot() {
 # tooltip or the pointer leaves it.
 e2e_save_window_picture() {
   mkdir -p "$(dirname "$2")"
-  rm -f "$2"
-  E2E_WAIT_POLL=0.2 e2e_wait "$E2E_TIMEOUT" "a steady picture of '$(e2e_field "$1" title)'" e2e_picture_steady "$@"
+  rm -f "$E2E_TEST_DIR/picture-last.png"
+  E2E_WAIT_POLL=0.2 e2e_wait "$E2E_TIMEOUT" "a steady picture of '$(e2e_field "$1" title)'" e2e_picture_steady "$1"
+  mv "$E2E_TEST_DIR/picture-last.png" "$2"
 }
 e2e_picture_steady() {
-  local line=$1 path=$2 geometry
+  local line=$1 last=$E2E_TEST_DIR/picture-last.png now=$E2E_TEST_DIR/picture-now.png geometry same=1
   geometry="$(e2e_field "$line" width)x$(e2e_field "$line" height)+$(e2e_field "$line" left)+$(e2e_field "$line" top)"
   import -display "$DISPLAY" -window root -crop "$geometry" +repage -strip \
-    -define png:exclude-chunks=date,time "$path.new" || e2e_fail "cannot save $path"
-  cmp -s "$path.new" "$path" && { rm -f "$path.new"; return 0; }
-  mv "$path.new" "$path"
-  return 1
+    -define png:exclude-chunks=date,time "$now" || e2e_fail "cannot take a picture of $geometry"
+  cmp -s "$now" "$last" && same=0
+  mv "$now" "$last"
+  return $same
 }
 
 # The width in pixels of what is drawn within a rectangle (twips: left top
