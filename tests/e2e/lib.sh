@@ -134,6 +134,41 @@ e2e_assert_true() {
   "$@" || e2e_fail "$what"
 }
 
+# Every wait of the tests: runs the probe "${@:3}" in this shell until it
+# succeeds, every E2E_WAIT_POLL seconds (0.1 unless set for the call), for
+# at most $1 seconds; then the test fails, saying what it waited for ($2)
+# and what the probe saw last. A probe may leave what it saw in E2E_SAW, and
+# may set E2E_WAIT_ABORT to give up at once (the program ended, say). With
+# E2E_WAIT_SOFT set for the call, a time-out returns 1 instead (for e2e_retry).
+e2e_wait() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((${EPOCHREALTIME/./} + seconds * 1000000))
+  E2E_SAW="" E2E_WAIT_ABORT=""
+  while ! "$@" >/dev/null; do
+    [[ -n $E2E_WAIT_ABORT ]] && e2e_fail "waited for $what: $E2E_WAIT_ABORT (last seen: ${E2E_SAW:-nothing})"
+    if ((${EPOCHREALTIME/./} >= deadline)); then
+      [[ -n ${E2E_WAIT_SOFT:-} ]] && return 1
+      e2e_fail "waited ${seconds}s for $what${E2E_SAW:+; last seen: $E2E_SAW}"
+    fi
+    sleep "${E2E_WAIT_POLL:-0.1}"
+  done
+}
+
+# Runs "${@:3}" until it succeeds, $1 times at most, logging each retry so
+# that a flaky run shows: only for X input that Wine is known to drop now and
+# then (the caller says which). $2 names the input; the command returns
+# non-zero when it was lost, and sees its try's number in E2E_TRY.
+e2e_retry() {
+  local tries=$1 what=$2
+  shift 2
+  for ((E2E_TRY = 1; E2E_TRY <= tries; E2E_TRY++)); do
+    "$@" && return 0
+    ((E2E_TRY < tries)) && e2e_log "retry: $what was lost (try $E2E_TRY of $tries)"
+  done
+  e2e_fail "$what was lost $tries times"
+}
+
 # ---------------------------------------------------------------- lifecycle
 
 # Fresh display, fresh prefix copy, persistent wineserver; the state file
@@ -184,11 +219,9 @@ e2e_start_program() {
 e2e_program_running() { lumo_pid_alive "${E2E_APP_PID:-}"; }
 
 # Waits until the program's process has ended.
-e2e_wait_program_exit() {
-  local timeout=${1:-$E2E_TIMEOUT}
-  lumo_wait_until "$timeout" e2e_program_gone || e2e_fail "the program still runs after ${timeout}s"
-}
+e2e_wait_program_exit() { e2e_wait "${1:-$E2E_TIMEOUT}" "the program to end" e2e_program_gone; }
 e2e_program_gone() { ! e2e_program_running; }
+e2e_pid_gone() { ! lumo_pid_alive "$1"; }
 
 # Starts the program and waits for its settings window: the usual first step.
 e2e_start_and_wait_settings() {
@@ -204,14 +237,73 @@ open_settings() {
   SETTINGS=$E2E_WINDOW
 }
 
-# Clicks a control of the settings window given by the name of its array,
+# Clicks a control of the settings window given by its member name in the
+# layout (hotkeysCheck) or by the name of an array holding its rectangle,
 # with mouse button $2 (1, the left one, unless given).
 click_setting() {
-  local -n rect=$1
-  e2e_click_in_window_twips "$SETTINGS" "${rect[@]}" "${2:-1}"
+  local -a spot
+  if [[ $1 == [a-z]* ]]; then
+    e2e_control_rect spot SettingsWindow "$1"
+  else
+    local -n named_spot=$1
+    spot=("${named_spot[@]}")
+  fi
+  e2e_click_in_window_twips "$SETTINGS" "${spot[@]}" "${2:-1}"
 }
 
 settings_gone() { [[ -z $(e2e_find_window "$TITLE_SETTINGS") ]]; }
+
+# Shows the settings window again with a left click on the tray icon
+# (e2e_wait_tray_icon first; after an apply this loads it afresh) and waits
+# for it to come to rest.
+reopen_settings() {
+  e2e_tray_click 1
+  e2e_wait_settled "$TITLE_SETTINGS"
+  SETTINGS=$E2E_WINDOW
+}
+
+# Clicks the apply button; APPLIED_AT is the wall clock of the click, in
+# microseconds. The settings window is unloaded and the virtual mouse loads.
+apply_settings() {
+  click_apply
+  e2e_wait "$E2E_TIMEOUT" "the settings window to go on apply" settings_gone
+  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" any
+}
+click_apply() {
+  click_setting applyButton
+  APPLIED_AT=${EPOCHREALTIME/./}
+}
+
+# Milliseconds since apply.
+ms_since_apply() { echo $(((${EPOCHREALTIME/./} - APPLIED_AT) / 1000)); }
+
+# Sleeps until $1 ms after apply (at once when that has passed): for the
+# virtual mouse's first ticks, which show nothing when they pass (the follow
+# tick 1 s and the upkeep tick 1.5 s after it loads).
+sleep_until_after_apply() {
+  local left=$(($1 - $(ms_since_apply)))
+  ((left > 0)) && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
+  return 0
+}
+
+# Opens the settings window's window menu (a native frame) with its title
+# icon and waits for it to show.
+open_window_menu() {
+  click_setting windowMenuIcon
+  e2e_wait "$E2E_TIMEOUT" "the window menu to open" window_menu_open
+}
+window_menu_open() {
+  local menu frame
+  e2e_control_rect menu SettingsWindow windowMenu
+  frame=$(e2e_find_control "$SETTINGS" "${menu[0]}" "${menu[1]}" LumoFormSurface)
+  [[ -n $frame && $(e2e_field "$frame" visible) == 1 ]]
+}
+
+# The key picker's list is shown.
+key_list_visible() {
+  e2e_windows | awk -F'\t' 'tolower($6) == "listbox" && $14 == 1 { found = 1 } END { exit !found }'
+}
+key_list_hidden() { ! key_list_visible; }
 
 # The program started from now on sees the screen at $1 dots per inch.
 e2e_use_dpi() {
@@ -265,82 +357,60 @@ e2e_find_window() {
 # "any"); its winlist line goes to E2E_WINDOW and its rectangle to
 # E2E_LEFT, E2E_TOP, E2E_WIDTH, E2E_HEIGHT.
 e2e_wait_window() {
-  local title=$1 visible=${2:-1} timeout=${3:-$E2E_TIMEOUT}
-  local deadline=$((SECONDS + timeout)) line
-  while :; do
-    line=$(e2e_find_window "$title")
-    if [[ -n $line && ($visible == any || $(e2e_field "$line" visible) == "$visible") ]]; then
-      E2E_WINDOW=$line
-      read -r E2E_LEFT E2E_TOP E2E_WIDTH E2E_HEIGHT <<<"$(e2e_geometry "$line")"
-      return 0
-    fi
-    ((SECONDS >= deadline)) && break
-    [[ -n ${E2E_APP_PID:-} ]] && ! e2e_program_running && e2e_fail "the program ended while waiting for '$title'"
-    sleep 0.2
-  done
+  local title=$1 visible=${2:-1}
+  e2e_wait "${3:-$E2E_TIMEOUT}" "window '$title' with visible=$visible" e2e_window_is "$title" "$visible"
+}
+e2e_window_is() {
+  local line
+  line=$(e2e_find_window "$1")
   if [[ -z $line ]]; then
-    e2e_fail "no window '$title' within ${timeout}s"
+    E2E_SAW="no window"
+    [[ -n ${E2E_APP_PID:-} ]] && ! e2e_program_running && E2E_WAIT_ABORT="the program ended"
+    return 1
   fi
-  e2e_fail "window '$title' has visible=$(e2e_field "$line" visible), wanted $visible, within ${timeout}s"
+  E2E_WINDOW=$line
+  read -r E2E_LEFT E2E_TOP E2E_WIDTH E2E_HEIGHT <<<"$(e2e_geometry "$line")"
+  E2E_SAW="visible=$(e2e_field "$line" visible) at $E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT"
+  [[ $2 == any || $(e2e_field "$line" visible) == "$2" ]]
 }
 
 # Waits until no top-level window titled $1 is visible (hidden or gone).
 e2e_wait_window_hidden() {
-  local title=$1 timeout=${2:-$E2E_TIMEOUT}
-  local deadline=$((SECONDS + timeout)) line
-  while :; do
-    line=$(e2e_find_window "$title")
-    [[ -z $line || $(e2e_field "$line" visible) == 0 ]] && return 0
-    ((SECONDS >= deadline)) && e2e_fail "window '$title' still visible after ${timeout}s"
-    sleep 0.2
-  done
+  e2e_wait "${2:-$E2E_TIMEOUT}" "window '$1' hidden or gone" e2e_window_hidden "$1"
 }
+e2e_window_hidden() { ! e2e_window_is "$1" 1; }
 
 # Waits until the visible window titled $1 has the rectangle "$2 $3 $4 $5"
 # (left top width height; "*" matches anything). Wine may report a passing
 # position while the window manager re-frames a window that was just shown,
 # so geometry is checked until it settles rather than once.
 e2e_wait_rect() {
-  local title=$1 want="$2 $3 $4 $5" timeout=${6:-$E2E_TIMEOUT}
-  local deadline=$((SECONDS + timeout)) line actual
-  while :; do
-    line=$(e2e_find_window "$title")
-    if [[ -n $line ]]; then
-      actual=$(e2e_geometry "$line")
-      if [[ $(e2e_field "$line" visible) == 1 && $(e2e_rect_matches "$want" "$actual") == yes ]]; then
-        E2E_WINDOW=$line
-        read -r E2E_LEFT E2E_TOP E2E_WIDTH E2E_HEIGHT <<<"$actual"
-        return 0
-      fi
-    fi
-    ((SECONDS >= deadline)) && e2e_fail "window '$title': wanted rectangle '$want', got '${actual:-no window}' (left top width height)"
-    sleep 0.2
-  done
+  local want="$2 $3 $4 $5"
+  e2e_wait "${6:-$E2E_TIMEOUT}" "window '$1' shown with rectangle '$want' (left top width height)" \
+    e2e_window_rect_is "$1" "$want"
 }
-
-e2e_rect_matches() {
-  local -a want actual
-  read -ra want <<<"$1"
-  read -ra actual <<<"$2"
+e2e_window_rect_is() {
+  e2e_window_is "$1" 1 || return 1
+  local -a want actual=("$E2E_LEFT" "$E2E_TOP" "$E2E_WIDTH" "$E2E_HEIGHT")
+  read -ra want <<<"$2"
   local i
   for i in 0 1 2 3; do
-    [[ ${want[i]} == '*' || ${want[i]} == "${actual[i]}" ]] || { echo no; return; }
+    [[ ${want[i]} == '*' || ${want[i]} == "${actual[i]}" ]] || return 1
   done
-  echo yes
 }
 
 # Waits until the visible window titled $1 reports the same rectangle twice
 # in a row, half a second apart; sets E2E_WINDOW and E2E_LEFT... as above.
 e2e_wait_settled() {
-  local title=$1 timeout=${2:-$E2E_TIMEOUT}
-  local deadline=$((SECONDS + timeout)) previous=""
-  while :; do
-    e2e_wait_window "$title" 1 "$timeout"
-    [[ "$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT" == "$previous" ]] && return 0
-    previous="$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT"
-    ((SECONDS >= deadline)) && e2e_fail "window '$title' keeps moving (last at $previous)"
-    sleep 0.5
-  done
+  E2E_SETTLED_AT="" E2E_WAIT_POLL=0.5 e2e_wait "${2:-$E2E_TIMEOUT}" "window '$1' shown and at rest" \
+    e2e_window_settled "$1"
+}
+e2e_window_settled() {
+  local previous=$E2E_SETTLED_AT
+  E2E_SETTLED_AT=
+  e2e_window_is "$1" 1 || return 1
+  E2E_SETTLED_AT="$E2E_LEFT $E2E_TOP $E2E_WIDTH $E2E_HEIGHT"
+  [[ $E2E_SETTLED_AT == "$previous" ]]
 }
 
 # "left top width height" of a winlist line.
@@ -371,7 +441,9 @@ e2e_move() {
 e2e_click() {
   local x=$1 y=$2 button=${3:-1}
   e2e_move "$x" "$y"
-  # A short pause lets Wine see the pointer arrive before the press.
+  # Wine learns of the move when one of its threads reads the X motion
+  # event; nothing outside Wine shows when that happened, and a press read
+  # first would land where Wine last saw the pointer.
   sleep 0.1
   xdotool click "$button"
 }
@@ -384,6 +456,26 @@ e2e_pointer() {
   E2E_POINTER_Y=$(sed -n 's/^Y=//p' <<<"$location")
 }
 
+# True when the pointer stands at $1,$2.
+e2e_pointer_at() {
+  e2e_pointer
+  E2E_SAW="the pointer at $E2E_POINTER_X,$E2E_POINTER_Y"
+  [[ $E2E_POINTER_X == "$1" && $E2E_POINTER_Y == "$2" ]]
+}
+
+# Waits until two readings of the pointer 0.1 s apart agree (at most 1 s);
+# the pointer is then in E2E_POINTER_X, E2E_POINTER_Y.
+e2e_wait_pointer_still() {
+  E2E_POINTER_BEFORE="" e2e_wait 1 "the pointer to stop" e2e_pointer_still
+}
+e2e_pointer_still() {
+  local previous=$E2E_POINTER_BEFORE
+  e2e_pointer
+  E2E_POINTER_BEFORE="$E2E_POINTER_X,$E2E_POINTER_Y"
+  E2E_SAW="the pointer moving, at $E2E_POINTER_BEFORE"
+  [[ $E2E_POINTER_BEFORE == "$previous" ]]
+}
+
 # X keycodes (evdev) of the keys that work the windows without a mouse.
 declare -rA E2E_XKEY=([TAB]=23 [RETURN]=36 [ESCAPE]=9 [SPACE]=65 [UP]=111 [DOWN]=116 [SHIFT]=50)
 # Taps the keys named $@ (E2E_XKEY names; SHIFT+TAB holds Shift) one after
@@ -394,6 +486,8 @@ e2e_keys() {
     [[ $key == SHIFT+* ]] && e2e_key_down "${E2E_XKEY[SHIFT]}"
     "$E2E_TOOLS/xkey" tap "${E2E_XKEY[${key#SHIFT+}]}"
     [[ $key == SHIFT+* ]] && e2e_key_up "${E2E_XKEY[SHIFT]}"
+    # A key may move the focus or open a window that takes the next one;
+    # what changes differs by key, so the keys are paced as a user types.
     sleep 0.2
   done
 }
@@ -401,6 +495,10 @@ e2e_keys() {
 # keyboard focus, into E2E_FOCUS (a painted stop's focus is its form's window).
 e2e_focus_in() {
   E2E_FOCUS=$(e2e_windows | awk -F'\t' -v pid="$(e2e_field "$1" pid)" '$5 == pid && $18 == 1 { print $6 " " $7; exit }')
+}
+e2e_has_focus() {
+  e2e_focus_in "$1"
+  [[ -n $E2E_FOCUS ]]
 }
 e2e_focus_on_text_box() {
   e2e_focus_in "$1"
@@ -416,27 +514,22 @@ e2e_tray_icons() { "$E2E_TOOLS/xprobe" icons; }
 
 # Waits for exactly one docked icon; sets E2E_ICON_X/Y/W/H and its centre
 # E2E_ICON_CX/CY.
-e2e_wait_tray_icon() {
-  local timeout=${1:-$E2E_TIMEOUT}
-  local deadline=$((SECONDS + timeout)) icons
-  while :; do
-    icons=$(e2e_tray_icons)
-    if [[ $(grep -c . <<<"$icons") == 1 ]]; then
-      read -r E2E_ICON_X E2E_ICON_Y E2E_ICON_W E2E_ICON_H _ <<<"$icons"
-      E2E_ICON_CX=$((E2E_ICON_X + E2E_ICON_W / 2))
-      E2E_ICON_CY=$((E2E_ICON_Y + E2E_ICON_H / 2))
-      return 0
-    fi
-    ((SECONDS >= deadline)) && e2e_fail "expected one tray icon within ${timeout}s, found: '${icons}'"
-    sleep 0.2
-  done
+e2e_wait_tray_icon() { e2e_wait "${1:-$E2E_TIMEOUT}" "exactly one tray icon" e2e_one_tray_icon; }
+e2e_one_tray_icon() {
+  local icons
+  icons=$(e2e_tray_icons)
+  E2E_SAW="icons '${icons//$'\n'/; }'"
+  [[ $(grep -c . <<<"$icons") == 1 ]] || return 1
+  read -r E2E_ICON_X E2E_ICON_Y E2E_ICON_W E2E_ICON_H _ <<<"$icons"
+  E2E_ICON_CX=$((E2E_ICON_X + E2E_ICON_W / 2))
+  E2E_ICON_CY=$((E2E_ICON_Y + E2E_ICON_H / 2))
 }
 
-e2e_wait_no_tray_icon() {
-  local timeout=${1:-$E2E_TIMEOUT}
-  lumo_wait_until "$timeout" e2e_tray_empty || e2e_fail "tray icon still there after ${timeout}s: $(e2e_tray_icons)"
+e2e_wait_no_tray_icon() { e2e_wait "${1:-$E2E_TIMEOUT}" "no tray icon" e2e_tray_empty; }
+e2e_tray_empty() {
+  E2E_SAW="icons '$(e2e_tray_icons | paste -sd ';')'"
+  [[ $E2E_SAW == "icons ''" ]]
 }
-e2e_tray_empty() { [[ -z $(e2e_tray_icons) ]]; }
 
 e2e_tray_click() { e2e_click "$E2E_ICON_CX" "$E2E_ICON_CY" "${1:-1}"; }
 
@@ -447,13 +540,11 @@ e2e_tray_tip() {
   e2e_move "$E2E_ICON_CX" "$E2E_ICON_CY"
   # Tooltips start their timer on a move inside the tool.
   e2e_move $((E2E_ICON_CX + 1)) "$E2E_ICON_CY"
-  local deadline=$((SECONDS + timeout)) tip
-  while :; do
-    tip=$(e2e_visible_tooltip)
-    [[ -n $tip ]] && { E2E_TIP=$tip; return 0; }
-    ((SECONDS >= deadline)) && e2e_fail "no tooltip shown over the tray icon within ${timeout}s"
-    sleep 0.3
-  done
+  e2e_wait "$timeout" "a tooltip over the tray icon" e2e_tooltip_shown
+}
+e2e_tooltip_shown() {
+  E2E_TIP=$(e2e_visible_tooltip)
+  [[ -n $E2E_TIP ]]
 }
 
 e2e_visible_tooltip() {
@@ -461,11 +552,11 @@ e2e_visible_tooltip() {
 }
 
 # Waits until no tooltip is on screen.
-e2e_wait_no_tooltip() {
-  local timeout=${1:-$E2E_TIMEOUT}
-  lumo_wait_until "$timeout" e2e_no_tooltip_visible || e2e_fail "a tooltip stays on screen: $(e2e_visible_tooltip)"
+e2e_wait_no_tooltip() { e2e_wait "${1:-$E2E_TIMEOUT}" "no tooltip on screen" e2e_no_tooltip_visible; }
+e2e_no_tooltip_visible() {
+  E2E_SAW="tooltip '$(e2e_visible_tooltip)'"
+  [[ $E2E_SAW == "tooltip ''" ]]
 }
-e2e_no_tooltip_visible() { [[ -z $(e2e_visible_tooltip) ]]; }
 
 # ---------------------------------------------------------------- evidence
 
@@ -479,14 +570,23 @@ e2e_screenshot() {
 }
 
 # Saves the window of winlist line $1, cropped from the screen, as the PNG
-# file $2 (no time stamps, so an unchanged picture gives an unchanged file).
+# file $2 (no time stamps, so an unchanged picture gives an unchanged file),
+# once two pictures in a row agree: a window repaints a moment after a
+# tooltip or the pointer leaves it.
 e2e_save_window_picture() {
-  local line=$1 path=$2
-  mkdir -p "$(dirname "$path")"
-  local geometry
+  mkdir -p "$(dirname "$2")"
+  rm -f "$E2E_TEST_DIR/picture-last.png"
+  E2E_WAIT_POLL=0.2 e2e_wait "$E2E_TIMEOUT" "a steady picture of '$(e2e_field "$1" title)'" e2e_picture_steady "$1"
+  mv "$E2E_TEST_DIR/picture-last.png" "$2"
+}
+e2e_picture_steady() {
+  local line=$1 last=$E2E_TEST_DIR/picture-last.png now=$E2E_TEST_DIR/picture-now.png geometry same=1
   geometry="$(e2e_field "$line" width)x$(e2e_field "$line" height)+$(e2e_field "$line" left)+$(e2e_field "$line" top)"
   import -display "$DISPLAY" -window root -crop "$geometry" +repage -strip \
-    -define png:exclude-chunks=date,time "$path" || e2e_fail "cannot save $path"
+    -define png:exclude-chunks=date,time "$now" || e2e_fail "cannot take a picture of $geometry"
+  cmp -s "$now" "$last" && same=0
+  mv "$now" "$last"
+  return $same
 }
 
 # The width in pixels of what is drawn within a rectangle (twips: left top
@@ -526,7 +626,14 @@ e2e_start_click_target() {
   wine "$E2E_TOOLS/clicktarget.exe" "$(e2e_winpath "$E2E_CLICK_LOG")" "$left" "$top" "$width" "$height" \
     >"$E2E_TEST_DIR/logs/clicktarget.log" 2>&1 &
   E2E_CLICK_TARGET_PID=$!
-  lumo_wait_until "$E2E_TIMEOUT" grep -q '^ready' "$E2E_CLICK_LOG" || e2e_fail "click target did not start"
+  e2e_wait "$E2E_TIMEOUT" "the click target to start" grep -qs '^ready' "$E2E_CLICK_LOG"
+}
+
+# The click target, started and given the X focus, so that Wine sees keys.
+readonly E2E_CLICK_TARGET_TITLE="e2e click target"
+e2e_focus_click_target() {
+  e2e_start_click_target "$@"
+  e2e_focus_window "$E2E_CLICK_TARGET_TITLE"
 }
 
 # The button messages logged so far (lines "WM_LBUTTONDOWN x y"), the key
@@ -553,19 +660,15 @@ e2e_gdi_count() { e2e_helper gdicount "$1"; }
 
 e2e_broadcast_taskbar_created() { e2e_helper shellmsg taskbarcreated >/dev/null; }
 
-# ---------------------------------------------------------------- X windows (main-job tests)
+# ---------------------------------------------------------------- X windows
 
 # The first X window whose name matches $1, into E2E_XWINDOW. xdotool
 # walks the whole window tree and gives up when a window vanishes under it
 # (as the settings window's do right after apply), so it is asked again.
-e2e_find_xwindow() {
-  local deadline=$((${EPOCHREALTIME/./} + E2E_TIMEOUT * 1000000))
-  while :; do
-    E2E_XWINDOW=$(xdotool search --limit 1 --name "$1" 2>/dev/null)
-    [[ -n $E2E_XWINDOW ]] && return 0
-    ((${EPOCHREALTIME/./} > deadline)) && e2e_fail "no X window named '$1'"
-    sleep 0.05
-  done
+e2e_find_xwindow() { E2E_WAIT_POLL=0.05 e2e_wait "$E2E_TIMEOUT" "an X window named '$1'" e2e_xwindow_named "$1"; }
+e2e_xwindow_named() {
+  E2E_XWINDOW=$(xdotool search --limit 1 --name "$1" 2>/dev/null)
+  [[ -n $E2E_XWINDOW ]]
 }
 
 # ---------------------------------------------------------------- text boxes, opened addresses, tray menu
@@ -585,14 +688,12 @@ e2e_control_text() {
 
 # Waits until that control holds exactly $4.
 e2e_wait_control_text() {
-  local line=$1 left=$2 top=$3 expected=$4 timeout=${5:-$E2E_TIMEOUT}
-  local deadline=$((SECONDS + timeout))
-  while :; do
-    e2e_control_text "$line" "$left" "$top"
-    [[ $E2E_TEXT == "$expected" ]] && return 0
-    ((SECONDS >= deadline)) && e2e_fail "control at $left,$top twips holds '$E2E_TEXT', wanted '$expected'"
-    sleep 0.2
-  done
+  e2e_wait "${5:-$E2E_TIMEOUT}" "the control at $2,$3 twips to hold '$4'" e2e_control_holds "$@"
+}
+e2e_control_holds() {
+  e2e_control_text "$1" "$2" "$3"
+  E2E_SAW="'$E2E_TEXT'"
+  [[ $E2E_TEXT == "$4" ]]
 }
 
 # Binds every character of the given texts that no key carries (Chinese) to
@@ -628,14 +729,17 @@ e2e_type_into() {
   # have the keyboard. Under Wine a click into a box sometimes leaves no
   # window active at all and the box without the focus; as a user would,
   # bring the window to the front and click into the box again.
-  local attempt
-  for attempt in 1 2 3 4; do
-    lumo_wait_until 5 e2e_focus_on_text_box "$line" && break
-    e2e_focus_window "$(e2e_field "$line" title)"
-    e2e_click_in_window_twips "$line" "$left" "$top" 120 120
-  done
+  e2e_retry 4 "the click into the text box at $left,$top" e2e_text_box_takes_keys "$line" "$left" "$top"
   xdotool type --delay 30 -- "$text"
   e2e_wait_control_text "$line" "$left" "$top" "$text"
+}
+
+e2e_text_box_takes_keys() {
+  if ((E2E_TRY > 1)); then
+    e2e_focus_window "$(e2e_field "$1" title)"
+    e2e_click_in_window_twips "$1" "$2" "$3" 120 120
+  fi
+  E2E_WAIT_SOFT=1 e2e_wait 5 "a text box with the keyboard" e2e_focus_on_text_box "$1"
 }
 
 # A value of a `std::string_view` constant in a configuration header of the
@@ -651,14 +755,16 @@ e2e_config_value() {
 # addresses in all and no further one follows within half a second; they go
 # to the array E2E_URLS in their order of arrival.
 e2e_wait_urls() {
-  local count=$1 timeout=${2:-$E2E_TIMEOUT}
-  lumo_wait_until "$timeout" e2e_url_count_at_least "$count" ||
-    e2e_fail "expected $count opened addresses within ${timeout}s, got: $(cat "$E2E_URL_LOG")"
+  e2e_wait "${2:-$E2E_TIMEOUT}" "$1 opened addresses" e2e_url_count_at_least "$1"
+  # No state shows that no further address is on its way.
   sleep 0.5
   mapfile -t E2E_URLS <"$E2E_URL_LOG"
-  e2e_assert_eq "$count" "${#E2E_URLS[@]}" "number of opened addresses ($(cat "$E2E_URL_LOG"))"
+  e2e_assert_eq "$1" "${#E2E_URLS[@]}" "number of opened addresses ($(cat "$E2E_URL_LOG"))"
 }
-e2e_url_count_at_least() { (($(grep -c . "$E2E_URL_LOG") >= $1)); }
+e2e_url_count_at_least() {
+  E2E_SAW="'$(paste -sd ' ' "$E2E_URL_LOG")'"
+  (($(grep -c . "$E2E_URL_LOG") >= $1))
+}
 
 # Right-clicks the tray icon (e2e_wait_tray_icon first) and waits for the
 # menu window to show and come to rest; E2E_WINDOW is then its winlist line.
@@ -727,9 +833,8 @@ e2e_set_clipboard() {
 # Gives the X focus to the Wine window titled exactly $1: Wine reports keys
 # to GetAsyncKeyState only while one of its windows has the X focus.
 e2e_focus_window() {
-  local window
-  window=$(timeout "$E2E_TIMEOUT" xdotool search --sync --limit 1 --name "^$1\$") || e2e_fail "no X window titled '$1'"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || e2e_fail "cannot activate '$1'"
+  e2e_find_xwindow "^$1\$"
+  xdotool windowactivate --sync "$E2E_XWINDOW" >/dev/null 2>&1 || e2e_fail "cannot activate '$1'"
 }
 
 # How many top-level windows are titled exactly $1.
@@ -763,6 +868,7 @@ e2e_start_program_tracing_tray() {
 # True when the text box of winlist line $1 holds exactly $2.
 e2e_box_holds() {
   e2e_window_text "$1"
+  E2E_SAW="'${E2E_TEXT:0:40}' ($E2E_TEXT_LENGTH characters)"
   [[ $E2E_TEXT == "$2" ]]
 }
 

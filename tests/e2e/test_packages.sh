@@ -1,10 +1,10 @@
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034  # probes leave what they saw in E2E_SAW
 # The downloads of build/dist (scripts/package.sh): the installer's silent
 # install, the installed program, the upgrade over a running copy and the
 # silent uninstall, per machine and per user, on 64-bit and on 32-bit
 # Windows; the x86 zip under 32-bit Wine in the 64-bit prefix (WoW64).
 
-PKG_VERSION=$(sed -n 's/^project(LumoMouse VERSION \([0-9.]*\) .*/\1/p' "$LUMO_ROOT/CMakeLists.txt")
+PKG_VERSION=$(lumo_version_text)
 PKG_DIST=$LUMO_ROOT/build/dist
 PKG_SETUP=$PKG_DIST/LumoMouse-$PKG_VERSION-setup.exe
 readonly PKG_UNINSTALL_KEY='Software\Microsoft\Windows\CurrentVersion\Uninstall\LumoMouse'
@@ -74,7 +74,12 @@ pkg_uninstall() {
   local -a options
   read -ra options <<<"${PKG_QUIET_UNINSTALL#*\" }"
   wine "$exe" "${options[@]}" >>"$E2E_TEST_DIR/logs/uninstall.log" 2>&1
-  lumo_wait_until 30 test ! -e "$dir" || e2e_fail "$dir still there after the uninstall: $(ls "$dir")"
+  e2e_wait 30 "the uninstall to remove $dir" folder_gone "$dir"
+}
+
+folder_gone() {
+  E2E_SAW=$(cd "$1" 2>/dev/null && echo *)
+  [[ ! -e $1 ]]
 }
 
 # After an uninstall: no shortcut, and (once Wine has saved its registry) no

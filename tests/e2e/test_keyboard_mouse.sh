@@ -1,6 +1,6 @@
-# shellcheck shell=bash
-# The main job: after apply, the hotkeys drive the real pointer and act as
-# the mouse buttons in other windows, the virtual mouse shows only its picture and clicks
+# shellcheck shell=bash disable=SC2034  # probes leave what they saw in E2E_SAW
+# The keyboard mouse: after apply, the hotkeys drive the real pointer and act
+# as the mouse buttons in other windows, the virtual mouse shows only its picture and clicks
 # beside its tip, a rebound key takes over its slot, and the window hides
 # or follows the pointer as the options ask.
 #
@@ -8,18 +8,9 @@
 # X focus is on one of its windows, so every key test first activates the
 # click target (the settings window is gone after apply).
 
-# Controls of the settings window, twips from its top-left corner (left top
-# width height), from the layout of the windows; click_setting takes them by
-# the name of their array.
-e2e_control_rect SETTINGS_HOTKEYS_CHECK SettingsWindow hotkeysCheck              # "使用键盘快捷键"
-e2e_control_rect SETTINGS_COLOR_POINTER_CHECK SettingsWindow colorPointerCheck   # "幻彩指针"
-e2e_control_rect SETTINGS_HIDE_MOUSE_CHECK SettingsWindow hideMouseCheck         # "不显示虚拟鼠标"
-e2e_control_rect SETTINGS_FOLLOW_FAST SettingsWindow followFast                  # "急速跟随鼠标"
-e2e_control_rect SETTINGS_DRAG_BY_HAND SettingsWindow dragByHand                 # "手动拖拽鼠标"
-e2e_control_rect SETTINGS_LEFT_KEY_BOX SettingsWindow leftKeyBox                 # the "left" hotkey box
+# The step box, twips from the settings window's top-left corner (left top
+# width height); click_setting takes the other controls by their names.
 e2e_control_rect SETTINGS_STEP_BOX SettingsWindow stepBox
-e2e_control_rect SETTINGS_APPLY SettingsWindow applyButton                       # "点击打开鼠标"
-e2e_control_rect PICKER_CONFIRM SettingsWindow confirmKeyButton                  # " 确定", in the key picker
 # Inside the left click zone (0..25 px) over an opaque part of the
 # mouse picture: key-coloured pixels would let the click through.
 readonly VIRTUAL_MOUSE_LEFT_BUTTON=(12 12)
@@ -31,38 +22,7 @@ readonly XKEY_SCROLL_LOCK=78 XKEY_SHIFT_L=50 XKEY_A=38 XKEY_KP1=87 XKEY_F5=71 XK
 readonly STEP_PIXELS=3
 readonly KEY_COLOUR='#D500DC'   # RGB(213,0,220), the virtual mouse's colour key
 
-# ---------------------------------------------------------------- settings window
-
-# Clicks the apply button; APPLIED_AT is the wall clock of the click, in
-# microseconds. The settings window is unloaded and the virtual mouse loads.
-apply_settings() {
-  click_apply
-  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "the settings window is still there after apply"
-  e2e_wait_window "$TITLE_VIRTUAL_MOUSE" any
-}
-click_apply() {
-  click_setting SETTINGS_APPLY
-  APPLIED_AT=${EPOCHREALTIME/./}
-}
-
-# Milliseconds since apply.
-ms_since_apply() { echo $(((${EPOCHREALTIME/./} - APPLIED_AT) / 1000)); }
-
-# Sleeps until $1 ms after apply (at once when that has passed).
-sleep_until_after_apply() {
-  local left=$(($1 - $(ms_since_apply)))
-  ((left > 0)) && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
-  return 0
-}
-
-# ---------------------------------------------------------------- focus and pointer
-
-# The click target, started and given the X focus, so that Wine sees keys.
-focus_click_target() {
-  e2e_start_click_target "$@"
-  e2e_find_xwindow '^e2e click target$'
-  xdotool windowactivate --sync "$E2E_XWINDOW" || e2e_fail "cannot activate the click target"
-}
+# ---------------------------------------------------------------- pointer
 
 # Holds an X key for about $2 seconds. The key was down for at least
 # HELD_MIN_MS and at most HELD_MS: starting xkey itself takes a while on a
@@ -72,7 +32,7 @@ hold_key() {
   before_down=${EPOCHREALTIME/./}
   e2e_key_down "$keycode"
   after_down=${EPOCHREALTIME/./}
-  sleep "$seconds"
+  sleep "$seconds"  # the hold itself
   before_up=${EPOCHREALTIME/./}
   e2e_key_up "$keycode"
   HELD_MS=$(((${EPOCHREALTIME/./} - before_down) / 1000))
@@ -90,9 +50,9 @@ assert_key_moves_pointer() {
   hold_key "$keycode" "$seconds"
   # Wine learns of the release when the focused window's thread reads the X
   # event, which a loaded machine may delay: wait for the pointer to stop.
-  pointer_at_rest
+  e2e_wait_pointer_still
   local x1=$E2E_POINTER_X y1=$E2E_POINTER_Y
-  sleep 0.3
+  sleep 0.3  # time for a move that must not come
   e2e_pointer
   e2e_assert_eq "$x1,$y1" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer moved on after the key came up"
 
@@ -108,18 +68,6 @@ assert_key_moves_pointer() {
 pointer_reached_x() {
   e2e_pointer
   ((E2E_POINTER_X >= $1))
-}
-
-# Reads the pointer until two readings 0.1 s apart agree (at most 1 s).
-pointer_at_rest() {
-  local previous="" deadline=$((${EPOCHREALTIME/./} + 1000000))
-  while :; do
-    e2e_pointer
-    [[ "$E2E_POINTER_X,$E2E_POINTER_Y" == "$previous" ]] && return 0
-    ((${EPOCHREALTIME/./} > deadline)) && e2e_fail "the pointer keeps moving after the key came up"
-    previous="$E2E_POINTER_X,$E2E_POINTER_Y"
-    sleep 0.1
-  done
 }
 
 # ---------------------------------------------------------------- virtual mouse
@@ -144,6 +92,23 @@ virtual_mouse_map_state() {
   xwininfo -id "$VM_XWINDOW" | awk '/Map State:/ { print $3 }'
 }
 
+# Follows the virtual mouse's X window from shown to hidden; SHOWN_AT and
+# HIDDEN_AT are when (ms after apply). Wine may make the X window anew.
+virtual_mouse_shown_then_hidden() {
+  local state
+  state=$(virtual_mouse_map_state 2>/dev/null)
+  E2E_SAW="map state '$state', shown at '${SHOWN_AT:-never}' ms"
+  if [[ -z $state ]]; then
+    e2e_log "X window $VM_XWINDOW of the virtual mouse vanished $(ms_since_apply) ms after apply"
+    e2e_xwindow_named "^$TITLE_VIRTUAL_MOUSE\$" && VM_XWINDOW=$E2E_XWINDOW
+  elif [[ $state == IsViewable && -z $SHOWN_AT ]]; then
+    SHOWN_AT=$(ms_since_apply)
+  elif [[ $state == IsUnMapped && -n $SHOWN_AT ]]; then
+    HIDDEN_AT=$(ms_since_apply)
+  fi
+  [[ -n $HIDDEN_AT ]]
+}
+
 # Number of pixels of colour $2 in the image $1.
 count_colour() {
   convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
@@ -158,13 +123,13 @@ test_held_arrow_moves_pointer_and_release_stops_it() {
   e2e_focus_in "$SETTINGS"
   e2e_assert_eq "Button 使用键盘快捷键" "$E2E_FOCUS" "focus at start"
   e2e_keys SPACE RETURN
-  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "Space then Enter did not apply"
+  e2e_wait "$E2E_TIMEOUT" "Space then Enter to apply" settings_gone
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
   e2e_wait_rect "$TITLE_VIRTUAL_MOUSE" '*' '*' "${VIRTUAL_MOUSE_SIZE[@]}"
   e2e_assert_eq "${VIRTUAL_MOUSE_SIZE[*]}" \
     "$(e2e_field "$E2E_WINDOW" client_width) $(e2e_field "$E2E_WINDOW" client_height)" "virtual mouse client size"
 
-  focus_click_target 100 100 300 200
+  e2e_focus_click_target 100 100 300 200
   e2e_move 900 650
   assert_key_moves_pointer "$XKEY_UP" 0 -1 1
 }
@@ -174,9 +139,9 @@ test_held_arrow_moves_pointer_and_release_stops_it() {
 # for them), and holding the key while an arrow moves the pointer drags.
 test_click_keys_act_as_mouse_buttons() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   apply_settings
-  focus_click_target 300 200 400 300
+  e2e_focus_click_target 300 200 400 300
   # 1 px border: client (199,149) is screen (500,350).
   e2e_move 500 350
   assert_tap_gives "$XKEY_KP0" "80 ms press" "WM_LBUTTONDOWN 199 149|WM_LBUTTONUP 199 149" 80
@@ -186,13 +151,14 @@ test_click_keys_act_as_mouse_buttons() {
   assert_tap_gives "$XKEY_KP0" "double tap" \
     "WM_LBUTTONDOWN 199 149|WM_LBUTTONUP 199 149|WM_LBUTTONDBLCLK 199 149|WM_LBUTTONUP 199 149" 30 2 60
 
-  # Drag: keypad 0 held, Up held for a while, Up released, keypad 0 released.
+  # Drag: keypad 0 held, Up held for a while, Up released, keypad 0 released
+  # once the pointer has stopped.
   mark_clicks
   e2e_key_down "$XKEY_KP0"
   hold_key "$XKEY_UP" 0.3
-  sleep 0.1
+  e2e_wait_pointer_still
   e2e_key_up "$XKEY_KP0"
-  pointer_at_rest
+  e2e_wait_pointer_still
   local messages
   messages=$(clicks_since_mark | awk '{ print $1 }' | uniq | paste -sd ' ')
   e2e_log "measured: drag of ${HELD_MS} ms: $(clicks_since_mark | grep -c WM_MOUSEMOVE) moves, pointer at $E2E_POINTER_X,$E2E_POINTER_Y"
@@ -213,15 +179,19 @@ assert_tap_gives() {
   mark_clicks
   "$E2E_TOOLS/xkey" tap "$keycode" "$@"
   # All the messages within two seconds; then nothing more may come.
-  lumo_wait_until 2 clicks_since_mark_at_least "$(tr '|' '\n' <<<"$expected" | grep -c .)"
-  sleep 0.3
+  e2e_wait 2 "the button messages for a $what of key $keycode" \
+    clicks_since_mark_at_least "$(tr '|' '\n' <<<"$expected" | grep -c .)"
+  sleep 0.3  # time for a message that must not come
   e2e_assert_eq "$expected" "$(clicks_since_mark | paste -sd '|')" "button messages for a $what of key $keycode"
 }
 
 # The click target's messages from here on (its log only grows).
 mark_clicks() { CLICKS_MARK=$(e2e_clicks | grep -c .); }
 clicks_since_mark() { e2e_clicks | tail -n +$((CLICKS_MARK + 1)); }
-clicks_since_mark_at_least() { (($(clicks_since_mark | grep -c .) >= $1)); }
+clicks_since_mark_at_least() {
+  E2E_SAW="'$(clicks_since_mark | paste -sd '|')'"
+  (($(clicks_since_mark | grep -c .) >= $1))
+}
 
 # Scroll Lock switches the keyboard mouse before any apply. While it is on,
 # the bound keys act and never reach the program in front, other keys do;
@@ -229,7 +199,7 @@ clicks_since_mark_at_least() { (($(clicks_since_mark | grep -c .) >= $1)); }
 # leaves one copy with one icon.
 test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   open_settings
-  focus_click_target 300 200 400 300
+  e2e_focus_click_target 300 200 400 300
   e2e_move 500 350
   "$E2E_TOOLS/xkey" tap "$XKEY_SCROLL_LOCK"
   assert_key_moves_pointer "$XKEY_UP" 0 -1 0.3
@@ -238,7 +208,7 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   assert_tap_gives "$XKEY_KP0" "press" "WM_LBUTTONDOWN 199 149|WM_LBUTTONUP 199 149" 80
   assert_tap_gives "$XKEY_KP_DECIMAL" "press" "WM_RBUTTONDOWN 199 149|WM_RBUTTONUP 199 149" 80
   for key in "$XKEY_A" "$XKEY_KP1" "$XKEY_F5"; do "$E2E_TOOLS/xkey" tap "$key" 30; done
-  lumo_wait_until 3 keys_logged 6 || true
+  e2e_wait 3 "six key messages" keys_logged 6
   e2e_assert_eq "WM_KEYDOWN 0x41 WM_KEYUP 0x41 WM_KEYDOWN 0x61 WM_KEYUP 0x61 WM_KEYDOWN 0x74 WM_KEYUP 0x74" \
     "$(e2e_logged_keys | paste -sd ' ')" "keys that reached the program in front"
 
@@ -247,21 +217,20 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   e2e_pointer
   local before="$E2E_POINTER_X,$E2E_POINTER_Y"
   "$E2E_TOOLS/xkey" tap "$XKEY_UP" 30
-  lumo_wait_until 3 keys_logged 8 || true
+  e2e_wait 3 "eight key messages" keys_logged 8
   e2e_assert_eq "WM_KEYDOWN 0x26 WM_KEYUP 0x26" "$(e2e_logged_keys | tail -n 2 | paste -sd ' ')" "Up with the keyboard mouse off"
   e2e_pointer
   e2e_assert_eq "$before" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer with the keyboard mouse off"
 
   # On again: keypad 0 down, Shift down, keypad 0 up (it reads Insert now), Shift up.
   "$E2E_TOOLS/xkey" tap "$XKEY_SCROLL_LOCK"
-  sleep 0.6
   mark_clicks
   local key
   for key in "down $XKEY_KP0" "down $XKEY_SHIFT_L" "up $XKEY_KP0" "up $XKEY_SHIFT_L"; do
     "$E2E_TOOLS/xkey" $key
-    sleep 0.15
+    sleep 0.15  # a user's pace between the four key events
   done
-  lumo_wait_until 3 clicks_since_mark_at_least 2 || true
+  e2e_wait 3 "the buttons of keypad 0 released under Shift" clicks_since_mark_at_least 2
   e2e_assert_eq "WM_LBUTTONDOWN|WM_LBUTTONUP" "$(clicks_since_mark | awk '{ print $1 }' | paste -sd '|')" \
     "buttons of keypad 0 released under Shift"
   e2e_assert_eq "" "$(e2e_logged_keys | grep -v -e ' 0x10$' -e ' 0x26$' -e ' 0x41$' -e ' 0x61$' -e ' 0x74$')" \
@@ -271,13 +240,18 @@ test_bound_keys_belong_to_the_mouse_and_scroll_lock_switches() {
   e2e_wait_tray_icon
   wine "$E2E_EXE" >/dev/null 2>&1 &
   local second=$!
-  lumo_wait_until "$E2E_TIMEOUT" pid_gone "$second" || e2e_fail "the second start did not end"
+  e2e_wait "$E2E_TIMEOUT" "the second start to end" e2e_pid_gone "$second"
   e2e_wait_tray_icon
   e2e_assert_true "the first copy ended" e2e_program_running
 }
-keys_logged() { (($(e2e_logged_keys | grep -c .) >= $1)); }
-chars_logged() { (($(e2e_logged_chars | grep -c .) >= $1)); }
-pid_gone() { ! lumo_pid_alive "$1"; }
+keys_logged() {
+  E2E_SAW="'$(e2e_logged_keys | paste -sd ' ')'"
+  (($(e2e_logged_keys | grep -c .) >= $1))
+}
+chars_logged() {
+  E2E_SAW="'$(e2e_logged_chars | paste -sd ' ')'"
+  (($(e2e_logged_chars | grep -c .) >= $1))
+}
 
 # Another program holds the copy's name, yet the program starts. With the
 # keyboard mouse on (kept settings, keypad Enter kept as the right click),
@@ -287,18 +261,18 @@ pid_gone() { ! lumo_pid_alive "$1"; }
 test_typed_characters_keypad_enter_and_a_held_name() {
   local held=$E2E_TEST_DIR/logs/interloper.log value
   wine "$E2E_TOOLS/interloper.exe" hold 120 >"$held" 2>&1 &
-  lumo_wait_until "$E2E_TIMEOUT" grep -q '^holding' "$held" || e2e_fail "the name squatter did not start"
+  e2e_wait "$E2E_TIMEOUT" "the name squatter to start" grep -q '^holding' "$held"
   for value in KeyRightClick=108 HotkeysEnabled=1; do
     wine reg add 'HKCU\Software\LumoMouse' /v "${value%=*}" /t REG_DWORD /d "${value#*=}" /f >/dev/null 2>&1 ||
       e2e_fail "could not keep $value"
   done
   open_settings
-  focus_click_target 300 200 400 300
+  e2e_focus_click_target 300 200 400 300
   e2e_move 500 350
   mark_clicks
   e2e_helper interloper type 52 53 4e53 >/dev/null || e2e_fail "the characters could not be typed"
-  lumo_wait_until 3 chars_logged 3 || true
-  sleep 0.3
+  e2e_wait 3 "three typed characters" chars_logged 3
+  sleep 0.3  # time for a button message that must not come
   e2e_assert_eq "WM_CHAR 0x52 WM_CHAR 0x53 WM_CHAR 0x4e53" "$(e2e_logged_chars | paste -sd ' ')" \
     "characters typed by another program"
   e2e_assert_eq "" "$(clicks_since_mark)" "buttons for the typed characters"
@@ -310,32 +284,30 @@ test_typed_characters_keypad_enter_and_a_held_name() {
 # in about 1.5 s (3 s allowed: Wine's timing is loose under load).
 test_keystroke_is_one_step_and_a_hold_crosses_the_screen() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   apply_settings
-  focus_click_target 100 100 300 200
+  e2e_focus_click_target 100 100 300 200
   e2e_move 640 600
   "$E2E_TOOLS/xkey" tap "$XKEY_RIGHT" 80
-  pointer_at_rest
+  e2e_wait_pointer_still
   e2e_assert_eq "$((640 + STEP_PIXELS)),600" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer after an 80 ms press"
 
   e2e_move 0 600
   local started=${EPOCHREALTIME/./}
   e2e_key_down "$XKEY_RIGHT"
-  local reached=0
-  lumo_wait_until 3 pointer_reached_x 1279 || reached=1
+  e2e_wait 3 "Right held from the left edge to reach the right edge" pointer_reached_x 1279
   local crossed_ms=$(((${EPOCHREALTIME/./} - started) / 1000))
   e2e_key_up "$XKEY_RIGHT"
   e2e_log "measured: Right held from x 0: at x $E2E_POINTER_X after $crossed_ms ms"
-  e2e_assert_eq 0 "$reached" "Right held 3 s from the left edge reaches the right edge (at x $E2E_POINTER_X)"
 }
 
 # The pointer moves within 2 ms of a key press made in another program, and
 # no slower than one timer period at worst.
 test_key_press_moves_pointer_at_once() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   apply_settings
-  focus_click_target 100 100 300 200
+  e2e_focus_click_target 100 100 300 200
   local report
   report=$(timeout 60 "$E2E_TOOLS/pointer_latency" 20 "$XKEY_UP" 640 600) || e2e_fail "pointer_latency failed: $report"
   local -A r
@@ -351,7 +323,7 @@ test_key_press_moves_pointer_at_once() {
 
 test_left_zone_clicks_beside_the_tip() {
   open_settings
-  click_setting SETTINGS_DRAG_BY_HAND
+  click_setting dragByHand
   apply_settings
   # The first follow tick (1 s after load) still jumps to the pointer, which
   # rests on the apply button; the first upkeep tick (1.5 s) stops following.
@@ -361,7 +333,7 @@ test_left_zone_clicks_beside_the_tip() {
   local rest="$VM_LEFT $VM_TOP"
   e2e_assert_eq "$((E2E_POINTER_X + 1)) $((E2E_POINTER_Y + 1))" "$rest" "virtual mouse after the first follow tick"
   e2e_move 300 600
-  sleep 1.2
+  sleep 1.2  # past a follow tick, which must not move it
   virtual_mouse_at_rest
   e2e_assert_eq "$rest" "$VM_LEFT $VM_TOP" "virtual mouse position after the pointer moved away"
 
@@ -369,10 +341,9 @@ test_left_zone_clicks_beside_the_tip() {
   local target_left=$((VM_LEFT - 105)) target_top=$((VM_TOP - 50))
   e2e_start_click_target "$target_left" "$target_top" 102 100
   e2e_click $((VM_LEFT + VIRTUAL_MOUSE_LEFT_BUTTON[0])) $((VM_TOP + VIRTUAL_MOUSE_LEFT_BUTTON[1]))
-  lumo_wait_until 3 grep -q '^WM_LBUTTONUP' "$E2E_CLICK_LOG" || e2e_fail "no click reached the target"
-  sleep 0.2
-  e2e_pointer
-  e2e_assert_eq "$((VM_LEFT - 5)),$VM_TOP" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer after the left-zone click"
+  e2e_wait 3 "a click on the target" grep -q '^WM_LBUTTONUP' "$E2E_CLICK_LOG"
+  e2e_wait 2 "the pointer at $((VM_LEFT - 5)),$VM_TOP after the left-zone click" \
+    e2e_pointer_at $((VM_LEFT - 5)) "$VM_TOP"
   local x=$((VM_LEFT - 5 - target_left - 1)) y=$((VM_TOP - target_top - 1))
   e2e_assert_eq "WM_LBUTTONDOWN $x $y"$'\n'"WM_LBUTTONUP $x $y" "$(e2e_clicks)" "clicks on the target"
   # The window itself did not move.
@@ -386,27 +357,27 @@ test_rebound_left_key_moves_pointer_left() {
   open_settings
   e2e_focus_window "$TITLE_SETTINGS"
   e2e_keys TAB TAB TAB TAB RETURN
-  lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "Enter in the left key box did not open the picker"
+  e2e_wait "$E2E_TIMEOUT" "the picker to open on Enter in the left key box" key_list_visible
   # The picker gives the list the focus; a typed letter selects the first
   # row that starts with it, the only one being "Z键".
   "$E2E_TOOLS/xkey" tap "$XKEY_Z"
   e2e_keys DOWN UP RETURN
-  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
+  e2e_wait "$E2E_TIMEOUT" "the left hotkey box to show Z键" hotkey_box_shows "Z键"
   e2e_keys RETURN DOWN ESCAPE
-  lumo_wait_until "$E2E_TIMEOUT" key_list_hidden || e2e_fail "Esc did not close the picker"
+  e2e_wait "$E2E_TIMEOUT" "Esc to close the picker" key_list_hidden
   e2e_assert_true "Esc changed the left key" hotkey_box_shows "Z键"
   # Back round to the hotkey switch, tick it, apply.
   e2e_keys SHIFT+TAB SHIFT+TAB SHIFT+TAB SHIFT+TAB SPACE RETURN
-  lumo_wait_until "$E2E_TIMEOUT" settings_gone || e2e_fail "Space then Enter did not apply"
+  e2e_wait "$E2E_TIMEOUT" "Space then Enter to apply" settings_gone
 
-  focus_click_target 100 100 300 200
+  e2e_focus_click_target 100 100 300 200
   e2e_move 900 500
   assert_key_moves_pointer "$XKEY_Z" -1 0 0.5
   # The left arrow no longer moves anything.
   e2e_pointer
   local before="$E2E_POINTER_X,$E2E_POINTER_Y"
   hold_key "$XKEY_LEFT" 0.3
-  sleep 0.1
+  sleep 0.1  # time for a move that must not come
   e2e_pointer
   e2e_assert_eq "$before" "$E2E_POINTER_X,$E2E_POINTER_Y" "pointer after holding the unbound left arrow"
 }
@@ -416,24 +387,22 @@ test_applied_settings_stay_through_reopen_and_restart() {
   open_settings
   e2e_wait_tray_icon
   bind_left_to_z
-  click_setting SETTINGS_HOTKEYS_CHECK
+  click_setting hotkeysCheck
   click_setting SETTINGS_STEP_BOX
   xdotool key End BackSpace
   xdotool type 7
   e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
-  click_setting SETTINGS_DRAG_BY_HAND
+  click_setting dragByHand
   apply_settings
   # The virtual mouse's first follow tick still jumps to the pointer; past
   # it the mouse stays away from the tray icon.
   sleep_until_after_apply 2000
 
-  e2e_tray_click
-  e2e_wait_settled "$TITLE_SETTINGS"
-  SETTINGS=$E2E_WINDOW
-  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the reopened window does not show Z键"
+  reopen_settings
+  e2e_wait "$E2E_TIMEOUT" "the reopened window to show Z键" hotkey_box_shows "Z键"
   e2e_wait_control_text "$SETTINGS" "${SETTINGS_STEP_BOX[@]:0:2}" 7
   apply_settings
-  focus_click_target 100 100 300 200
+  e2e_focus_click_target 100 100 300 200
   e2e_move 900 500
   assert_key_moves_pointer "$XKEY_Z" -1 0 0.5 7
 
@@ -444,7 +413,7 @@ test_applied_settings_stay_through_reopen_and_restart() {
   e2e_start_program /tray
   e2e_wait_tray_icon "$E2E_START_TIMEOUT"
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 1
-  sleep 2
+  sleep 2  # time for a settings window that must not come
   e2e_assert_eq "" "$(e2e_find_window "$TITLE_SETTINGS")" "settings window of a start with /tray"
   xdotool windowactivate --sync "$E2E_XWINDOW" || e2e_fail "cannot activate the click target"
   e2e_move 900 500
@@ -455,27 +424,24 @@ test_applied_settings_stay_through_reopen_and_restart() {
 
 # Binds Z to the left key through the key picker.
 bind_left_to_z() {
-  click_setting SETTINGS_LEFT_KEY_BOX
-  lumo_wait_until "$E2E_TIMEOUT" key_list_visible || e2e_fail "the key picker did not open"
+  click_setting leftKeyBox
+  e2e_wait "$E2E_TIMEOUT" "the key picker to open" key_list_visible
   # The picker gives the list the focus; a typed letter selects the first
   # row that starts with it, the only one being "Z键".
   "$E2E_TOOLS/xkey" tap "$XKEY_Z"
+  # The list's selection cannot be read from outside: time for the letter.
   sleep 0.3
-  click_setting PICKER_CONFIRM
-  lumo_wait_until "$E2E_TIMEOUT" hotkey_box_shows "Z键" || e2e_fail "the left hotkey box does not show Z键"
+  click_setting confirmKeyButton
+  e2e_wait "$E2E_TIMEOUT" "the left hotkey box to show Z键" hotkey_box_shows "Z键"
 }
 
-key_list_visible() {
-  e2e_windows | awk -F'\t' 'tolower($6) == "listbox" && $14 == 1 { found = 1 } END { exit !found }'
-}
-key_list_hidden() { ! key_list_visible; }
 hotkey_box_shows() {
   e2e_windows | awk -F'\t' -v text="$1" '$1 == "child" && $7 == text { found = 1 } END { exit !found }'
 }
 
 test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
   open_settings
-  click_setting SETTINGS_COLOR_POINTER_CHECK
+  click_setting colorPointerCheck
   apply_settings
   # Past the first upkeep tick, which would recolour the arrowhead if the
   # colourful pointer were still on.
@@ -496,26 +462,16 @@ test_virtual_mouse_shows_no_key_colour_and_white_arrowhead() {
 
 test_hidden_option_hides_virtual_mouse_after_apply() {
   open_settings
-  click_setting SETTINGS_HOTKEYS_CHECK
-  click_setting SETTINGS_HIDE_MOUSE_CHECK
+  click_setting hotkeysCheck
+  click_setting hideMouseCheck
   click_apply
   # Apply shows the window; the first upkeep tick, 1.5 s after it loads,
   # hides it again.
   find_virtual_mouse_xwindow
-  local state shown_at="" hidden_at="" deadline=$((APPLIED_AT + 5000000))
-  while [[ -z $hidden_at ]]; do
-    state=$(virtual_mouse_map_state 2>/dev/null)
-    if [[ -z $state ]]; then
-      e2e_log "X window $VM_XWINDOW of the virtual mouse vanished $(ms_since_apply) ms after apply"
-      find_virtual_mouse_xwindow
-    elif [[ $state == IsViewable && -z $shown_at ]]; then
-      shown_at=$(ms_since_apply)
-    elif [[ $state == IsUnMapped && -n $shown_at ]]; then
-      hidden_at=$(ms_since_apply)
-    fi
-    ((${EPOCHREALTIME/./} > deadline)) &&
-      e2e_fail "virtual mouse map state '$state' 5 s after apply (shown at '${shown_at:-never}' ms)"
-  done
+  SHOWN_AT="" HIDDEN_AT=""
+  # Read as fast as X answers: the times are measured.
+  E2E_WAIT_POLL=0 e2e_wait 5 "the virtual mouse to show and hide again" virtual_mouse_shown_then_hidden
+  local shown_at=$SHOWN_AT hidden_at=$HIDDEN_AT
   e2e_log "measured: virtual mouse shown by ${shown_at} ms, hidden at ${hidden_at} ms after apply"
   # Loading the window after the click takes a few hundred milliseconds on
   # a loaded machine; the hiding tick is timed from the load.
@@ -523,7 +479,7 @@ test_hidden_option_hides_virtual_mouse_after_apply() {
   e2e_assert_true "hidden only ${hidden_at} ms after apply" test "$hidden_at" -le 2500
   # Hidden, not unloaded: the window is still there and the engine runs.
   e2e_wait_window "$TITLE_VIRTUAL_MOUSE" 0
-  focus_click_target 100 100 300 200
+  e2e_focus_click_target 100 100 300 200
   e2e_move 900 650
   assert_key_moves_pointer "$XKEY_UP" 0 -1 0.5
   e2e_assert_eq IsUnMapped "$(virtual_mouse_map_state)" "virtual mouse map state at the end"
@@ -531,7 +487,7 @@ test_hidden_option_hides_virtual_mouse_after_apply() {
 
 test_fast_follow_puts_tip_at_pointer() {
   open_settings
-  click_setting SETTINGS_FOLLOW_FAST
+  click_setting followFast
   apply_settings
   # Fast following starts with the first upkeep tick, 1.5 s after load. It
   # is woken by the pointer's moves: on Windows the low-level mouse hook
